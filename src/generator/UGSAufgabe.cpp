@@ -1,0 +1,2 @@
+#include "generator/UGSAufgabe.h"
+// Implementation in progress.

@@ -1,0 +1,99 @@
+#pragma once
+
+// The task generator: turns its parameter set into a pool of up to 300 distinct tasks and
+// hands them out one at a time.
+
+#include "generator/TGSAufgabe.h"
+#include "generator/TGeneratorParameter.h"
+#include "generator/Typcode.h"
+
+#include <array>
+#include <cstdint>
+
+class TZufall;
+
+// Difficulty weights of the times tables, factors 0..10 (symmetric).
+extern const std::array<std::array<std::int32_t, 11>, 11> Gewichtstabelle;
+
+// The generator's parameters are its public fields (inherited from TGeneratorParameter),
+// written by the settings window's hand-over.
+class TGSAufgabengenerator final : public TGeneratorParameter {
+public:
+    static constexpr int VorratGroesse = 300;
+    static constexpr int MaxVersuche = 1000;         // attempts of one pool build
+    static constexpr int MaxKandidaten = 31;         // candidates per attempt (trivial retries)
+    static constexpr int MaxOperationsaufrufe = 99;  // calls of one operation per candidate
+    static constexpr int MaxPaare = 56;              // every combination in both orders
+
+    // Takes a fresh seed from the random source, fills TypVon and copies the weights.
+    explicit TGSAufgabengenerator(TZufall& zufall);
+
+    TGSAufgabengenerator(const TGSAufgabengenerator&) = delete;
+    TGSAufgabengenerator& operator=(const TGSAufgabengenerator&) = delete;
+
+    // Builds a fresh pool from the parameters: never empty afterwards.
+    void VorratErzeugen();
+    // Hands out the next pool task; reshuffles and starts again when all were handed out.
+    // Only after VorratErzeugen.
+    void NaechsteAufgabe(TGSAufgabe& aufgabe);
+    // The next NaechsteAufgabe returns the task handed out last once more.
+    void LetzteWiederholen();
+    // Same operator, same placeholder and the same operands (for additions also swapped).
+    static bool GleicheAufgabe(const TGSAufgabe& a, const TGSAufgabe& b);
+    // A task the suppression options reject (small numbers, numbers k·10^n).
+    bool IstTrivial(const TGSAufgabe& aufgabe) const;
+    // Makes one candidate: a task of a randomly chosen checked operation, or an error task.
+    void EineAufgabe(TGSAufgabe& aufgabe);
+
+    void PlusAufgabe(TGSAufgabe& aufgabe);
+    void MinusAufgabe(TGSAufgabe& aufgabe);
+    void MalAufgabe(TGSAufgabe& aufgabe);
+    void GeteiltAufgabe(TGSAufgabe& aufgabe);
+
+    // A random number of the given operand type (0..6); 0 for any other code.
+    std::int32_t ZahlVomTyp(int typcode);
+    // Placeholder position 1..3 from the allowed positions; 3 when the family has none.
+    std::int32_t PlatzhalterWaehlen(bool an);
+    // Changes the signs of a and b by the negative-number mode (0 no, 1 yes, 2 always);
+    // wert is the task's value before any sign change.
+    void NegativMachen(std::int32_t& a, std::int32_t& b, std::uint8_t modus, std::int32_t wert);
+    // An addition/subtraction operand built digit by digit from Stellenmaske[operand].
+    std::int32_t ZahlAusMaske(int operand);
+    // A number by the digit and zero counts of the group of StellenGrenzen starting at k
+    // (1, 5, 9 or 13).
+    std::int32_t ZahlMitStellen(int k);
+
+    // Pool state, readable for the page and for tests.
+    const std::array<TGSAufgabe, VorratGroesse + 1>& Vorrat() const { return VorratFeld; } // [1..300]
+    std::int32_t VorratAnzahl() const { return VorratAnzahlFeld; }
+    std::int32_t Naechste() const { return NaechsteFeld; }
+
+    // Classification of 0..1000 and the weights, built at creation.
+    std::array<std::uint8_t, 1001> TypVon{};
+    std::array<std::array<std::int32_t, 11>, 11> Gewichte{};
+
+private:
+    enum class Rechenart : std::uint8_t { Plus, Minus, Mal, Geteilt };
+
+    int Random(int n);
+    void KombinationslistenBauen();
+    void GespenstermusterSetzen(TGSAufgabe& aufgabe);
+    void MischenUndNeuBeginnen();
+
+    TZufall& Zufall;
+
+    std::array<Rechenart, 4> Rechenarten{};
+    int RechenartenAnzahl = 0;
+    std::array<bool, 1001> Erlaubt{};
+    std::array<TTypPaar, MaxPaare + 1> PlusPaare{};  // [1..PlusAnzahl]
+    std::int32_t PlusAnzahl = 0;
+    std::array<TTypPaar, MaxPaare + 1> MinusPaare{}; // [1..MinusAnzahl]
+    std::int32_t MinusAnzahl = 0;
+
+    std::array<TGSAufgabe, VorratGroesse + 1> VorratFeld{}; // [1..300]
+    std::int32_t VorratAnzahlFeld = 0;
+    std::int32_t NaechsteFeld = 1;
+    std::int32_t Mindestwert = 0;
+    bool Wiederholen = false;
+    TGSAufgabe Letzte;
+};
