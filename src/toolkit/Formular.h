@@ -1,0 +1,44 @@
+#pragma once
+
+#include "toolkit/Steuerelemente.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Owner of a window's controls. Every control is created through it under its name;
+// control arrays carry their indices in the name, as "CBKombination[3][1]". The desktop
+// view, the command line and the tests all find controls through Finde.
+class TFormular {
+public:
+    explicit TFormular(std::string caption) : Caption(std::move(caption)) {}
+    virtual ~TFormular() = default;
+    TFormular(const TFormular&) = delete;
+    TFormular& operator=(const TFormular&) = delete;
+
+    std::string Caption;
+
+    // The control of that name ("CBMultReihe[7]", blanks ignored), or none.
+    TControl* Finde(std::string_view name) const;
+    // All controls in creation order.
+    const std::vector<std::unique_ptr<TControl>>& Steuerelemente() const { return Liste; }
+
+    // Creates a control of type T named name inside parent (none: directly on the window).
+    template <class T>
+    T& Erzeuge(std::string name, TContainer* parent = nullptr)
+    {
+        auto control = std::make_unique<T>(std::move(name), parent);
+        T& referenz = *control;
+        if (parent != nullptr)
+            parent->Aufnehmen(referenz);
+        Liste.push_back(std::move(control));
+        return referenz;
+    }
+
+    // Name of an array element: Indexname("CBStelle", {1, 2, 3}) == "CBStelle[1][2][3]".
+    static std::string Indexname(std::string_view basis, std::initializer_list<int> indizes);
+
+private:
+    std::vector<std::unique_ptr<TControl>> Liste;
+};

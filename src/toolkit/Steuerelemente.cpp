@@ -1,0 +1,221 @@
+#include "toolkit/Steuerelemente.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Up-down positions and ranges are 16-bit signed, like the control they model.
+int AufSechzehnBit(int wert)
+{
+    return std::clamp(wert, -32768, 32767);
+}
+
+} // namespace
+
+TControl::TControl(std::string name, TContainer* parent)
+    : NameFeld(std::move(name)), ParentFeld(parent)
+{
+}
+
+void TControl::Melden() const
+{
+    if (Beobachter)
+        Beobachter(*this);
+}
+
+void TControl::SetCaption(std::string caption)
+{
+    if (caption == CaptionFeld)
+        return;
+    CaptionFeld = std::move(caption);
+    Melden();
+}
+
+void TControl::SetEnabled(bool enabled)
+{
+    if (enabled == EnabledFeld)
+        return;
+    EnabledFeld = enabled;
+    Melden();
+}
+
+void TControl::SetVisible(bool visible)
+{
+    if (visible == VisibleFeld)
+        return;
+    VisibleFeld = visible;
+    Melden();
+}
+
+bool TControl::Bedienbar() const
+{
+    for (const TControl* c = this; c != nullptr; c = c->Parent()) {
+        if (!c->Enabled() || !c->Visible())
+            return false;
+    }
+    return true;
+}
+
+void TButton::Click()
+{
+    if (OnClick)
+        OnClick(*this);
+}
+
+void TCheckBox::SetChecked(bool checked)
+{
+    if (checked == CheckedFeld)
+        return;
+    CheckedFeld = checked;
+    Melden();
+    if (OnClick)
+        OnClick(*this);
+}
+
+void TRadioButton::SetChecked(bool checked)
+{
+    if (checked == CheckedFeld)
+        return;
+    if (checked && Parent() != nullptr) {
+        for (TControl* geschwister : Parent()->Controls()) {
+            if (geschwister != this && geschwister->Art() == TSteuerelementArt::RadioButton)
+                static_cast<TRadioButton*>(geschwister)->SetChecked(false);
+        }
+    }
+    CheckedFeld = checked;
+    Melden();
+    if (checked && OnClick)
+        OnClick(*this);
+}
+
+void TRadioGroup::SetItemIndex(int index)
+{
+    index = std::clamp(index, -1, static_cast<int>(Items.size()) - 1);
+    if (index == ItemIndexFeld)
+        return;
+    ItemIndexFeld = index;
+    Melden();
+    if (OnClick)
+        OnClick(*this);
+}
+
+void TEdit::SetText(std::string text)
+{
+    if (text == TextFeld)
+        return;
+    TextFeld = std::move(text);
+    Melden();
+    if (OnChange)
+        OnChange(*this);
+}
+
+void TEdit::KeyPress(char& key)
+{
+    if (OnKeyPress)
+        OnKeyPress(*this, key);
+}
+
+void TEdit::Exit()
+{
+    if (OnExit)
+        OnExit(*this);
+}
+
+void TMemo::Clear()
+{
+    if (Zeilen.empty())
+        return;
+    Zeilen.clear();
+    Melden();
+}
+
+void TMemo::Add(std::string zeile)
+{
+    Zeilen.push_back(std::move(zeile));
+    Melden();
+}
+
+void TMemo::SetLines(std::vector<std::string> zeilen)
+{
+    if (zeilen == Zeilen)
+        return;
+    Zeilen = std::move(zeilen);
+    Melden();
+}
+
+void TUpDown::SetRange(int min, int max)
+{
+    MinFeld = AufSechzehnBit(min);
+    MaxFeld = AufSechzehnBit(std::max(min, max));
+    SetPosition(PositionFeld);
+    Melden();
+}
+
+void TUpDown::SetPosition(int position)
+{
+    position = std::clamp(AufSechzehnBit(position), MinFeld, MaxFeld);
+    if (position == PositionFeld)
+        return;
+    PositionFeld = position;
+    Melden();
+    if (Associate != nullptr)
+        Associate->SetText(std::to_string(PositionFeld));
+}
+
+void TUpDown::Pfeilklick(TUDBtnType richtung)
+{
+    SetPosition(richtung == TUDBtnType::btNext ? PositionFeld + Increment : PositionFeld - Increment);
+    if (OnClick)
+        OnClick(*this, richtung);
+}
+
+void TComboBox::SetText(std::string text)
+{
+    if (text == TextFeld)
+        return;
+    TextFeld = std::move(text);
+    Melden();
+    if (OnChange)
+        OnChange(*this);
+}
+
+int TComboBox::ItemIndex() const
+{
+    const auto it = std::find(Items.begin(), Items.end(), TextFeld);
+    return it == Items.end() ? -1 : static_cast<int>(it - Items.begin());
+}
+
+void TScrollBar::SetRange(int min, int max)
+{
+    MinFeld = min;
+    MaxFeld = std::max(min, max);
+    SetPosition(PositionFeld);
+    Melden();
+}
+
+void TScrollBar::SetPosition(int position)
+{
+    position = std::clamp(position, MinFeld, MaxFeld);
+    if (position == PositionFeld)
+        return;
+    PositionFeld = position;
+    Melden();
+    if (OnChange)
+        OnChange(*this);
+}
+
+void TGroupBox::SetEnabled(bool enabled)
+{
+    TControl::SetEnabled(enabled);
+    for (TControl* kind : Controls())
+        kind->SetEnabled(enabled);
+}
+
+void TPageControl::SetActivePage(TTabSheet* seite)
+{
+    if (seite == AktiveSeite)
+        return;
+    AktiveSeite = seite;
+    Melden();
+}
