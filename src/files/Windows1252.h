@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Worksheet files hold their texts in Windows-1252; the program holds UTF-8. These two
+// functions convert at that boundary.
+//
+// The five bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) are read as the
+// control characters U+0081, U+008D, U+008F, U+0090, U+009D and written back as the same
+// bytes, so every byte sequence survives a read and a write unchanged.
+
+// Returns the UTF-8 form of Windows-1252 bytes. Never fails.
+std::string Windows1252NachUtf8(std::string_view bytes);
+
+// Returns the Windows-1252 form of a UTF-8 text. A character Windows-1252 cannot hold becomes
+// "?", and so does every byte that is not part of a well-formed UTF-8 sequence.
+std::string Utf8NachWindows1252(std::string_view text);
