@@ -1,0 +1,63 @@
+#pragma once
+
+// Shared set-up of the settings window tests: the window on a fixed random seed, a
+// recording message box and the recording stand-in main window, and typed access to the
+// controls by name as a view would find them.
+
+#include "settings/Main.h"
+#include "settings/ZeichnenPlatzhalter.h"
+#include "toolkit/Zufall.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+struct TMeldung {
+    std::string Titel;
+    std::string Text;
+    TMeldungsart Art;
+};
+
+class TMeldungsrekorder final : public TMeldungen {
+public:
+    void Zeige(const std::string& titel, const std::string& text, TMeldungsart art) override
+    {
+        Gezeigt.push_back({titel, text, art});
+    }
+    std::vector<TMeldung> Gezeigt;
+};
+
+class TEinstellungenTest : public ::testing::Test {
+protected:
+    template <class T>
+    T& Ctl(const std::string& name)
+    {
+        auto* control = dynamic_cast<T*>(Form.Finde(name));
+        if (control == nullptr)
+            throw std::runtime_error("kein passendes Steuerelement: " + name);
+        return *control;
+    }
+    TCheckBox& CB(const std::string& name) { return Ctl<TCheckBox>(name); }
+    TRadioButton& RB(const std::string& name) { return Ctl<TRadioButton>(name); }
+    TEdit& E(const std::string& name) { return Ctl<TEdit>(name); }
+    TUpDown& UD(const std::string& name) { return Ctl<TUpDown>(name); }
+    TButton& B(const std::string& name) { return Ctl<TButton>(name); }
+
+    static std::string Idx(const std::string& basis, std::initializer_list<int> indizes)
+    {
+        return TFormular::Indexname(basis, indizes);
+    }
+    void Enter(const std::string& feld)
+    {
+        char taste = 13;
+        E(feld).KeyPress(taste);
+    }
+    int Neuaufbauten() const { return Haupt.Anzahl("BNeueAufgabeClick"); }
+
+    TMersenneZufall Zufall{4711};
+    TMeldungsrekorder Meldungen;
+    TZeichnenPlatzhalter Haupt;
+    TMainForm Form{Zufall, Meldungen, &Haupt};
+};
