@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 class TZufall;
 
@@ -75,10 +76,67 @@ public:
 private:
     enum class Rechenart : std::uint8_t { Plus, Minus, Mal, Geteilt };
 
+    // Cumulative cell weights of a times table, walked row by row (cell 21·r + c).
+    struct TGewichtsliste {
+        std::array<std::int32_t, 21 * 21> Summe{};
+        std::int32_t Gesamt = 0;
+        bool Gueltig = false;
+    };
+
+    // Why an operation found no fitting task; turned into Fehlermeldung once at its end, so
+    // that failed passes cost no string building.
+    struct TFehler {
+        const char* Text = nullptr;   // the message, or its part before the number
+        const char* Danach = nullptr; // the part after the number, if the message has one
+        std::int64_t Zahl = 0;
+        bool Gesetzt() const { return Text != nullptr; }
+        void Eintragen(std::string& ziel) const;
+    };
+
+    // Random draws; counts outside the int range are clamped, Random(n <= 0) is 0.
     int Random(int n);
-    void KombinationslistenBauen();
+    int RandomAnzahl(std::int64_t n);
+    std::int64_t ZufallVonBis(std::int64_t lo, std::int64_t hi); // lo + Random(hi - lo + 1)
+
+    // Candidate making (UGSAufgabeKandidat.cpp).
+    void KombinationslistenBauen(std::int32_t& plusLaenge, std::int32_t& minusLaenge);
     void GespenstermusterSetzen(TGSAufgabe& aufgabe);
+    void RechenartAufrufen(Rechenart art, TGSAufgabe& aufgabe);
+    bool SicherFehlschlag(Rechenart art);
+
+    // Pool (UGSAufgabeVorrat.cpp).
     void MischenUndNeuBeginnen();
+
+    // Addition and subtraction (UGSAufgabePlusMinus.cpp).
+    bool PlusErlaubt(std::int32_t a, std::int32_t b) const;
+    bool MinusErlaubt(std::int32_t a, std::int32_t b) const;
+    bool ZweitenOperandenWaehlen(bool minus, std::int32_t a, std::int64_t bis, int typ,
+                                 std::int32_t& b, TFehler& fehler);
+    bool ErsterSummandMoeglich(TTypPaar paar) const;
+    bool OffenerSummandMoeglich() const;
+    bool MinuendMoeglich(TTypPaar paar) const;
+    bool OffenerMinuendMoeglich() const;
+    std::int64_t KleinsteMaskenzahl(int operand) const;
+    bool PlusSicherFehlschlag() const;
+    bool MinusSicherFehlschlag() const;
+    void PlusMinusAbschliessen(TGSAufgabe& aufgabe, std::int32_t a, std::int32_t b, bool minus,
+                               TFehler fehler);
+
+    // Multiplication and division (UGSAufgabeMalGeteilt.cpp).
+    const TGewichtsliste& MultGewichtsliste();
+    const TGewichtsliste& DivGewichtsliste();
+    void GewichtslisteBauen(TGewichtsliste& liste,
+                            const std::array<std::array<bool, 21>, 21>& tabelle,
+                            bool gewichtet, bool quadrate) const;
+    int Zelleziehen(const TGewichtsliste& liste);
+    void DivTabelleBereinigen();
+    std::int64_t GrenzwertMitStellen(int k, bool groesster, std::int32_t mindest) const;
+    bool MalSicherFehlschlag();
+    bool GeteiltSicherFehlschlag();
+    void SchriftlichMultiplizieren(std::int32_t& a, std::int32_t& b, TFehler& fehler);
+    void Restverschieben(std::int32_t& dividend, std::int32_t divisor);
+    void SchriftlichMitRest(std::int32_t& dividend, std::int32_t& divisor);
+    void SchriftlichOhneRest(std::int32_t& dividend, std::int32_t& divisor, TFehler& fehler);
 
     TZufall& Zufall;
 
@@ -96,4 +154,11 @@ private:
     std::int32_t Mindestwert = 0;
     bool Wiederholen = false;
     TGSAufgabe Letzte;
+
+    // While a pool is built the parameters cannot change, so the weight lists of the times
+    // tables are built once per build instead of once per task. Outside a build (a direct
+    // call of an operation) they are rebuilt on every use.
+    bool Puffern = false;
+    TGewichtsliste MultGewichte;
+    TGewichtsliste DivGewichte;
 };
