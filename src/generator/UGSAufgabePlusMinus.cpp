@@ -46,6 +46,8 @@ bool TypwerteDurchgehen(int typ, std::int64_t lo, std::int64_t hi, F f)
 {
     const auto* anfang = Typwerte.Werte.data() + Typwerte.Anfang[typ];
     const auto* ende = Typwerte.Werte.data() + Typwerte.Anfang[typ + 1];
+    if (lo > hi || *anfang > hi || *(ende - 1) < lo)
+        return false;
     for (auto* it = std::lower_bound(anfang, ende, lo); it != ende && *it <= hi; ++it) {
         if (f(*it))
             return true;
