@@ -1,1 +1,26 @@
-int main() { return 0; }
+// Entry of the program: the desktop program, or the headless outputs when an output option
+// is given.
+
+#include "app/Kommandozeile.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char* argv[])
+{
+    std::vector<std::string> argumente(argv + 1, argv + argc);
+    TKommandozeile auftrag;
+    try {
+        auftrag = KommandozeileLesen(argumente);
+    } catch (const TBedienfehler& fehler) {
+        std::cerr << "zifferbogen: " << fehler.what() << '\n';
+        return StatusBedienfehler;
+    }
+    if (!auftrag.Kopflos()) {
+        std::cerr << "zifferbogen: Das Programmfenster ist in dieser Ausgabe noch nicht enthalten; "
+                     "die Ausgaben ohne Fenster zeigt --help.\n";
+        return StatusBedienfehler;
+    }
+    return KommandozeileAusfuehren(auftrag, std::cout, std::cerr);
+}
