@@ -1,9 +1,12 @@
 #include "app/Kommandozeile.h"
 
 #include "app/Aufgabenzeile.h"
-#include "app/Standardparameter.h"
+#include "app/Steuerelementsetzer.h"
 #include "app/Version.h"
 #include "generator/UGSAufgabe.h"
+#include "settings/Main.h"
+#include "settings/ZeichnenPlatzhalter.h"
+#include "toolkit/Meldungen.h"
 #include "toolkit/Zufall.h"
 
 #include <charconv>
@@ -35,6 +38,19 @@ std::string OptionswertLesen(const std::vector<std::string>& argumente, std::siz
         throw TBedienfehler("Der Option " + option + " fehlt ihr Wert.");
     return argumente[++i];
 }
+
+// Message boxes of a run without a window: their text goes to the error output.
+class TTextmeldungen final : public TMeldungen {
+public:
+    explicit TTextmeldungen(std::ostream& fehler) : Fehler(fehler) {}
+    void Zeige(const std::string& titel, const std::string& text, TMeldungsart) override
+    {
+        Fehler << "zifferbogen: " << titel << ' ' << text << '\n';
+    }
+
+private:
+    std::ostream& Fehler;
+};
 
 } // namespace
 
@@ -72,6 +88,8 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
             auftrag.Vorrat = true;
         } else if (option == "--tasks") {
             auftrag.Aufgaben = ZahlLesen(option, OptionswertLesen(argumente, i, option, wert, hat_wert), 0, 1'000'000);
+        } else if (option == "--set") {
+            auftrag.Setzungen.push_back(SetzungTeilen(OptionswertLesen(argumente, i, option, wert, hat_wert)));
         } else if (option == "--seed") {
             auftrag.Startwert = static_cast<std::uint32_t>(
                 ZahlLesen(option, OptionswertLesen(argumente, i, option, wert, hat_wert), 0, 4'294'967'295));
@@ -91,6 +109,11 @@ std::string Hilfetext()
            "Ohne Ausgabeoption startet das Programm mit Fenster.\n"
            "\n"
            "Optionen:\n"
+           "  --set NAME=WERT  ein Bedienelement des Einstellungsfensters so ändern, wie es\n"
+           "                ein Benutzer täte: Kontrollkästchen true/false, Optionsfeld\n"
+           "                true, Schaltfläche true (ein Druck), Eingabefeld: Text und\n"
+           "                Eingabetaste, Pfeilschalter: Position, Auswahlgruppe: Nummer\n"
+           "                des Eintrags; mehrfach möglich, in der angegebenen Reihenfolge\n"
            "  --seed N      Startwert des Zufalls (gleicher Startwert, gleiche Ausgabe)\n"
            "  --pool        einen frischen Aufgabenvorrat ausgeben, eine Aufgabe je Zeile\n"
            "  --tasks N     N Aufgaben in der Reihenfolge ausgeben, in der sie vergeben werden\n"
@@ -105,7 +128,6 @@ std::string Hilfetext()
 
 int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, std::ostream& fehler)
 {
-    static_cast<void>(fehler);
     if (auftrag.Hilfe) {
         aus << Hilfetext();
         return StatusFertig;
@@ -118,10 +140,22 @@ int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, st
     std::unique_ptr<TZufall> zufall = auftrag.Startwert
         ? std::make_unique<TMersenneZufall>(*auftrag.Startwert)
         : std::make_unique<TMersenneZufall>();
-    TGSAufgabengenerator generator(*zufall);
-    static_cast<TGeneratorParameter&>(generator) = Standardparameter();
+    TTextmeldungen meldungen(fehler);
+    TZeichnenPlatzhalter hauptfenster;
+    TMainForm einstellungen(*zufall, meldungen, &hauptfenster);
+
+    try {
+        for (const auto& [name, wert] : auftrag.Setzungen)
+            SteuerelementSetzen({&einstellungen}, name, wert);
+    } catch (const TBedienfehler& bedienfehler) {
+        fehler << "zifferbogen: " << bedienfehler.what() << '\n';
+        return StatusBedienfehler;
+    }
 
     if (auftrag.Vorrat || auftrag.Aufgaben) {
+        // As "Zum Hauptfenster" does before the first page is built.
+        einstellungen.GeneratorEinstellen();
+        TGSAufgabengenerator& generator = einstellungen.Generator();
         generator.VorratErzeugen();
         std::string ausgabe;
         if (auftrag.Vorrat) {

@@ -101,6 +101,11 @@ void SteuerelementSetzen(const std::vector<TFormular*>& fenster, const std::stri
         liste->SetText(wert);
         return;
     }
+    case TSteuerelementArt::Button:
+        if (wert != "true")
+            throw TBedienfehler("Die Schaltfläche " + name + " kann nur gedrückt werden (true), nicht \"" + wert + "\".");
+        static_cast<TButton*>(control)->Click();
+        return;
     default:
         throw TBedienfehler("Das Bedienelement " + name + " hat keinen Wert, der sich setzen lässt.");
     }

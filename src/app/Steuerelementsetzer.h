@@ -8,7 +8,7 @@ class TFormular;
 // Changes a control of one of the given windows by name, as a user would: check box
 // "true"/"false" (a click that leaves it so), radio button "true" (a click on it), edit
 // field: its text, then Enter; up-down: its position, then its arrow-click handler; radio
-// group: the item index; combo box: one of its item texts. A control that is disabled or
+// group: the item index; combo box: one of its item texts; button "true" (a press). A control that is disabled or
 // hidden cannot be changed. Throws TBedienfehler with a German message naming the control
 // when the name is unknown, the value does not fit the control, or the control cannot be
 // operated; nothing is changed then.

@@ -111,6 +111,90 @@ TEST(Kommandozeile, TasksAreHandedOutInPoolOrderFirst)
         EXPECT_EQ(aufgaben[i], vorrat[i]);
 }
 
+struct Aufgabe {
+    int A = 0, Zeichen = 0, B = 0, Ergebnis = 0, Rest = 0, Platzhalter = 0;
+    std::string Meldung;
+};
+
+std::vector<Aufgabe> Aufgaben(const std::string& text)
+{
+    std::vector<Aufgabe> aufgaben;
+    for (const auto& zeile : Zeilen(text)) {
+        Aufgabe a;
+        EXPECT_EQ(std::sscanf(zeile.c_str(), "%d\t%d\t%d\t%d\t%d\t%d", &a.A, &a.Zeichen, &a.B, &a.Ergebnis, &a.Rest, &a.Platzhalter), 6);
+        a.Meldung = zeile.substr(zeile.rfind('\t') + 1);
+        aufgaben.push_back(a);
+    }
+    return aufgaben;
+}
+
+TEST(Kommandozeile, AdditionUpTo100WithoutCrossingTheTen)
+{
+    const auto lauf = Ausfuehren({"--seed", "9", "--set", "CBPluskommtvor=true", "--set", "CBMalkommtvor=false",
+                                  "--set", "RBZRbis100=true", "--set", "RBOhneZU=true", "--pool"});
+    ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
+    const auto aufgaben = Aufgaben(lauf.Aus);
+    ASSERT_GT(aufgaben.size(), 250u);
+    for (const auto& a : aufgaben) {
+        ASSERT_EQ(a.Zeichen, 0);
+        EXPECT_EQ(a.Ergebnis, a.A + a.B);
+        EXPECT_LE(a.Ergebnis, 100);
+        EXPECT_LE(a.A % 10 + a.B % 10, 10) << a.A << " + " << a.B;
+        EXPECT_TRUE(a.A > 0 && a.B > 0) << "zero is not allowed";
+        EXPECT_EQ(a.Meldung, "");
+    }
+}
+
+TEST(Kommandozeile, TheSevenTimesTableWithSwappedTasks)
+{
+    const auto lauf = Ausfuehren({"--seed", "4", "--set", "BMult1bis10=true", "--set", "CBMultReihe[7]=true",
+                                  "--set", "CBMalUA=true", "--pool"});
+    ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
+    const auto aufgaben = Aufgaben(lauf.Aus);
+    // 1 · 7 to 10 · 7 and 7 · 1 to 7 · 10, with 7 · 7 once.
+    EXPECT_EQ(aufgaben.size(), 19u);
+    for (const auto& a : aufgaben) {
+        EXPECT_EQ(a.Zeichen, 2);
+        EXPECT_TRUE(a.A == 7 || a.B == 7) << a.A << " · " << a.B;
+        EXPECT_EQ(a.Ergebnis, a.A * a.B);
+    }
+}
+
+TEST(Kommandozeile, ASettingThatCannotProduceATaskGivesTheGermanMessage)
+{
+    const auto lauf = Ausfuehren({"--seed", "2", "--set", "CBMalkommtvor=false", "--pool"});
+    ASSERT_EQ(lauf.Status, StatusFertig);
+    const auto aufgaben = Aufgaben(lauf.Aus);
+    ASSERT_EQ(aufgaben.size(), 1u);
+    EXPECT_EQ(aufgaben[0].Meldung, "Keine Aufgabenart angewählt.");
+}
+
+TEST(Kommandozeile, ASettingAUserCouldNotMakeEndsTheRunWithStatusTwoAndNoOutput)
+{
+    for (const std::vector<std::string>& argumente : {
+             std::vector<std::string>{"--set", "CBGibtsNicht=true", "--pool"},
+             std::vector<std::string>{"--set", "EZahlenraumbis=500", "--pool"}, // disabled until manual entry
+             std::vector<std::string>{"--set", "CBPluskommtvor=vielleicht", "--pool"},
+             std::vector<std::string>{"--set", "CBMultReihe[21]=true", "--pool"},
+             std::vector<std::string>{"--set", "UDStellen[1]=9", "--pool"},
+         }) {
+        const auto lauf = Ausfuehren(argumente);
+        EXPECT_EQ(lauf.Status, StatusBedienfehler) << argumente[1];
+        EXPECT_EQ(lauf.Aus, "");
+        const auto name = argumente[1].substr(0, argumente[1].find('='));
+        EXPECT_NE(lauf.Fehler.find(name), std::string::npos) << lauf.Fehler;
+    }
+}
+
+TEST(Kommandozeile, ATypedNumberRangeIsTakenAsAfterEnter)
+{
+    const auto lauf = Ausfuehren({"--seed", "6", "--set", "CBPluskommtvor=true", "--set", "CBMalkommtvor=false",
+                                  "--set", "RBManuelleEingabe=true", "--set", "EZahlenraumbis=2 5", "--pool"});
+    ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
+    for (const auto& a : Aufgaben(lauf.Aus))
+        EXPECT_LE(a.Ergebnis, 25);
+}
+
 TEST(Aufgabenzeile, WritesTheFieldsTabSeparatedWithThePatternUnitsFirst)
 {
     TGSAufgabe aufgabe;

@@ -30,6 +30,7 @@ public:
         Gruppenwahl = &Erzeuge<TRadioGroup>("RGWahl");
         Gruppenwahl->Items = {"a", "b"};
         Knopf = &Erzeuge<TButton>("BKnopf");
+        Knopf->OnClick = [this](TButton&) { Protokoll.push_back("knopf"); };
     }
 
     TGroupBox* Gruppe;
@@ -63,11 +64,12 @@ TEST(Steuerelementsetzer, SetsEachKindAsAUserWould)
     SteuerelementSetzen({&f}, "UDPfeile[2]", "5");
     SteuerelementSetzen({&f}, "UDPfeile[2]", "3");
     SteuerelementSetzen({&f}, "RGWahl", "1");
+    SteuerelementSetzen({&f}, "BKnopf", "true");
     EXPECT_TRUE(f.Box->Checked());
     EXPECT_TRUE(f.Zwei->Checked());
     EXPECT_FALSE(f.Eins->Checked());
     EXPECT_EQ(f.Gruppenwahl->ItemIndex(), 1);
-    EXPECT_EQ(f.Protokoll, (std::vector<std::string>{"box", "change 2 500", "key 13", "pfeil 5 hoch", "pfeil 3 runter"}));
+    EXPECT_EQ(f.Protokoll, (std::vector<std::string>{"box", "change 2 500", "key 13", "pfeil 5 hoch", "pfeil 3 runter", "knopf"}));
 }
 
 TEST(Steuerelementsetzer, RefusesWhatAUserCouldNotDoAndChangesNothing)
@@ -80,7 +82,7 @@ TEST(Steuerelementsetzer, RefusesWhatAUserCouldNotDoAndChangesNothing)
     EXPECT_NE(Fehler(f, "UDPfeile[2]", "3x").find("ganze Zahl"), std::string::npos);
     EXPECT_NE(Fehler(f, "UDPfeile[9]", "3").find("UDPfeile[9]"), std::string::npos);
     EXPECT_NE(Fehler(f, "RGWahl", "2").find("RGWahl"), std::string::npos);
-    EXPECT_NE(Fehler(f, "BKnopf", "true").find("BKnopf"), std::string::npos);
+    EXPECT_NE(Fehler(f, "BKnopf", "false").find("BKnopf"), std::string::npos);
 
     f.Gruppe->SetEnabled(false);
     EXPECT_NE(Fehler(f, "CBBox", "true").find("gesperrt"), std::string::npos);
