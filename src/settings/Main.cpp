@@ -214,8 +214,10 @@ void TMainForm::Verdrahten()
                              RBMalGeteiltNegativeNie, RBMalGeteiltNegativeja, RBMalGeteiltNegativeImmer})
         logik(rb);
 
-    for (auto [feld, wert] : {std::pair{EZahlenraumbis, &Zahlenraum}, std::pair{EQuadrataufgabenBis, &QuadratBis},
-                              std::pair{EMinimalwert, &Minimalwert}}) {
+    for (const auto& paar : {std::pair{EZahlenraumbis, &Zahlenraum}, std::pair{EQuadrataufgabenBis, &QuadratBis},
+                             std::pair{EMinimalwert, &Minimalwert}}) {
+        TEdit* feld = paar.first;
+        std::int32_t* wert = paar.second;
         feld->OnKeyPress = [this, wert](TEdit& e, char& key) {
             if (key == 13)
                 Behandle([this, &e, wert] { EnterFeldUebernehmen(e, *wert); });
