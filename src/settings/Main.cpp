@@ -263,6 +263,8 @@ void TMainForm::VorschauClick()
 
 void TMainForm::LayoutWarnung()
 {
+    if (WarnungStumm)
+        return;
     Meldungen.Zeige("Warnung:",
                     "Das Layout \"schriftliche Rechnung\" ist nur für Addition und Subtraktion vorgesehen.",
                     TMeldungsart::Warnung);

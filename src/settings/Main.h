@@ -15,6 +15,7 @@
 #include <memory>
 #include <string_view>
 
+class TLoadSave;
 class TZufall;
 
 // Reads the digits of text, in their order and ignoring every other character, as a
@@ -51,6 +52,14 @@ public:
     void VorschauClick();
     // Shows the modal warning that the written layout is meant for + and - only.
     void LayoutWarnung();
+
+    // Writes the settings block of a worksheet file: every option the block holds, in the
+    // layout of the current file version, with its line breaks.
+    void EinstellungenSchreiben(TLoadSave& strom) const;
+    // Reads a settings block of file version dateiversion (0..11), setting the controls as a
+    // user would and giving defaults for what older versions lack, then puts the rules back in
+    // force. A read that fails puts the window back exactly as it was and raises the error again.
+    void EinstellungenLesen(TLoadSave& strom, int dateiversion);
 
     // Stored values beside the controls.
     std::int32_t Zahlenraum = 1000;
@@ -269,4 +278,7 @@ private:
     std::unique_ptr<TGSAufgabengenerator> GeneratorFeld;
     int HandlerTiefe = 0;
     bool NeuaufbauFaellig = false;
+    // Set while a failed read is undone, so that putting the old options back does not
+    // warn about them a second time.
+    bool WarnungStumm = false;
 };
