@@ -2,6 +2,7 @@
 // is given.
 
 #include "app/Kommandozeile.h"
+#include "app/Standarddatei.h"
 
 #include <iostream>
 #include <string>
@@ -22,5 +23,5 @@ int main(int argc, char* argv[])
                      "die Ausgaben ohne Fenster zeigt --help.\n";
         return StatusBedienfehler;
     }
-    return KommandozeileAusfuehren(auftrag, std::cout, std::cerr);
+    return KommandozeileAusfuehren(auftrag, std::cout, std::cerr, TStandarddatei::Lesepfad());
 }

@@ -1,8 +1,10 @@
 #include "app/Kommandozeile.h"
 
 #include "app/Aufgabenzeile.h"
+#include "app/Einstellungsdatei.h"
 #include "app/Steuerelementsetzer.h"
 #include "app/Version.h"
+#include "files/Fehler.h"
 #include "generator/UGSAufgabe.h"
 #include "settings/Main.h"
 #include "settings/ZeichnenPlatzhalter.h"
@@ -107,6 +109,9 @@ std::string Hilfetext()
     return "Aufruf: zifferbogen [OPTION]... [DATEI.zfb]\n"
            "Erstellt Rechenarbeitsblätter für die Grund- und Hauptschule.\n"
            "Ohne Ausgabeoption startet das Programm mit Fenster.\n"
+           "Die Einstellungen kommen aus DATEI, sonst aus den Standardeinstellungen\n"
+           "(~/.config/zifferbogen/Standard.zfb oder Standard.zfb neben dem Programm),\n"
+           "dann aus den --set-Optionen.\n"
            "\n"
            "Optionen:\n"
            "  --set NAME=WERT  ein Bedienelement des Einstellungsfensters so ändern, wie es\n"
@@ -126,7 +131,8 @@ std::string Hilfetext()
            "Rückgabewert: 0 fertig, 1 Datei nicht lesbar oder schreibbar, 2 falscher Aufruf.\n";
 }
 
-int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, std::ostream& fehler)
+int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, std::ostream& fehler,
+                            const std::filesystem::path& standarddatei)
 {
     if (auftrag.Hilfe) {
         aus << Hilfetext();
@@ -143,6 +149,28 @@ int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, st
     TTextmeldungen meldungen(fehler);
     TZeichnenPlatzhalter hauptfenster;
     TMainForm einstellungen(*zufall, meldungen, &hauptfenster);
+
+    if (!auftrag.Datei.empty()) {
+        try {
+            if (!EinstellungenAusDateiLesen(einstellungen, auftrag.Datei)) {
+                fehler << "zifferbogen: Die Datei \"" << auftrag.Datei << "\" konnte nicht geöffnet werden.\n";
+                return StatusDateifehler;
+            }
+        } catch (const EZifferbogenFehler& dateifehler) {
+            fehler << "zifferbogen: Die Datei \"" << auftrag.Datei << "\" konnte nicht gelesen werden: "
+                   << dateifehler.what() << '\n';
+            return StatusDateifehler;
+        }
+    } else if (!standarddatei.empty()) {
+        // A missing standard settings file leaves the defaults, as at every start; a damaged
+        // one is reported, and the defaults stay.
+        try {
+            EinstellungenAusDateiLesen(einstellungen, standarddatei.string());
+        } catch (const EZifferbogenFehler& dateifehler) {
+            fehler << "zifferbogen: Die Standardeinstellungen \"" << standarddatei.string()
+                   << "\" konnten nicht gelesen werden: " << dateifehler.what() << '\n';
+        }
+    }
 
     try {
         for (const auto& [name, wert] : auftrag.Setzungen)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <iosfwd>
 #include <optional>
 #include <stdexcept>
@@ -40,5 +41,7 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente);
 std::string Hilfetext();
 
 // Runs the headless outputs; returns the exit status. Results go to aus, messages to fehler.
-// Nothing is written to aus when the run fails on bad usage.
-int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, std::ostream& fehler);
+// The settings come from the given file, else from the standard settings file (when it
+// exists), then from the --set options. Nothing is written to aus when the run fails.
+int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, std::ostream& fehler,
+                            const std::filesystem::path& standarddatei = {});
