@@ -1,1 +1,0 @@
-// Qt layer: in progress.
