@@ -26,26 +26,17 @@ void TControl::Melden() const
 
 void TControl::SetCaption(std::string caption)
 {
-    if (caption == CaptionFeld)
-        return;
-    CaptionFeld = std::move(caption);
-    Melden();
+    Aendern(CaptionFeld, std::move(caption));
 }
 
 void TControl::SetEnabled(bool enabled)
 {
-    if (enabled == EnabledFeld)
-        return;
-    EnabledFeld = enabled;
-    Melden();
+    Aendern(EnabledFeld, enabled);
 }
 
 void TControl::SetVisible(bool visible)
 {
-    if (visible == VisibleFeld)
-        return;
-    VisibleFeld = visible;
-    Melden();
+    Aendern(VisibleFeld, visible);
 }
 
 bool TControl::Bedienbar() const
@@ -65,11 +56,7 @@ void TButton::Click()
 
 void TCheckBox::SetChecked(bool checked)
 {
-    if (checked == CheckedFeld)
-        return;
-    CheckedFeld = checked;
-    Melden();
-    if (OnClick)
+    if (Aendern(CheckedFeld, checked) && OnClick)
         OnClick(*this);
 }
 
@@ -92,21 +79,13 @@ void TRadioButton::SetChecked(bool checked)
 void TRadioGroup::SetItemIndex(int index)
 {
     index = std::clamp(index, -1, static_cast<int>(Items.size()) - 1);
-    if (index == ItemIndexFeld)
-        return;
-    ItemIndexFeld = index;
-    Melden();
-    if (OnClick)
+    if (Aendern(ItemIndexFeld, index) && OnClick)
         OnClick(*this);
 }
 
 void TEdit::SetText(std::string text)
 {
-    if (text == TextFeld)
-        return;
-    TextFeld = std::move(text);
-    Melden();
-    if (OnChange)
+    if (Aendern(TextFeld, std::move(text)) && OnChange)
         OnChange(*this);
 }
 
@@ -138,10 +117,7 @@ void TMemo::Add(std::string zeile)
 
 void TMemo::SetLines(std::vector<std::string> zeilen)
 {
-    if (zeilen == Zeilen)
-        return;
-    Zeilen = std::move(zeilen);
-    Melden();
+    Aendern(Zeilen, std::move(zeilen));
 }
 
 void TUpDown::SetRange(int min, int max)
@@ -154,12 +130,7 @@ void TUpDown::SetRange(int min, int max)
 
 void TUpDown::SetPosition(int position)
 {
-    position = std::clamp(AufSechzehnBit(position), MinFeld, MaxFeld);
-    if (position == PositionFeld)
-        return;
-    PositionFeld = position;
-    Melden();
-    if (Associate != nullptr)
+    if (Aendern(PositionFeld, std::clamp(AufSechzehnBit(position), MinFeld, MaxFeld)) && Associate != nullptr)
         Associate->SetText(std::to_string(PositionFeld));
 }
 
@@ -172,11 +143,7 @@ void TUpDown::Pfeilklick(TUDBtnType richtung)
 
 void TComboBox::SetText(std::string text)
 {
-    if (text == TextFeld)
-        return;
-    TextFeld = std::move(text);
-    Melden();
-    if (OnChange)
+    if (Aendern(TextFeld, std::move(text)) && OnChange)
         OnChange(*this);
 }
 
@@ -196,12 +163,7 @@ void TScrollBar::SetRange(int min, int max)
 
 void TScrollBar::SetPosition(int position)
 {
-    position = std::clamp(position, MinFeld, MaxFeld);
-    if (position == PositionFeld)
-        return;
-    PositionFeld = position;
-    Melden();
-    if (OnChange)
+    if (Aendern(PositionFeld, std::clamp(position, MinFeld, MaxFeld)) && OnChange)
         OnChange(*this);
 }
 
@@ -214,8 +176,5 @@ void TGroupBox::SetEnabled(bool enabled)
 
 void TPageControl::SetActivePage(TTabSheet* seite)
 {
-    if (seite == AktiveSeite)
-        return;
-    AktiveSeite = seite;
-    Melden();
+    Aendern(AktiveSeite, seite);
 }

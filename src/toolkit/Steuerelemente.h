@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TContainer;
@@ -57,6 +58,17 @@ public:
 protected:
     TControl(std::string name, TContainer* parent);
     void Melden() const;
+    // Stores wert in feld and tells the observer, unless feld already holds it; returns
+    // whether it changed, so the caller runs its handler only then.
+    template <class T>
+    bool Aendern(T& feld, T wert)
+    {
+        if (feld == wert)
+            return false;
+        feld = std::move(wert);
+        Melden();
+        return true;
+    }
 
 private:
     std::string NameFeld;
