@@ -1,8 +1,11 @@
 #include "files/Dateizugriff.h"
 
 #include "files/Fehler.h"
+#include "files/Windows1252.h"
 
+#include <array>
 #include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <random>
 
@@ -10,11 +13,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-// German wording for the failures a user can do something about.
-std::string Ursache(int fehlernummer) {
+std::string Fehlerursache(int fehlernummer) {
     switch (fehlernummer) {
+    case KeineGewoehnlicheDatei: return "keine gewöhnliche Datei";
     case ENOSPC: return "kein Speicherplatz mehr auf dem Datenträger";
     case EDQUOT: return "Speicherkontingent erschöpft";
     case EFBIG: return "Datei zu groß";
@@ -24,13 +25,24 @@ std::string Ursache(int fehlernummer) {
     case EIO: return "Ein-/Ausgabefehler des Geräts";
     case EISDIR: return "ist ein Verzeichnis";
     case ENOENT: return "Datei oder Verzeichnis nicht gefunden";
+    case ENOTDIR: return "ein Teil des Pfades ist kein Verzeichnis";
+    case ENAMETOOLONG: return "Dateiname zu lang";
+    case ELOOP: return "zu viele symbolische Verknüpfungen";
+    case EBADF: return "nicht geöffnet";
     default: return "Systemfehler " + std::to_string(fehlernummer);
     }
 }
 
+namespace {
+
 [[noreturn]] void Melden(const char* was, const std::string& pfad, int fehlernummer) {
-    throw EInOutError("Die Datei „" + pfad + "“ konnte nicht " + was + " werden (" +
-                      Ursache(fehlernummer) + ").");
+    throw EInOutError("Die Datei „" + Utf8Maskiert(pfad) + "“ konnte nicht " + was + " werden (" +
+                      Fehlerursache(fehlernummer) + ").");
+}
+
+[[noreturn]] void ZuGross(const std::string& pfad) {
+    throw EInOutError("Die Datei „" + Utf8Maskiert(pfad) + "“ ist zu groß für eine Arbeitsblattdatei (mehr als " +
+                      std::to_string(GroessteDateigroesse / (1024 * 1024)) + " MB).");
 }
 
 // The target a save really replaces: a symbolic link is followed, so that the link stays and
@@ -58,23 +70,35 @@ std::string TemporaererName(const std::string& ziel, std::uint32_t zufall) {
 
 }  // namespace
 
-bool DateiGanzLesen(const std::string& pfad, std::string& inhalt) {
+int DateiGanzLesen(const std::string& pfad, std::string& inhalt) {
     if (pfad.empty()) {
-        return false;
+        return ENOENT;
     }
-    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without blocking, so that a FIFO without a writer is refused below instead of
+    // waiting for one forever; for a regular file the flag makes no difference.
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
-        return false;
+        return errno;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0) {
+        const int fehlernummer = errno;
         ::close(fd);
-        return false;
+        return fehlernummer;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return S_ISDIR(info.st_mode) ? EISDIR : KeineGewoehnlicheDatei;
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > GroessteDateigroesse) {
+        ::close(fd);
+        ZuGross(pfad);
     }
     std::string gelesen;
-    char puffer[65536];
+    gelesen.reserve(static_cast<std::size_t>(info.st_size));
+    std::array<char, 65536> puffer{};
     for (;;) {
-        const ssize_t n = ::read(fd, puffer, sizeof puffer);
+        const ssize_t n = ::read(fd, puffer.data(), puffer.size());
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -86,11 +110,16 @@ bool DateiGanzLesen(const std::string& pfad, std::string& inhalt) {
         if (n == 0) {
             break;
         }
-        gelesen.append(puffer, static_cast<std::size_t>(n));
+        // The file may grow while it is read.
+        if (gelesen.size() + static_cast<std::size_t>(n) > GroessteDateigroesse) {
+            ::close(fd);
+            ZuGross(pfad);
+        }
+        gelesen.append(puffer.data(), static_cast<std::size_t>(n));
     }
     ::close(fd);
     inhalt = std::move(gelesen);
-    return true;
+    return 0;
 }
 
 TAtomareDatei::~TAtomareDatei() { Verwerfen(); }

@@ -44,7 +44,8 @@ std::string Zitat(std::string_view roh) {
 bool TLoadSave::OpenRead(const std::string& pfad) {
     Zuruecksetzen();
     std::string inhalt;
-    if (!DateiGanzLesen(pfad, inhalt)) {
+    OeffnungsfehlerFeld = DateiGanzLesen(pfad, inhalt);
+    if (OeffnungsfehlerFeld != 0) {
         return true;
     }
     OpenReadBytes(std::move(inhalt));

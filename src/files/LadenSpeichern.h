@@ -31,8 +31,12 @@ public:
     TLoadSave& operator=(const TLoadSave&) = delete;
 
     // Reads the file at pfad whole for reading. Returns true on failure (empty path, missing
-    // or unreadable file), silently; raises EInOutError when reading fails midway.
+    // or unreadable file, no regular file), silently, and Oeffnungsfehler() tells why; raises
+    // EInOutError when the file is too large for a worksheet file or reading fails midway.
     [[nodiscard]] bool OpenRead(const std::string& pfad);
+    // Why the last OpenRead failed, as DateiGanzLesen says it (ENOENT for a missing file);
+    // 0 after one that succeeded.
+    int Oeffnungsfehler() const { return OeffnungsfehlerFeld; }
     // Opens for writing to the file at pfad; the file is replaced only at Close. Returns true
     // on failure (empty path, directory, no permission), silently, and touches nothing.
     [[nodiscard]] bool OpenWrite(const std::string& pfad);
@@ -100,4 +104,5 @@ private:
     std::size_t Position = 0;  // reading position in Puffer
     std::string Speicher;      // everything written by a stream in memory
     TAtomareDatei Datei;
+    int OeffnungsfehlerFeld = 0;
 };

@@ -117,3 +117,25 @@ std::string Utf8NachWindows1252(std::string_view text) {
     }
     return ergebnis;
 }
+
+std::string Utf8Maskiert(std::string_view text) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string ergebnis;
+    ergebnis.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        char32_t c = 0;
+        const std::size_t laenge = Dekodieren(text, i, c);
+        if (laenge == 0 || c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+            const auto b = static_cast<unsigned char>(text[i]);
+            ergebnis += "\\x";
+            ergebnis += Hex[b >> 4];
+            ergebnis += Hex[b & 0xF];
+            ++i;
+        } else {
+            ergebnis.append(text.substr(i, laenge));
+            i += laenge;
+        }
+    }
+    return ergebnis;
+}

@@ -16,3 +16,8 @@ std::string Windows1252NachUtf8(std::string_view bytes);
 // Returns the Windows-1252 form of a UTF-8 text. A character Windows-1252 cannot hold becomes
 // "?", and so does every byte that is not part of a well-formed UTF-8 sequence.
 std::string Utf8NachWindows1252(std::string_view text);
+
+// Returns a text as it may be shown in a message, such as a file name taken from the command
+// line: well-formed UTF-8 stays, while bytes that are not, and control characters, appear as
+// \xNN, so that a strange name can garble neither the message nor the terminal.
+std::string Utf8Maskiert(std::string_view text);

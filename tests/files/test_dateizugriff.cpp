@@ -1,8 +1,10 @@
+#include "files/Dateizugriff.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -64,6 +66,48 @@ private:
     rlimit Vorher{};
     void (*VorherSignal)(int) = nullptr;
 };
+
+// Whatever is not a regular file is refused before a byte is read: a FIFO without a writer
+// would otherwise block the program for good.
+TEST_F(Dateizugriff, OpeningTellsWhyAFileCannotBeRead) {
+    const fs::path fifo = Verzeichnis / "fifo.zfb";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    struct Fall {
+        fs::path Pfad;
+        int Grund;
+        const char* Ursache;
+    };
+    for (const Fall& fall : {
+             Fall{Verzeichnis / "fehlt.zfb", ENOENT, "Datei oder Verzeichnis nicht gefunden"},
+             Fall{Verzeichnis, EISDIR, "ist ein Verzeichnis"},
+             Fall{fifo, KeineGewoehnlicheDatei, "keine gewöhnliche Datei"},
+             Fall{"/dev/zero", KeineGewoehnlicheDatei, "keine gewöhnliche Datei"},
+         }) {
+        TLoadSave strom;
+        EXPECT_TRUE(strom.OpenRead(fall.Pfad.string())) << fall.Pfad;
+        EXPECT_EQ(strom.Oeffnungsfehler(), fall.Grund) << fall.Pfad;
+        EXPECT_EQ(Fehlerursache(strom.Oeffnungsfehler()), fall.Ursache);
+    }
+}
+
+// A worksheet file is small; a huge one is refused with a message instead of being read
+// into memory.
+TEST_F(Dateizugriff, AFileAboveTheSizeLimitIsRefused) {
+    const fs::path gross = Verzeichnis / "gross.zfb";
+    Anlegen(gross, "[Zifferbogen 3.1]");
+    fs::resize_file(gross, GroessteDateigroesse + 1);  // sparse: costs no disk space
+    TLoadSave strom;
+    try {
+        (void)strom.OpenRead(gross.string());
+        FAIL() << "no error raised";
+    } catch (const EInOutError& fehler) {
+        EXPECT_NE(std::string(fehler.what()).find("zu groß für eine Arbeitsblattdatei"), std::string::npos);
+    }
+
+    fs::resize_file(gross, GroessteDateigroesse);
+    EXPECT_FALSE(strom.OpenRead(gross.string()));
+    EXPECT_EQ(strom.ReadText(), "Zifferbogen 3.1");
+}
 
 TEST_F(Dateizugriff, PathsThatCannotBeOpenedReportFailure) {
     TLoadSave strom;
