@@ -27,6 +27,24 @@ int Ganzzahl(const std::string& name, const std::string& wert, const char* was)
     return zahl;
 }
 
+TControl* Finde(const std::vector<TFormular*>& fenster, const std::string& name)
+{
+    for (const TFormular* f : fenster) {
+        if (f == nullptr)
+            continue;
+        if (TControl* control = f->Finde(name); control != nullptr)
+            return control;
+    }
+    return nullptr;
+}
+
+// The up-down beside an edit field keeps the value the field stands for ("EStellen[3]" and
+// "UDStellen[3]"); the field's text alone may show an entry it did not take.
+std::string Pfeilpartner(const std::string& feldname)
+{
+    return "UD" + feldname.substr(1);
+}
+
 } // namespace
 
 std::pair<std::string, std::string> SetzungTeilen(const std::string& setzung)
@@ -39,11 +57,7 @@ std::pair<std::string, std::string> SetzungTeilen(const std::string& setzung)
 
 void SteuerelementSetzen(const std::vector<TFormular*>& fenster, const std::string& name, const std::string& wert)
 {
-    TControl* control = nullptr;
-    for (const TFormular* f : fenster) {
-        if (f != nullptr && (control = f->Finde(name)) != nullptr)
-            break;
-    }
+    TControl* control = Finde(fenster, name);
     if (control == nullptr)
         throw TBedienfehler("Unbekanntes Bedienelement: " + name);
     if (!control->Bedienbar()) {
@@ -66,9 +80,19 @@ void SteuerelementSetzen(const std::vector<TFormular*>& fenster, const std::stri
         auto* feld = static_cast<TEdit*>(control);
         if (feld->ReadOnly)
             throw TBedienfehler("Das Eingabefeld " + name + " ist schreibgeschützt.");
-        feld->SetText(wert);
-        char eingabetaste = 13;
-        feld->KeyPress(eingabetaste);
+        const std::string vorher = feld->Text();
+        feld->Eingeben(wert);
+        // The field filters what is typed (digits only, a range); a script must hear when its
+        // value was not taken as it stands, instead of running on with another one.
+        const auto* pfeile = dynamic_cast<const TUpDown*>(Finde(fenster, Pfeilpartner(name)));
+        const bool angenommen = feld->Text() == wert && (pfeile == nullptr || std::to_string(pfeile->Position()) == wert);
+        if (!angenommen) {
+            feld->Eingeben(vorher);
+            throw TBedienfehler("Das Eingabefeld " + name + " nimmt den Wert \"" + wert + "\" nicht an"
+                                + (pfeile != nullptr ? " (erlaubt: " + std::to_string(pfeile->Min()) + " bis "
+                                                           + std::to_string(pfeile->Max()) + ")."
+                                                     : " (es würde \"" + feld->Text() + "\" zeigen)."));
+        }
         return;
     }
     case TSteuerelementArt::UpDown: {
@@ -78,10 +102,7 @@ void SteuerelementSetzen(const std::vector<TFormular*>& fenster, const std::stri
             throw TBedienfehler("Der Wert " + wert + " liegt für " + name + " nicht im Bereich "
                                 + std::to_string(pfeile->Min()) + " bis " + std::to_string(pfeile->Max()) + ".");
         }
-        const TUDBtnType richtung = position >= pfeile->Position() ? TUDBtnType::btNext : TUDBtnType::btPrev;
-        pfeile->SetPosition(position);
-        if (pfeile->OnClick)
-            pfeile->OnClick(*pfeile, richtung);
+        pfeile->Verstellen(position);
         return;
     }
     case TSteuerelementArt::RadioGroup: {
@@ -106,7 +127,15 @@ void SteuerelementSetzen(const std::vector<TFormular*>& fenster, const std::stri
             throw TBedienfehler("Die Schaltfläche " + name + " kann nur gedrückt werden (true), nicht \"" + wert + "\".");
         static_cast<TButton*>(control)->Click();
         return;
-    default:
-        throw TBedienfehler("Das Bedienelement " + name + " hat keinen Wert, der sich setzen lässt.");
+    // Every kind is listed, so that the compiler flags a new kind that is not handled here.
+    case TSteuerelementArt::Label:
+    case TSteuerelementArt::Memo:
+    case TSteuerelementArt::ScrollBar:
+    case TSteuerelementArt::GroupBox:
+    case TSteuerelementArt::TabSheet:
+    case TSteuerelementArt::PageControl:
+    case TSteuerelementArt::PaintBox:
+        break;
     }
+    throw TBedienfehler("Das Bedienelement " + name + " hat keinen Wert, der sich setzen lässt.");
 }

@@ -101,6 +101,13 @@ void TEdit::Exit()
         OnExit(*this);
 }
 
+void TEdit::Eingeben(std::string text)
+{
+    SetText(std::move(text));
+    char eingabetaste = 13;
+    KeyPress(eingabetaste);
+}
+
 void TMemo::Clear()
 {
     if (Zeilen.empty())
@@ -137,6 +144,14 @@ void TUpDown::SetPosition(int position)
 void TUpDown::Pfeilklick(TUDBtnType richtung)
 {
     SetPosition(richtung == TUDBtnType::btNext ? PositionFeld + Increment : PositionFeld - Increment);
+    if (OnClick)
+        OnClick(*this, richtung);
+}
+
+void TUpDown::Verstellen(int position)
+{
+    const TUDBtnType richtung = position >= PositionFeld ? TUDBtnType::btNext : TUDBtnType::btPrev;
+    SetPosition(position);
     if (OnClick)
         OnClick(*this, richtung);
 }

@@ -171,6 +171,9 @@ public:
     void KeyPress(char& key);
     // The focus leaves the field: runs OnExit.
     void Exit();
+    // What a user does who types text into the field and presses Enter: SetText, then the
+    // key 13.
+    void Eingeben(std::string text);
 
     bool ReadOnly = false;
     std::function<void(TEdit&)> OnChange;
@@ -212,6 +215,10 @@ public:
     void SetPosition(int position);
     // An arrow click: moves the position by one step within the range, then runs OnClick.
     void Pfeilklick(TUDBtnType richtung);
+    // What a user does who holds an arrow until the position reaches the given one: the
+    // position clamped to the range, then OnClick with the arrow of that direction (the up
+    // arrow when the position stays).
+    void Verstellen(int position);
 
     int Increment = 1;
     // An edit field that always shows the position (none when the window copies itself).
