@@ -15,12 +15,12 @@ int main(int argc, char* argv[])
     try {
         auftrag = KommandozeileLesen(argumente);
     } catch (const TBedienfehler& fehler) {
-        std::cerr << "zifferbogen: " << fehler.what() << '\n';
+        Melden(std::cerr, fehler.what());
         return StatusBedienfehler;
     }
     if (!auftrag.Kopflos()) {
-        std::cerr << "zifferbogen: Das Programmfenster ist in dieser Ausgabe noch nicht enthalten; "
-                     "die Ausgaben ohne Fenster zeigt --help.\n";
+        Melden(std::cerr, "Das Programmfenster ist in dieser Ausgabe noch nicht enthalten; "
+                          "die Ausgaben ohne Fenster zeigt --help.");
         return StatusBedienfehler;
     }
     return KommandozeileAusfuehren(auftrag, std::cout, std::cerr, TStandarddatei::Lesepfad());

@@ -4,13 +4,13 @@
 #include "files/LadenSpeichern.h"
 #include "settings/Main.h"
 
-bool EinstellungenAusDateiLesen(TMainForm& einstellungen, const std::string& pfad)
+int EinstellungenAusDateiLesen(TMainForm& einstellungen, const std::string& pfad)
 {
     TLoadSave strom;
     if (strom.OpenRead(pfad))
-        return false;
+        return strom.Oeffnungsfehler();
     const int dateiversion = DateiversionAusKopf(strom.ReadText());
     einstellungen.EinstellungenLesen(strom, dateiversion);
     strom.Close();
-    return true;
+    return 0;
 }

@@ -4,13 +4,16 @@
 #include "app/Einstellungsdatei.h"
 #include "app/Steuerelementsetzer.h"
 #include "app/Version.h"
+#include "files/Dateizugriff.h"
 #include "files/Fehler.h"
+#include "files/Windows1252.h"
 #include "generator/UGSAufgabe.h"
 #include "settings/Main.h"
 #include "settings/ZeichnenPlatzhalter.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Zufall.h"
 
+#include <cerrno>
 #include <charconv>
 #include <memory>
 #include <ostream>
@@ -47,7 +50,7 @@ public:
     explicit TTextmeldungen(std::ostream& fehler) : Fehler(fehler) {}
     void Zeige(const std::string& titel, const std::string& text, TMeldungsart) override
     {
-        Fehler << "zifferbogen: " << titel << ' ' << text << '\n';
+        Melden(Fehler, titel + ' ' + text);
     }
 
 private:
@@ -59,12 +62,18 @@ private:
 TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
 {
     TKommandozeile auftrag;
+    bool optionenZuEnde = false;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& argument = argumente[i];
-        if (argument.size() < 2 || argument[0] != '-') {
+        if (!optionenZuEnde && argument == "--") {
+            // Everything after "--" is a file name, even one that starts with "-".
+            optionenZuEnde = true;
+            continue;
+        }
+        if (optionenZuEnde || argument.size() < 2 || argument[0] != '-') {
             if (!auftrag.Datei.empty())
-                throw TBedienfehler("Es darf nur eine Datei angegeben werden: \"" + auftrag.Datei
-                                    + "\" und \"" + argument + "\".");
+                throw TBedienfehler("Es darf nur eine Datei angegeben werden: „" + auftrag.Datei
+                                    + "“ und „" + argument + "“.");
             if (argument.empty())
                 throw TBedienfehler("Leerer Dateiname.");
             auftrag.Datei = argument;
@@ -124,24 +133,88 @@ std::string Hilfetext()
            "  --tasks N     N Aufgaben in der Reihenfolge ausgeben, in der sie vergeben werden\n"
            "  --help        diese Hilfe\n"
            "  --version     Versionstext\n"
+           "  --            Ende der Optionen: alles Weitere ist ein Dateiname\n"
            "\n"
            "Aufgabenzeilen sind durch Tabulatoren getrennt: Operand1, Rechenzeichen\n"
            "(0 +, 1 -, 2 ·, 3 :), Operand2, Ergebnis, Rest, Platzhalter (1..3),\n"
            "Gespenstermuster (Einer zuerst), Fehlermeldung.\n"
+           "Eine Fehlerzeile (keine passende Aufgabe gefunden) erkennt man allein an der\n"
+           "nicht leeren Fehlermeldung; ihre Zahlenfelder tragen keine Aufgabe.\n"
            "Rückgabewert: 0 fertig, 1 Datei nicht lesbar oder schreibbar, 2 falscher Aufruf.\n";
+}
+
+void Melden(std::ostream& fehler, const std::string& meldung)
+{
+    fehler << "zifferbogen: " << Utf8Maskiert(meldung) << '\n';
+}
+
+namespace {
+
+// Writes a whole output and makes sure it arrived: a full disk, a closed standard output or
+// a broken device must not pass for success.
+int Ausgeben(std::ostream& aus, std::ostream& fehler, const std::string& text)
+{
+    errno = 0;
+    aus << text;
+    aus.flush();
+    if (aus)
+        return StatusFertig;
+    const int fehlernummer = errno;
+    Melden(fehler, "Die Ausgabe konnte nicht vollständig geschrieben werden"
+                       + (fehlernummer != 0 ? " (" + Fehlerursache(fehlernummer) + ")." : std::string(".")));
+    return StatusDateifehler;
+}
+
+// The settings of the file named on the command line, else of the standard settings file.
+// Returns the exit status: a file named by the user that cannot be opened or read ends the
+// run; a missing standard file is no error, one that exists but cannot be read is reported
+// and the defaults stay, as at every start of the program.
+int EinstellungenLaden(TMainForm& einstellungen, const std::string& datei,
+                       const std::filesystem::path& standarddatei, std::ostream& fehler)
+{
+    if (!datei.empty()) {
+        try {
+            if (const int grund = EinstellungenAusDateiLesen(einstellungen, datei); grund != 0) {
+                Melden(fehler, "Die Datei „" + datei + "“ konnte nicht geöffnet werden (" + Fehlerursache(grund) + ").");
+                return StatusDateifehler;
+            }
+        } catch (const EZifferbogenFehler& dateifehler) {
+            Melden(fehler, Dateifehlertext("Die Datei „" + datei + "“ konnte nicht gelesen werden", dateifehler));
+            return StatusDateifehler;
+        }
+        return StatusFertig;
+    }
+    if (standarddatei.empty())
+        return StatusFertig;
+    const std::string pfad = standarddatei.string();
+    const std::string nichtGelesen = "Die Standardeinstellungen „" + pfad + "“ konnten nicht gelesen werden";
+    try {
+        if (const int grund = EinstellungenAusDateiLesen(einstellungen, pfad); grund != 0 && grund != ENOENT)
+            Melden(fehler, nichtGelesen + " (" + Fehlerursache(grund) + "); es gelten die Vorgaben.");
+    } catch (const EZifferbogenFehler& dateifehler) {
+        Melden(fehler, Dateifehlertext(nichtGelesen, dateifehler) + " Es gelten die Vorgaben.");
+    }
+    return StatusFertig;
+}
+
+} // namespace
+
+std::string Dateifehlertext(const std::string& einleitung, const EZifferbogenFehler& dateifehler)
+{
+    // A failure of the file system names the file itself; a damaged content needs the
+    // file's name in front of it.
+    if (dynamic_cast<const EInOutError*>(&dateifehler) != nullptr)
+        return dateifehler.what();
+    return einleitung + ": " + dateifehler.what();
 }
 
 int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, std::ostream& fehler,
                             const std::filesystem::path& standarddatei)
 {
-    if (auftrag.Hilfe) {
-        aus << Hilfetext();
-        return StatusFertig;
-    }
-    if (auftrag.Version) {
-        aus << Versionstext() << '\n';
-        return StatusFertig;
-    }
+    if (auftrag.Hilfe)
+        return Ausgeben(aus, fehler, Hilfetext());
+    if (auftrag.Version)
+        return Ausgeben(aus, fehler, Versionstext() + '\n');
 
     std::unique_ptr<TZufall> zufall = auftrag.Startwert
         ? std::make_unique<TMersenneZufall>(*auftrag.Startwert)
@@ -150,53 +223,34 @@ int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, st
     TZeichnenPlatzhalter hauptfenster;
     TMainForm einstellungen(*zufall, meldungen, &hauptfenster);
 
-    if (!auftrag.Datei.empty()) {
-        try {
-            if (!EinstellungenAusDateiLesen(einstellungen, auftrag.Datei)) {
-                fehler << "zifferbogen: Die Datei \"" << auftrag.Datei << "\" konnte nicht geöffnet werden.\n";
-                return StatusDateifehler;
-            }
-        } catch (const EZifferbogenFehler& dateifehler) {
-            fehler << "zifferbogen: Die Datei \"" << auftrag.Datei << "\" konnte nicht gelesen werden: "
-                   << dateifehler.what() << '\n';
-            return StatusDateifehler;
-        }
-    } else if (!standarddatei.empty()) {
-        // A missing standard settings file leaves the defaults, as at every start; a damaged
-        // one is reported, and the defaults stay.
-        try {
-            EinstellungenAusDateiLesen(einstellungen, standarddatei.string());
-        } catch (const EZifferbogenFehler& dateifehler) {
-            fehler << "zifferbogen: Die Standardeinstellungen \"" << standarddatei.string()
-                   << "\" konnten nicht gelesen werden: " << dateifehler.what() << '\n';
-        }
-    }
+    if (const int status = EinstellungenLaden(einstellungen, auftrag.Datei, standarddatei, fehler);
+        status != StatusFertig)
+        return status;
 
     try {
         for (const auto& [name, wert] : auftrag.Setzungen)
             SteuerelementSetzen({&einstellungen}, name, wert);
     } catch (const TBedienfehler& bedienfehler) {
-        fehler << "zifferbogen: " << bedienfehler.what() << '\n';
+        Melden(fehler, bedienfehler.what());
         return StatusBedienfehler;
     }
 
-    if (auftrag.Vorrat || auftrag.Aufgaben) {
-        // As "Zum Hauptfenster" does before the first page is built.
-        einstellungen.GeneratorEinstellen();
-        TGSAufgabengenerator& generator = einstellungen.Generator();
-        generator.VorratErzeugen();
-        std::string ausgabe;
-        if (auftrag.Vorrat) {
-            for (std::int32_t i = 1; i <= generator.VorratAnzahl(); ++i)
-                ausgabe += Aufgabenzeile(generator.Vorrat()[static_cast<std::size_t>(i)]) + '\n';
-        } else {
-            TGSAufgabe aufgabe;
-            for (std::int64_t i = 0; i < *auftrag.Aufgaben; ++i) {
-                generator.NaechsteAufgabe(aufgabe);
-                ausgabe += Aufgabenzeile(aufgabe) + '\n';
-            }
+    if (!auftrag.Vorrat && !auftrag.Aufgaben)
+        return StatusFertig;
+    // As "Zum Hauptfenster" does before the first page is built.
+    einstellungen.GeneratorEinstellen();
+    TGSAufgabengenerator& generator = einstellungen.Generator();
+    generator.VorratErzeugen();
+    std::string ausgabe;
+    if (auftrag.Vorrat) {
+        for (std::int32_t i = 1; i <= generator.VorratAnzahl(); ++i)
+            ausgabe += Aufgabenzeile(generator.Vorrat()[static_cast<std::size_t>(i)]) + '\n';
+    } else {
+        TGSAufgabe aufgabe;
+        for (std::int64_t i = 0; i < *auftrag.Aufgaben; ++i) {
+            generator.NaechsteAufgabe(aufgabe);
+            ausgabe += Aufgabenzeile(aufgabe) + '\n';
         }
-        aus << ausgabe;
     }
-    return StatusFertig;
+    return Ausgeben(aus, fehler, ausgabe);
 }

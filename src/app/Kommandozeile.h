@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+class EZifferbogenFehler;
+
 // Bad usage of the command line; what() is the German message. Exit status 2.
 class TBedienfehler final : public std::runtime_error {
 public:
@@ -40,7 +42,16 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente);
 // The German usage text of --help.
 std::string Hilfetext();
 
-// Runs the headless outputs; returns the exit status. Results go to aus, messages to fehler.
+// Writes "zifferbogen: ", the message and a line end to fehler; bytes of the message that are
+// not well-formed UTF-8 (say, of a file name) and control characters appear as \xNN.
+void Melden(std::ostream& fehler, const std::string& meldung);
+
+// The message for a worksheet file that could not be read: the error's own message when it
+// already names the file (the file system refused), else einleitung, ": " and the message.
+std::string Dateifehlertext(const std::string& einleitung, const EZifferbogenFehler& dateifehler);
+
+// Runs the headless outputs; returns the exit status. Results go to aus, messages to fehler;
+// an output that cannot be written completely is reported and gives StatusDateifehler.
 // The settings come from the given file, else from the standard settings file (when it
 // exists), then from the --set options. Nothing is written to aus when the run fails.
 int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, std::ostream& fehler,

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -50,6 +52,9 @@ TEST(Kommandozeile, ReadsOptionsInBothFormsAndTheFileAnywhere)
     EXPECT_EQ(auftrag.Datei, "blatt.zfb");
     EXPECT_TRUE(auftrag.Kopflos());
     EXPECT_FALSE(KommandozeileLesen({"blatt.zfb"}).Kopflos());
+    // After "--" a name that looks like an option is a file.
+    EXPECT_EQ(KommandozeileLesen({"--pool", "--", "-x.zfb"}).Datei, "-x.zfb");
+    EXPECT_EQ(KommandozeileLesen({"--", "--"}).Datei, "--");
 }
 
 TEST(Kommandozeile, RefusesBadUsageWithAGermanMessageNamingIt)
@@ -189,10 +194,84 @@ TEST(Kommandozeile, ASettingAUserCouldNotMakeEndsTheRunWithStatusTwoAndNoOutput)
 TEST(Kommandozeile, ATypedNumberRangeIsTakenAsAfterEnter)
 {
     const auto lauf = Ausfuehren({"--seed", "6", "--set", "CBPluskommtvor=true", "--set", "CBMalkommtvor=false",
-                                  "--set", "RBManuelleEingabe=true", "--set", "EZahlenraumbis=2 5", "--pool"});
+                                  "--set", "RBManuelleEingabe=true", "--set", "EZahlenraumbis=25", "--pool"});
     ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
     for (const auto& a : Aufgaben(lauf.Aus))
         EXPECT_LE(a.Ergebnis, 25);
+}
+
+// The fields filter what is typed, which suits a person watching the field; a script that
+// passes a value the field does not take as it stands must hear about it.
+TEST(Kommandozeile, AFieldValueThatIsNotTakenAsItStandsIsRefused)
+{
+    const std::vector<std::string> manuell{"--set", "RBManuelleEingabe=true"};
+    const std::vector<std::string> minimal{"--set", "CBMinimalWert=true"};
+    const std::vector<std::string> quadrate{"--set", "CBQuadrataufgaben=true"};
+    const std::vector<std::string> geteilt{"--set", "CBGeteiltkommtvor=true"};
+    const std::vector<std::string> schriftlich{"--set", "RBSchriftlich=true"};
+    struct Fall {
+        std::vector<std::string> Vorher;
+        std::string Setzung;
+        bool Angenommen;
+    };
+    for (const Fall& fall : {
+             Fall{manuell, "EZahlenraumbis=250", true},
+             Fall{manuell, "EZahlenraumbis=abc", false},
+             Fall{manuell, "EZahlenraumbis=2147483648", false},
+             Fall{manuell, "EZahlenraumbis=100000000000000000000", false},
+             Fall{manuell, "EZahlenraumbis=1e3", false},
+             Fall{manuell, "EZahlenraumbis=-5", false},
+             Fall{manuell, "EZahlenraumbis=2 5", false},
+             Fall{minimal, "EMinimalwert=7", true},
+             Fall{minimal, "EMinimalwert=abc", false},
+             Fall{quadrate, "EQuadrataufgabenBis=1e20", false},
+             Fall{geteilt, "EMinErgDivision=5", true},
+             Fall{geteilt, "EMinErgDivision=99", false},
+             Fall{schriftlich, "EStellen[1]=3", true},
+             Fall{schriftlich, "EStellen[1]=9", false},
+         }) {
+        std::vector<std::string> argumente = fall.Vorher;
+        argumente.insert(argumente.end(), {"--set", fall.Setzung, "--pool"});
+        const auto lauf = Ausfuehren(argumente);
+        const std::string name = fall.Setzung.substr(0, fall.Setzung.find('='));
+        if (fall.Angenommen) {
+            EXPECT_EQ(lauf.Status, StatusFertig) << fall.Setzung << ": " << lauf.Fehler;
+        } else {
+            EXPECT_EQ(lauf.Status, StatusBedienfehler) << fall.Setzung;
+            EXPECT_EQ(lauf.Aus, "");
+            EXPECT_NE(lauf.Fehler.find("Eingabefeld " + name + " nimmt den Wert"), std::string::npos) << lauf.Fehler;
+        }
+    }
+}
+
+// A stream buffer that takes nothing, like a full disk or a closed standard output.
+class TVolleAusgabe final : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(Kommandozeile, AnOutputThatCannotBeWrittenEndsTheRunWithStatusOne)
+{
+    for (const std::vector<std::string>& argumente : {
+             std::vector<std::string>{"--help"},
+             std::vector<std::string>{"--version"},
+             std::vector<std::string>{"--seed", "1", "--pool"},
+             std::vector<std::string>{"--seed", "1", "--tasks", "500"},
+         }) {
+        TVolleAusgabe voll;
+        std::ostream aus(&voll);
+        std::ostringstream fehler;
+        EXPECT_EQ(KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler), StatusDateifehler) << argumente[0];
+        EXPECT_NE(fehler.str().find("Die Ausgabe konnte nicht vollständig geschrieben werden"), std::string::npos);
+    }
+}
+
+TEST(Kommandozeile, MessagesShowBytesOfAFileNameThatAreNotUtf8Escaped)
+{
+    std::ostringstream fehler;
+    Melden(fehler, std::string("Die Datei „a") + "\xFF" + "b\nc.zfb“ fehlt.");
+    EXPECT_EQ(fehler.str(), "zifferbogen: Die Datei „a\\xFFb\\x0Ac.zfb“ fehlt.\n");
 }
 
 TEST(Aufgabenzeile, WritesTheFieldsTabSeparatedWithThePatternUnitsFirst)

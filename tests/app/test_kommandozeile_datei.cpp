@@ -13,7 +13,11 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -145,6 +149,43 @@ TEST_F(KommandozeileDatei, TheStandardSettingsApplyOnlyWithoutAFile)
     const auto fehlend = Ausfuehren({"--seed", "2", "--pool"}, Ordner / "fehlt.zfb");
     EXPECT_EQ(fehlend.Status, StatusFertig);
     EXPECT_EQ(fehlend.Fehler, "");
+}
+
+// A FIFO, a directory or a device is refused at once instead of blocking the run.
+TEST_F(KommandozeileDatei, AFileThatIsNoRegularFileIsRefusedAtOnce)
+{
+    const auto fifo = Ordner / "fifo.zfb";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    for (const auto& pfad : {fifo, Ordner}) {
+        const auto lauf = Ausfuehren({"--pool", pfad.string()});
+        EXPECT_EQ(lauf.Status, StatusDateifehler);
+        EXPECT_EQ(lauf.Aus, "");
+        EXPECT_NE(lauf.Fehler.find("konnte nicht geöffnet werden ("), std::string::npos) << lauf.Fehler;
+    }
+}
+
+// A missing standard file is the normal case and stays silent; one that exists and cannot be
+// read is reported, and the defaults stay.
+TEST_F(KommandozeileDatei, AStandardFileThatCannotBeReadIsReportedAndTheDefaultsStay)
+{
+    const auto fifo = Ordner / "Standard.zfb";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::vector<std::pair<std::filesystem::path, std::string>> faelle{
+        {fifo, "(keine gewöhnliche Datei)"}, {Ordner, "(ist ein Verzeichnis)"}};
+    if (::geteuid() != 0) { // root reads every file, whatever its permissions
+        const auto gesperrt = Schreiben("gesperrt.zfb", AdditionBis20);
+        std::filesystem::permissions(gesperrt, std::filesystem::perms::none);
+        faelle.emplace_back(gesperrt, "(Zugriff verweigert)");
+    }
+    for (const auto& [pfad, ursache] : faelle) {
+        const auto lauf = Ausfuehren({"--seed", "2", "--pool"}, pfad);
+        EXPECT_EQ(lauf.Status, StatusFertig);
+        EXPECT_NE(lauf.Fehler.find("Standardeinstellungen"), std::string::npos) << lauf.Fehler;
+        EXPECT_NE(lauf.Fehler.find(ursache), std::string::npos) << lauf.Fehler;
+        int zeichen = -1;
+        GroesstesErgebnis(lauf.Aus, zeichen);
+        EXPECT_EQ(zeichen, 2); // the default: times tables
+    }
 }
 
 TEST_F(KommandozeileDatei, ADamagedStandardFileIsReportedAndTheDefaultsStay)
