@@ -8,6 +8,7 @@
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
 #include "settings/Main.h"
+#include "toolkit/Waechter.h"
 
 #include <array>
 #include <string>
@@ -228,18 +229,6 @@ void StandZuruecklesen(TMainForm& f, const TStand& stand)
     f.Minimalwert = stand.Minimalwert;
 }
 
-// Sets a flag for the lifetime of the object.
-class TFlagge final {
-public:
-    explicit TFlagge(bool& flagge) : Flagge(flagge) { Flagge = true; }
-    ~TFlagge() { Flagge = false; }
-    TFlagge(const TFlagge&) = delete;
-    TFlagge& operator=(const TFlagge&) = delete;
-
-private:
-    bool& Flagge;
-};
-
 } // namespace
 
 void TMainForm::EinstellungenSchreiben(TLoadSave& strom) const
@@ -303,7 +292,7 @@ void TMainForm::EinstellungenLesen(TLoadSave& strom, int dateiversion)
     } catch (...) {
         // The snapshot is this program's own block at the current version, so reading it back
         // cannot fail. The old options are not worth a second warning.
-        const TFlagge stumm(WarnungStumm);
+        const TWertWaechter stumm(WarnungStumm, true);
         Behandle([&] {
             StandZuruecklesen(*this, vorher);
             RegelnAktiv = true;

@@ -4,24 +4,9 @@
 // because setting a control to its present value runs nothing.
 
 #include "settings/Main.h"
+#include "toolkit/Waechter.h"
 
 #include <string>
-
-namespace {
-
-// Suspends the rules for a bulk change and puts them back in force afterwards.
-class TRegelpause final {
-public:
-    explicit TRegelpause(bool& regelnAktiv) : RegelnAktiv(regelnAktiv) { RegelnAktiv = false; }
-    ~TRegelpause() { RegelnAktiv = true; }
-    TRegelpause(const TRegelpause&) = delete;
-    TRegelpause& operator=(const TRegelpause&) = delete;
-
-private:
-    bool& RegelnAktiv;
-};
-
-} // namespace
 
 void TMainForm::LogikCheck()
 {
@@ -191,7 +176,7 @@ void TMainForm::ReihenUmschalten(std::array<TCheckBox*, 21>& reihen, int erste)
 {
     const bool referenz = reihen[erste]->Checked();
     {
-        const TRegelpause pause(RegelnAktiv);
+        const TWertWaechter pause(RegelnAktiv, false);
         for (int k = erste; k < erste + 10; ++k)
             reihen[k]->SetChecked(!referenz);
     }

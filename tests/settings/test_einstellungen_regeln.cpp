@@ -180,6 +180,13 @@ TEST_F(TRegelnTest, EinmaleinsknopfSchaltetZehnReihenMitEinemNeuaufbau)
         EXPECT_TRUE(CB(Idx("CBDivReihe", {k})).Checked()) << k;
     EXPECT_FALSE(CB("CBDivReihe[10]").Checked());
     EXPECT_EQ(Neuaufbauten(), 3);
+
+    // Pressed while the rules are suspended (say, by a file being read), the button leaves
+    // them suspended instead of putting them in force in the middle of the bulk change.
+    Form.RegelnAktiv = false;
+    B("BMult1bis10").Click();
+    EXPECT_FALSE(Form.RegelnAktiv);
+    Form.RegelnAktiv = true;
 }
 
 TEST_F(TRegelnTest, JedeAenderungBautDieSichtbareSeiteEinmalNeu)

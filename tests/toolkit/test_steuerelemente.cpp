@@ -1,5 +1,6 @@
 #include "toolkit/Formular.h"
 #include "toolkit/Steuerelemente.h"
+#include "toolkit/Waechter.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,32 @@ TEST(Steuerelemente, TheObserverSeesEveryStateChange)
     f.Box->SetEnabled(false);
     f.Box->SetVisible(false);
     EXPECT_EQ(meldungen, 3);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Wertwaechter, PutsBackThePreviousValueAlsoWhenNested)
+{
+    bool flagge = true;
+    {
+        const TWertWaechter aussen(flagge, false);
+        {
+            const TWertWaechter innen(flagge, false);
+            EXPECT_FALSE(flagge);
+        }
+        EXPECT_FALSE(flagge); // the inner guard restores what the outer one set
+    }
+    EXPECT_TRUE(flagge);
+
+    int wert = 3;
+    try {
+        const TWertWaechter waechter(wert, 7);
+        throw 1;
+    } catch (int) {
+    }
+    EXPECT_EQ(wert, 3);
 }
 
 } // namespace
