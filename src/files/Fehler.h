@@ -1,14 +1,8 @@
 #pragma once
 
-#include <stdexcept>
-#include <string>
+#include "toolkit/Fehler.h"
 
-// The run-time errors of the core. A command that meets one stops there; the desktop program
-// and the command line show what() (a German message) to the user.
-class EZifferbogenFehler : public std::runtime_error {
-public:
-    explicit EZifferbogenFehler(const std::string& meldung) : std::runtime_error(meldung) {}
-};
+#include <string>
 
 // A number in a worksheet file cannot be read: malformed, out of range, or missing at the end
 // of the file.

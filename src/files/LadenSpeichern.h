@@ -3,7 +3,7 @@
 // TLoadSave: the value stream through which worksheet files are written and read.
 
 #include "files/Dateizugriff.h"
-#include "files/Schrift.h"
+#include "toolkit/Schrift.h"
 
 #include <cstdint>
 #include <string>
