@@ -1,17 +1,41 @@
-# Fails when a file of the core (everything under src/ except src/qt/ and src/main.cpp)
-# includes a Qt header: the core must build and test without Qt.
+# The layering of the sources, checked include by include:
+# - nothing outside src/qt/ and src/main.cpp includes a Qt header, so the core builds and
+#   tests without Qt;
+# - each folder of the core includes only the folders below it, listed here. The generator
+#   sees only itself and the random source; the sheet never sees the settings window or the
+#   window models of app/.
+set(erlaubt_toolkit   "toolkit")
+set(erlaubt_generator "generator|toolkit/Zufall\\.h")
+set(erlaubt_files     "files|toolkit")
+set(erlaubt_settings  "settings|generator|files|toolkit")
+set(erlaubt_sheet     "sheet|generator|files|toolkit")
+set(erlaubt_app       "app|settings|sheet|generator|files|toolkit")
+
 file(GLOB_RECURSE dateien "${QUELLEN}/*.h" "${QUELLEN}/*.cpp")
 set(verstoesse "")
 foreach(datei IN LISTS dateien)
   if(datei MATCHES "/src/qt/" OR datei MATCHES "/src/main\\.cpp$")
     continue()
   endif()
-  file(STRINGS "${datei}" treffer REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q[A-Za-z]")
-  if(treffer)
-    list(APPEND verstoesse "${datei}: ${treffer}")
+  file(STRINGS "${datei}" qt REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q[A-Za-z]")
+  if(qt)
+    list(APPEND verstoesse "${datei}: Qt im Kern: ${qt}")
   endif()
+  file(RELATIVE_PATH relativ "${QUELLEN}" "${datei}")
+  string(REGEX REPLACE "/.*" "" ordner "${relativ}")
+  if(NOT DEFINED erlaubt_${ordner})
+    list(APPEND verstoesse "${datei}: Ordner ${ordner} hat keine Schichtenregel")
+    continue()
+  endif()
+  file(STRINGS "${datei}" eigene REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/")
+  foreach(zeile IN LISTS eigene)
+    string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*" "\\1" ziel "${zeile}")
+    if(NOT ziel MATCHES "^(${erlaubt_${ordner}})(/|$)" AND NOT ziel MATCHES "^(${erlaubt_${ordner}})$")
+      list(APPEND verstoesse "${datei}: ${ordner}/ darf ${ziel} nicht einbinden")
+    endif()
+  endforeach()
 endforeach()
 if(verstoesse)
   list(JOIN verstoesse "\n" text)
-  message(FATAL_ERROR "Qt im Kern eingebunden:\n${text}")
+  message(FATAL_ERROR "Schichtenregeln verletzt:\n${text}")
 endif()
