@@ -1,0 +1,175 @@
+#include "qt/QtLeinwand.h"
+
+#include <QColor>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QRectF>
+#include <QString>
+
+#include <algorithm>
+
+namespace {
+
+// Sizes outside this range come only from damaged files; Qt refuses sizes below one point,
+// and a page of A4 is 842 points high, so nothing larger can be shown whole anyway.
+constexpr int KleinstePunktgroesse = 1;
+constexpr int GroesstePunktgroesse = 1000;
+
+QString AlsQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRectF Rechteck(int links, int oben, int rechts, int unten)
+{
+    // An inverted rectangle is empty, as on every surface of the page.
+    return QRectF(links, oben, std::max(0, rechts - links), std::max(0, unten - oben));
+}
+
+} // namespace
+
+TQtLeinwand::TQtLeinwand(QPaintDevice& geraet) : Geraet(&geraet), Font(QtSchrift(Schrift)) {}
+
+void TQtLeinwand::GeraetSetzen(QPaintDevice& geraet)
+{
+    Geraet = &geraet;
+}
+
+void TQtLeinwand::MalerAnhaengen(QPainter& maler)
+{
+    Maler = &maler;
+    Maler->setBackgroundMode(Qt::TransparentMode);
+    Maler->setFont(Font);
+    Maler->setClipping(false);
+    StiftAnwenden();
+}
+
+void TQtLeinwand::Abhaengen()
+{
+    Maler = nullptr;
+}
+
+QFont TQtLeinwand::QtSchrift(const TSchrift& schrift)
+{
+    QFont font(QString::fromStdString(schrift.Name));
+    // Points of the device: Qt scales them by the device's logical resolution, so the same
+    // record gives 12-point text on a 1200-dpi page and on a 96-dpi screen.
+    font.setPointSizeF(std::clamp<int>(schrift.Groesse, KleinstePunktgroesse, GroesstePunktgroesse));
+    font.setBold((schrift.Stil & TSchrift::Fett) != 0);
+    font.setItalic((schrift.Stil & TSchrift::Kursiv) != 0);
+    font.setUnderline((schrift.Stil & TSchrift::Unterstrichen) != 0);
+    font.setStrikeOut((schrift.Stil & TSchrift::Durchgestrichen) != 0);
+    // The character set is kept only for the files: Qt draws every text from Unicode.
+    return font;
+}
+
+QColor TQtLeinwand::QtFarbe(std::int32_t farbe)
+{
+    if (farbe < 0)
+        return QColor(Qt::black);
+    const auto wert = static_cast<std::uint32_t>(farbe);
+    return QColor(static_cast<int>(wert & 0xFFu), static_cast<int>((wert >> 8) & 0xFFu),
+                  static_cast<int>((wert >> 16) & 0xFFu));
+}
+
+void TQtLeinwand::SetzeSchrift(const TSchrift& schrift)
+{
+    Schrift = schrift;
+    Font = QtSchrift(schrift);
+    if (Maler != nullptr)
+        Maler->setFont(Font);
+}
+
+void TQtLeinwand::SetzeSchriftfarbe(std::int32_t farbe)
+{
+    Schrift.Farbe = farbe;
+}
+
+void TQtLeinwand::TextAus(int x, int y, std::string_view text)
+{
+    if (Maler == nullptr)
+        return;
+    // Qt places text by its baseline; the page places it by its upper left corner.
+    const QFontMetricsF masse(Font, Geraet);
+    Maler->save();
+    Maler->setPen(QtFarbe(Schrift.Farbe));
+    Maler->drawText(QPointF(x, y + masse.ascent()), AlsQString(text));
+    Maler->restore();
+}
+
+double TQtLeinwand::Textbreite(std::string_view text)
+{
+    return QFontMetricsF(Font, Geraet).horizontalAdvance(AlsQString(text));
+}
+
+double TQtLeinwand::Texthoehe(std::string_view)
+{
+    return QFontMetricsF(Font, Geraet).height();
+}
+
+void TQtLeinwand::SetzeStift(std::int32_t farbe, int breite)
+{
+    StiftFarbe = farbe;
+    StiftBreite = std::max(1, breite);
+    if (Maler != nullptr)
+        StiftAnwenden();
+}
+
+void TQtLeinwand::StiftAnwenden()
+{
+    // Widths count device pixels, so a width-1 line stays one pixel of the device instead of
+    // a cosmetic hairline; flat caps end a line exactly at its end point.
+    QPen stift(QtFarbe(StiftFarbe), StiftBreite, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    stift.setCosmetic(false);
+    Maler->setPen(stift);
+}
+
+void TQtLeinwand::BewegeZu(int x, int y)
+{
+    Punkt = QPointF(x, y);
+}
+
+void TQtLeinwand::LinieZu(int x, int y)
+{
+    QPointF von = Punkt;
+    QPointF bis(x, y);
+    Punkt = bis;
+    if (Maler == nullptr)
+        return;
+    // A pen of odd width centred on a pixel boundary would cover half pixels on both sides and
+    // show as a grey smear on a raster surface; moved by half a pixel across the line it covers
+    // whole pixels, those below and right of the coordinates as on a pixel screen.
+    if (StiftBreite % 2 == 1) {
+        if (von.y() == bis.y()) {
+            von.ry() += 0.5;
+            bis.ry() += 0.5;
+        } else if (von.x() == bis.x()) {
+            von.rx() += 0.5;
+            bis.rx() += 0.5;
+        }
+    }
+    Maler->drawLine(von, bis);
+}
+
+void TQtLeinwand::Fuellen(int links, int oben, int rechts, int unten, std::int32_t farbe)
+{
+    if (Maler == nullptr || rechts <= links || unten <= oben)
+        return;
+    Maler->fillRect(Rechteck(links, oben, rechts, unten), QtFarbe(farbe));
+}
+
+void TQtLeinwand::Beschneiden(int links, int oben, int rechts, int unten)
+{
+    if (Maler == nullptr)
+        return;
+    Maler->setClipRect(Rechteck(links, oben, rechts, unten), Qt::ReplaceClip);
+}
+
+void TQtLeinwand::BeschneidenAufheben()
+{
+    if (Maler == nullptr)
+        return;
+    Maler->setClipping(false);
+}
