@@ -1,5 +1,7 @@
 #include "toolkit/Steuerelemente.h"
 
+#include "toolkit/Waechter.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -192,4 +194,17 @@ void TGroupBox::SetEnabled(bool enabled)
 void TPageControl::SetActivePage(TTabSheet* seite)
 {
     Aendern(AktiveSeite, seite);
+}
+
+void TComboBox::KeyDown(int key)
+{
+    if (OnKeyDown)
+        OnKeyDown(*this, key);
+}
+
+void TPaintBox::Paint(TLeinwand& leinwand)
+{
+    const TWertWaechter<TLeinwand*> waechter(Aktuell, &leinwand);
+    if (OnPaint)
+        OnPaint(*this);
 }

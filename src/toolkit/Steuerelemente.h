@@ -5,6 +5,8 @@
 // a change made by the program runs the control's handler exactly as a user's change does,
 // and setting the value a control already has runs nothing.
 
+#include "toolkit/Leinwand.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -241,7 +243,10 @@ public:
     // Sets the text (and the item of that text, if any) and runs OnChange when it changed.
     void SetText(std::string text);
     int ItemIndex() const;
+    // A key pressed down in the field (Enter is 13): runs OnKeyDown.
+    void KeyDown(int key);
     std::function<void(TComboBox&)> OnChange;
+    std::function<void(TComboBox&, int)> OnKeyDown;
 
 private:
     std::string TextFeld;
@@ -298,8 +303,23 @@ private:
     TTabSheet* AktiveSeite = nullptr;
 };
 
+// A surface the window paints on. The view calls Paint with its canvas whenever the
+// surface must be drawn; the window model asks for that with Repaint.
 class TPaintBox final : public TControl {
 public:
     TPaintBox(std::string name, TContainer* parent) : TControl(std::move(name), parent) {}
     TSteuerelementArt Art() const override { return TSteuerelementArt::PaintBox; }
+
+    // Runs OnPaint with the given canvas as Canvas().
+    void Paint(TLeinwand& leinwand);
+    // The canvas of the paint running now; outside a paint a surface that draws nothing.
+    TLeinwand& Canvas() const { return Aktuell != nullptr ? *Aktuell : Leer; }
+    // Asks the view for a paint (through the observer); without a view nothing is drawn.
+    void Repaint() { Melden(); }
+
+    std::function<void(TPaintBox&)> OnPaint;
+
+private:
+    TLeinwand* Aktuell = nullptr;
+    mutable TLeereLeinwand Leer;
 };
