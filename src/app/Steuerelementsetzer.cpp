@@ -1,6 +1,7 @@
 #include "app/Steuerelementsetzer.h"
 
 #include "app/Kommandozeile.h"
+#include "toolkit/Fehler.h"
 #include "toolkit/Formular.h"
 
 #include <algorithm>
@@ -27,22 +28,16 @@ int Ganzzahl(const std::string& name, const std::string& wert, const char* was)
     return zahl;
 }
 
-TControl* Finde(const std::vector<TFormular*>& fenster, const std::string& name)
+// The control of that name and the window that holds it.
+std::pair<TControl*, const TFormular*> Finde(const std::vector<TFormular*>& fenster, const std::string& name)
 {
     for (const TFormular* f : fenster) {
         if (f == nullptr)
             continue;
         if (TControl* control = f->Finde(name); control != nullptr)
-            return control;
+            return {control, f};
     }
-    return nullptr;
-}
-
-// The up-down beside an edit field keeps the value the field stands for ("EStellen[3]" and
-// "UDStellen[3]"); the field's text alone may show an entry it did not take.
-std::string Pfeilpartner(const std::string& feldname)
-{
-    return "UD" + feldname.substr(1);
+    return {nullptr, nullptr};
 }
 
 } // namespace
@@ -57,7 +52,7 @@ std::pair<std::string, std::string> SetzungTeilen(const std::string& setzung)
 
 void SteuerelementSetzen(const std::vector<TFormular*>& fenster, const std::string& name, const std::string& wert)
 {
-    TControl* control = Finde(fenster, name);
+    const auto [control, formular] = Finde(fenster, name);
     if (control == nullptr)
         throw TBedienfehler("Unbekanntes Bedienelement: " + name);
     if (!control->Bedienbar()) {
@@ -81,17 +76,21 @@ void SteuerelementSetzen(const std::vector<TFormular*>& fenster, const std::stri
         if (feld->ReadOnly)
             throw TBedienfehler("Das Eingabefeld " + name + " ist schreibgeschützt.");
         const std::string vorher = feld->Text();
-        feld->Eingeben(wert);
         // The field filters what is typed (digits only, a range); a script must hear when its
         // value was not taken as it stands, instead of running on with another one.
-        const auto* pfeile = dynamic_cast<const TUpDown*>(Finde(fenster, Pfeilpartner(name)));
-        const bool angenommen = feld->Text() == wert && (pfeile == nullptr || std::to_string(pfeile->Position()) == wert);
+        bool angenommen = false;
+        std::string grund;
+        try {
+            feld->Eingeben(wert);
+            angenommen = formular->EingabeAngenommen(*feld, wert);
+            grund = feld->Text() == wert ? " (außerhalb des erlaubten Bereichs)."
+                                         : " (es würde \"" + feld->Text() + "\" zeigen).";
+        } catch (const EZifferbogenFehler& fehler) {
+            grund = ": " + std::string(fehler.what());
+        }
         if (!angenommen) {
             feld->Eingeben(vorher);
-            throw TBedienfehler("Das Eingabefeld " + name + " nimmt den Wert \"" + wert + "\" nicht an"
-                                + (pfeile != nullptr ? " (erlaubt: " + std::to_string(pfeile->Min()) + " bis "
-                                                           + std::to_string(pfeile->Max()) + ")."
-                                                     : " (es würde \"" + feld->Text() + "\" zeigen)."));
+            throw TBedienfehler("Das Eingabefeld " + name + " nimmt den Wert \"" + wert + "\" nicht an" + grund);
         }
         return;
     }

@@ -85,8 +85,9 @@ public:
     // with neu, for every task), renews a task that repeats the task above it once, and
     // measures until the row is full. erste is the running number of its first task.
     void Fuellen(bool neu, int erste, const TAufgabenZeile* oben);
-    // Reads the row's tasks from the page block and measures the row.
-    void ZeileLaden(TLoadSave& strom, int erste);
+    // Reads the row's tasks from the page block of a file of the given version and measures
+    // the row. Raises ERangeError for a count or value the program never writes.
+    void ZeileLaden(TLoadSave& strom, int erste, int dateiversion);
     // Writes every task the row holds.
     void ZeileSpeichern(TLoadSave& strom) const;
 
@@ -104,6 +105,14 @@ private:
 // order. Lengths are cm in page coordinates.
 class TSeite final {
 public:
+    // A page never lays out more rows, nor a row more columns, than this. Sensible layout
+    // values stay far below it; a zero or negative row height or task width would otherwise
+    // take tasks without end.
+    static constexpr int GroessteZeilenzahl = 1000;
+    static constexpr int GroessteSpaltenzahl = 1000;
+    // The most rows, and tasks per row, a page block may announce.
+    static constexpr int GroessteBlockzahl = 10000;
+
     // Builds a fresh pool in the generator; zufall shuffles the solution column (the
     // generator's own source).
     TSeite(TGSAufgabengenerator& generator, TBlatt& blatt, TZufall& zufall);
@@ -113,7 +122,9 @@ public:
     // Layout pass; with neu every task held is replaced by a new one. Ends with a new shuffle.
     void Aufbauen(bool neu);
     // Layout pass that takes the rows' tasks from the page block of a file of the given
-    // version (the ghost patterns are stored from version 10 on).
+    // version (the ghost patterns are stored from version 10 on); rows the file does not hold
+    // get new tasks. Keeps the solution order when it still fits the page. A damaged block
+    // raises EConvertError or ERangeError and leaves a page that shows no task.
     void SeiteLaden(TLoadSave& strom, int dateiversion);
     // Writes the page block.
     void SeiteSpeichern(TLoadSave& strom) const;
@@ -122,6 +133,10 @@ public:
 
     // The shown task at row r, column c (both from 0).
     TAufgabe& Aufgabe(int r, int c) { return *Zeilen[static_cast<std::size_t>(r)]->Aufgaben[static_cast<std::size_t>(c)]; }
+    const TAufgabe& Aufgabe(int r, int c) const
+    {
+        return *Zeilen[static_cast<std::size_t>(r)]->Aufgaben[static_cast<std::size_t>(c)];
+    }
 
     std::vector<std::unique_ptr<TAufgabenZeile>> Zeilen;
     TGSAufgabengenerator* Generator;
@@ -187,7 +202,7 @@ public:
     int Platzhalterart = 0;
     // Permutation of the shown tasks' numbers 1..n for the shuffled solution column, sized
     // to the page ([0] unused).
-    std::vector<int> Reihenfolge;
+    std::vector<int> Reihenfolge = std::vector<int>(1, 0);
     double KopfEnde = 0;
 
     // The heading dialog's memos of heading and work instruction, whose lines layout and
@@ -206,7 +221,10 @@ public:
     void Schriftsetzen(const TSchrift& schrift, int groesse) const;
 
 private:
+    // The layout pass of Aufbauen (strom none) and SeiteLaden.
     void Layout(bool neu, TLoadSave* strom, int dateiversion);
+    // Heights of heading and work instruction with their fonts.
+    double Kopfblockhoehe(const TMemo* zeilen, const TSchrift& schrift, int groesse) const;
     void Mischen();
     void ZeichneLoesungen(int r, double x, double y);
 

@@ -32,3 +32,11 @@ std::string TFormular::Indexname(std::string_view basis, std::initializer_list<i
         name += '[' + std::to_string(index) + ']';
     return name;
 }
+
+bool TFormular::EingabeAngenommen(const TEdit& feld, const std::string& eingabe) const
+{
+    if (feld.Text() != eingabe)
+        return false;
+    const auto* pfeile = dynamic_cast<const TUpDown*>(Finde("UD" + feld.Name().substr(1)));
+    return pfeile == nullptr || std::to_string(pfeile->Position()) == eingabe;
+}

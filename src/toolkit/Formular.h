@@ -21,6 +21,11 @@ public:
 
     // The control of that name ("CBMultReihe[7]", blanks ignored), or none.
     TControl* Finde(std::string_view name) const;
+    // Whether an edit field took a text typed into it (and Enter) as it stands, rather than
+    // filtering, clamping or refusing it; asked after the typing. By default the field must
+    // show the text unchanged, and where an up-down "UDx" keeps the value of the field "Ex",
+    // its position must be that number.
+    virtual bool EingabeAngenommen(const TEdit& feld, const std::string& eingabe) const;
     // All controls in creation order.
     const std::vector<std::unique_ptr<TControl>>& Steuerelemente() const { return Liste; }
 

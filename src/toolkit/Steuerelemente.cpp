@@ -112,21 +112,21 @@ void TEdit::Eingeben(std::string text)
 
 void TMemo::Clear()
 {
-    if (Zeilen.empty())
-        return;
-    Zeilen.clear();
-    Melden();
+    SetLines({});
 }
 
 void TMemo::Add(std::string zeile)
 {
     Zeilen.push_back(std::move(zeile));
     Melden();
+    if (OnChange)
+        OnChange(*this);
 }
 
 void TMemo::SetLines(std::vector<std::string> zeilen)
 {
-    Aendern(Zeilen, std::move(zeilen));
+    if (Aendern(Zeilen, std::move(zeilen)) && OnChange)
+        OnChange(*this);
 }
 
 void TUpDown::SetRange(int min, int max)

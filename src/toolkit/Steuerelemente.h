@@ -192,9 +192,11 @@ public:
     TSteuerelementArt Art() const override { return TSteuerelementArt::Memo; }
 
     const std::vector<std::string>& Lines() const { return Zeilen; }
+    // Each change of the lines runs OnChange; setting the present lines runs nothing.
     void Clear();
     void Add(std::string zeile);
     void SetLines(std::vector<std::string> zeilen);
+    std::function<void(TMemo&)> OnChange;
 
 private:
     std::vector<std::string> Zeilen;

@@ -1,0 +1,200 @@
+// The page and its rows: the layout pass that decides how many tasks stand in a row and how
+// many rows stand on the sheet, and the shuffled order of the solution column.
+
+#include "sheet/USeite.h"
+
+#include "files/Fehler.h"
+#include "files/LadenSpeichern.h"
+#include "generator/UGSAufgabe.h"
+#include "sheet/UBlatt.h"
+#include "toolkit/Steuerelemente.h"
+#include "toolkit/Zufall.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+#include <utility>
+
+TSeite::TSeite(TGSAufgabengenerator& generator, TBlatt& blatt, TZufall& zufall)
+    : Generator(&generator), Blatt(&blatt), Zufall(zufall)
+{
+    Generator->VorratErzeugen();
+}
+
+void TSeite::Schriftsetzen(const TSchrift& schrift, int groesse) const
+{
+    Blatt->SchriftSetzen(schrift, groesse);
+}
+
+void TSeite::Aufbauen(bool neu)
+{
+    Layout(neu, nullptr, 0);
+    Mischen();
+}
+
+void TSeite::SeiteLaden(TLoadSave& strom, int dateiversion)
+{
+    // Rows the file does not hold are filled with new tasks.
+    Layout(true, &strom, dateiversion);
+    // The order stays unless it no longer describes this page; then the solutions stand in
+    // order until the next Aufbauen shuffles.
+    const std::size_t n = static_cast<std::size_t>(ZeilenZahl) * static_cast<std::size_t>(SpaltenZahl);
+    if (Reihenfolge.size() != n + 1) {
+        Reihenfolge.resize(n + 1);
+        std::iota(Reihenfolge.begin(), Reihenfolge.end(), 0);
+    }
+}
+
+double TSeite::Kopfblockhoehe(const TMemo* zeilen, const TSchrift& schrift, int groesse) const
+{
+    Schriftsetzen(schrift, groesse);
+    const auto anzahl = zeilen != nullptr ? zeilen->Lines().size() : 0;
+    double hoehe = static_cast<double>(anzahl) * Blatt->Texthoehe("Mg") * 1.1;
+    if (hoehe > 0.1)
+        hoehe += Blatt->Texthoehe("m") / 2;
+    return hoehe;
+}
+
+void TSeite::Layout(bool neu, TLoadSave* strom, int dateiversion)
+{
+    // Until the pass is complete the page shows no task, so that a file that breaks off in
+    // the middle of the block leaves nothing half measured to draw.
+    ZeilenZahl = 0;
+    SpaltenZahl = 0;
+
+    Schriftsetzen(SchriftAufgaben, GroesseAufgaben);
+    GleichBreite = Blatt->Textbreite("=");
+    LeerBreite = Blatt->Textbreite(" ");
+    TextHoehe = Blatt->Texthoehe("1234567890E");
+
+    Textblockhoehe = Schriftlich ? 3 * TextHoehe : TextHoehe;
+    Zeilenhoehe = Textblockhoehe;
+    // The pupil's handwriting needs its room even where the print is smaller.
+    if (Schriftlich)
+        Zeilenhoehe = std::max(Zeilenhoehe, 3 * ZifferHoehe);
+    else
+        Zeilenhoehe = std::max(Zeilenhoehe, ZifferHoehe);
+
+    Schriftsetzen(SchriftLoesungen, GroesseLoesungen);
+    LoesungsHoehe = Blatt->Texthoehe("1234567890");
+    if (MitQuersumme)
+        Zeilenhoehe += 1.1 * LoesungsHoehe;
+    LeerBreiteLoesung = Blatt->Textbreite(" ");
+
+    NutzBreite = Blatt->BlattBreite - (RandLinks + RandRechts);
+    NutzHoehe = Blatt->BlattHoehe - (RandOben + RandUnten);
+
+    UeberschriftHoehe = Kopfblockhoehe(Ueberschrift, SchriftUeberschrift, GroesseUeberschrift);
+    AnweisungHoehe = Kopfblockhoehe(Anweisung, SchriftAnweisung, GroesseAnweisung);
+    Kopfhoehe = UeberschriftHoehe + AnweisungHoehe;
+
+    Spaltenmuster.clear();
+    if (Fehlerliste != nullptr)
+        Fehlerliste->Clear();
+
+    int dateizeilen = 0;
+    if (strom != nullptr) {
+        dateizeilen = strom->ReadInteger();
+        if (dateizeilen < 0 || dateizeilen > GroessteBlockzahl) {
+            throw ERangeError("Die Datei nennt " + std::to_string(dateizeilen)
+                              + " Aufgabenzeilen; möglich sind 0 bis " + std::to_string(GroessteBlockzahl) + ".");
+        }
+    }
+
+    int spalten = 10000;
+    int i = 1;
+    int erste = 1;
+    for (;;) {
+        const auto index = static_cast<std::size_t>(i - 1);
+        if (index >= Zeilen.size())
+            Zeilen.push_back(std::make_unique<TAufgabenZeile>(*this, *Generator));
+        TAufgabenZeile& zeile = *Zeilen[index];
+        const TAufgabenZeile* oben = i > 1 ? Zeilen[index - 1].get() : nullptr;
+
+        if (strom != nullptr && i <= dateizeilen)
+            zeile.ZeileLaden(*strom, erste, dateiversion);
+        else
+            zeile.Fuellen(neu, erste, oben);
+
+        spalten = std::min(spalten, zeile.Anzahl);
+        erste += spalten;
+        ++i;
+
+        if (i - 1 >= GroessteZeilenzahl)
+            break;
+        if (GenauFestlegen) {
+            if (i - 1 >= ZeilenAnzahl)
+                break;
+        } else if (Zeilenhoehe > NutzHoehe - Kopfhoehe - (Zeilenhoehe + Zeilenabstand) * i) {
+            break;
+        }
+    }
+
+    ZeilenZahl = i - 1;
+    SpaltenZahl = spalten;
+    // Without a fixed count the rows spread over the whole usable height.
+    ZeilenabstandIst = GenauFestlegen ? Zeilenabstand : (NutzHoehe - Kopfhoehe) / ZeilenZahl - Zeilenhoehe;
+    ZeilenEnde = RandOben + Kopfhoehe + (Zeilenhoehe + ZeilenabstandIst) * ZeilenZahl;
+}
+
+void TSeite::Mischen()
+{
+    const int n = ZeilenZahl * SpaltenZahl;
+    Reihenfolge.resize(static_cast<std::size_t>(n) + 1);
+    std::iota(Reihenfolge.begin(), Reihenfolge.end(), 0);
+    for (int j = 0; j < n; ++j) {
+        const int a = Zufall.Random(n) + 1;
+        const int b = Zufall.Random(n) + 1;
+        std::swap(Reihenfolge[static_cast<std::size_t>(a)], Reihenfolge[static_cast<std::size_t>(b)]);
+    }
+}
+
+void TAufgabenZeile::Fuellen(bool neu, int erste, const TAufgabenZeile* oben)
+{
+    double summe = 0;
+    for (int k = 0;; ++k) {
+        const auto index = static_cast<std::size_t>(k);
+        if (index >= Aufgaben.size()) {
+            Aufgaben.push_back(std::make_unique<TAufgabe>(*Seite));
+            Aufgaben.back()->Neu(*Generator);
+        } else {
+            Aufgaben[index]->BerechneQuersumme();
+            if (neu)
+                Aufgaben[index]->Neu(*Generator);
+        }
+        // One retry only: a small pool may offer nothing else, and the row must end.
+        TAufgabe& aufgabe = *Aufgaben[index];
+        if (oben != nullptr && index < oben->Aufgaben.size()
+            && TGSAufgabengenerator::GleicheAufgabe(oben->Aufgaben[index]->Daten, aufgabe.Daten)) {
+            aufgabe.Neu(*Generator);
+        }
+        if (MessenUndVoll(k, erste, summe))
+            break;
+    }
+    // The task that did not fit stays here unseen and opens the next row, so the sheet shows
+    // the generator's tasks in order without a gap.
+    if (neu)
+        Generator->LetzteWiederholen();
+}
+
+bool TAufgabenZeile::MessenUndVoll(int k, int erste, double& summe)
+{
+    const TSeite& seite = *Seite;
+    TAufgabe& aufgabe = *Aufgaben[static_cast<std::size_t>(k)];
+    aufgabe.Messen(erste + k, k);
+    summe += aufgabe.Gesamtbreite + aufgabe.LoesungsBreite;
+
+    bool voll = false;
+    if (seite.GenauFestlegen) {
+        voll = k >= seite.SpaltenAnzahl;
+    } else {
+        // Without a solution column the last task needs no gap after it.
+        const double rest = seite.Loesungsspalte ? 0 : -seite.Spaltenabstand;
+        voll = summe + rest > seite.NutzBreite;
+    }
+    if (voll || k >= TSeite::GroessteSpaltenzahl) {
+        Anzahl = k;
+        return true;
+    }
+    return false;
+}
