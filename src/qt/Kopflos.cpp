@@ -5,7 +5,7 @@
 
 std::unique_ptr<QGuiApplication> KopflosStarten(int& argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     return std::make_unique<QGuiApplication>(argc, argv);
 }

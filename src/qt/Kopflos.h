@@ -6,6 +6,6 @@
 
 // Starts Qt for a run without a window (the command line's outputs): fonts, PDF and SVG
 // need a QGuiApplication, but no display. Qt's platform becomes "offscreen" unless
-// QT_QPA_PLATFORM already names one, so a caller can still choose. argc must outlive the
-// application, as Qt keeps a reference to it.
+// QT_QPA_PLATFORM already names one (an empty value names none), so a caller can still
+// choose. argc must outlive the application, as Qt keeps a reference to it.
 std::unique_ptr<QGuiApplication> KopflosStarten(int& argc, char** argv);

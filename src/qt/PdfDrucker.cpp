@@ -65,13 +65,15 @@ void TPdfDrucker::BeginDoc()
 {
     if (Maler.isActive())
         throw EZifferbogenFehler("Der PDF-Druck ist schon begonnen; ein neuer Auftrag kann erst nach dem Ende des laufenden beginnen.");
-    if (Auftrag->Puffer.size() > 0 || Auftrag->Puffer.isOpen()) {
+    // A buffer that was opened belongs to an earlier job, successful or not.
+    if (Auftrag->Puffer.isOpen() || Auftrag->Puffer.size() > 0) {
         auto neu = std::make_unique<TAuftrag>();
         Flaeche.GeraetSetzen(neu->Schreiber);
         Auftrag = std::move(neu);
     }
     DokumentBytes.clear();
-    if (!Maler.begin(&Auftrag->Schreiber))
+    // The writer writes into a device it is given only when that is open already.
+    if (!Auftrag->Puffer.open(QIODevice::WriteOnly) || !Maler.begin(&Auftrag->Schreiber))
         throw EZifferbogenFehler("Der PDF-Druck kann nicht beginnen: Qt nimmt das Dokument nicht an.");
     Flaeche.MalerAnhaengen(Maler);
 }

@@ -59,6 +59,8 @@ QByteArray AlsPdf(QSvgRenderer& zeichner, QSize groesse, int dpi)
 {
     QByteArray daten;
     QBuffer puffer(&daten);
+    if (!puffer.open(QIODevice::WriteOnly))
+        throw EZifferbogenFehler("Das Bild kann nicht als PDF in die Zwischenablage gelegt werden.");
     {
         QPdfWriter schreiber(&puffer);
         schreiber.setTitle(QStringLiteral("Zifferbogen"));

@@ -1,0 +1,292 @@
+// The PDF printer: its page, measuring at its resolution, and the documents it prints, read
+// back with poppler's tools.
+
+#include "qt/PdfDrucker.h"
+#include "qt/QtTesthilfen.h"
+#include "toolkit/Fehler.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+TSchrift Schrift(int groesse, int stil = 0)
+{
+    TSchrift schrift;
+    schrift.Groesse = groesse;
+    schrift.Stil = stil;
+    return schrift;
+}
+
+// Pixels of the printer per point.
+double PxProPunkt(const TPdfDrucker& drucker)
+{
+    return drucker.DpiY() / 72.0;
+}
+
+} // namespace
+
+TEST(PdfDrucker, SeiteIstA4MitQtsRaendern)
+{
+    TPdfDrucker drucker;
+    EXPECT_EQ(drucker.Name(), "PDF (A4)");
+    EXPECT_EQ(drucker.DpiX(), drucker.DpiY());
+    ASSERT_GE(drucker.DpiX(), 300);
+    // The printable area lies inside 210 × 297 mm and keeps the sheet's proportions.
+    const double breiteMm = drucker.SeitePxBreite() * 25.4 / drucker.DpiX();
+    const double hoeheMm = drucker.SeitePxHoehe() * 25.4 / drucker.DpiY();
+    EXPECT_GT(breiteMm, 190.0);
+    EXPECT_LE(breiteMm, 210.0);
+    EXPECT_GT(hoeheMm, 277.0);
+    EXPECT_LE(hoeheMm, 297.0);
+    // Equal margins all round; Qt's A4 is 595 × 842 whole points, hence the tolerance.
+    EXPECT_NEAR(210.0 - breiteMm, 297.0 - hoeheMm, 0.2);
+}
+
+// ---- Measuring --------------------------------------------------------------------------------
+
+struct TMessfall {
+    const char* Name;
+    const char* Text;
+    int Groesse;
+    int Stil;
+    double BreiteEm; // expected width in em of the font (Arial's metrics)
+};
+
+class Messen : public ::testing::TestWithParam<TMessfall> {};
+
+TEST_P(Messen, HatArialsMasseBeimDruckerDpi)
+{
+    const auto& fall = GetParam();
+    TPdfDrucker drucker; // no job: measuring works before BeginDoc
+    drucker.Leinwand().SetzeSchrift(Schrift(fall.Groesse, fall.Stil));
+    const double em = fall.Groesse * PxProPunkt(drucker);
+    EXPECT_NEAR(drucker.Leinwand().Textbreite(fall.Text), fall.BreiteEm * em, 0.02 * fall.BreiteEm * em);
+    // Ascent plus descent of Liberation Sans: 0.905 + 0.212 em.
+    EXPECT_NEAR(drucker.Leinwand().Texthoehe(fall.Text), 1.117 * em, 0.03 * em);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Qt, Messen,
+    ::testing::Values(TMessfall{"Ziffern12", "1234567890", 12, 0, 10 * 0.556},
+                      TMessfall{"Ziffern8", "1234567890", 8, 0, 10 * 0.556},
+                      TMessfall{"Ziffern36", "1234567890", 36, 0, 10 * 0.556},
+                      TMessfall{"ZiffernFett", "1234567890", 12, TSchrift::Fett, 10 * 0.556},
+                      TMessfall{"Mg12", "Mg", 12, 0, 0.833 + 0.556},
+                      TMessfall{"mmmm", "mmmm", 12, 0, 4 * 0.833},
+                      TMessfall{"mmmmFett", "mmmm", 12, TSchrift::Fett, 4 * 0.889},
+                      TMessfall{"Umlaute", "\xc3\xbc\x62\x65r", 12, 0, 3 * 0.556 + 0.333},
+                      TMessfall{"leer", "", 12, 0, 0.0}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(PdfDrucker, BreiteWaechstMitDerGroesse)
+{
+    TPdfDrucker drucker;
+    double vorher = 0;
+    for (const int groesse : {6, 8, 10, 11, 12, 14, 20, 36, 72}) {
+        drucker.Leinwand().SetzeSchrift(Schrift(groesse));
+        const double breite = drucker.Leinwand().Textbreite("12 + 7 = 19");
+        EXPECT_GT(breite, vorher) << groesse << " pt";
+        vorher = breite;
+    }
+}
+
+TEST(PdfDrucker, FettIstBreiterAlsNormal)
+{
+    TPdfDrucker drucker;
+    for (const char* text : {"Aufgabe", "Rechne!", "mmmm"}) {
+        drucker.Leinwand().SetzeSchrift(Schrift(12));
+        const double normal = drucker.Leinwand().Textbreite(text);
+        drucker.Leinwand().SetzeSchrift(Schrift(12, TSchrift::Fett));
+        EXPECT_GT(drucker.Leinwand().Textbreite(text), normal) << text;
+    }
+}
+
+TEST(PdfDrucker, MisstImAuftragWieDavor)
+{
+    TPdfDrucker drucker;
+    drucker.Leinwand().SetzeSchrift(Schrift(12));
+    const double davor = drucker.Leinwand().Textbreite("1234567890");
+    drucker.BeginDoc();
+    EXPECT_EQ(drucker.Leinwand().Textbreite("1234567890"), davor);
+    drucker.EndDoc();
+    drucker.BeginDoc(); // a fresh document underneath
+    EXPECT_EQ(drucker.Leinwand().Textbreite("1234567890"), davor);
+    drucker.EndDoc();
+}
+
+// ---- Documents --------------------------------------------------------------------------------
+
+TEST(PdfDrucker, ZweiSeitenMitIhremText)
+{
+    TPdfDrucker drucker;
+    EXPECT_TRUE(drucker.Dokument().empty());
+    drucker.Leinwand().SetzeSchrift(Schrift(14));
+    drucker.BeginDoc();
+    drucker.Leinwand().TextAus(200, 200, "Rechenblatt f\xc3\xbcr Klasse 2");
+    drucker.Leinwand().TextAus(200, 600, "12 + 7 = 19");
+    drucker.NewPage();
+    drucker.Leinwand().TextAus(200, 200, "L\xc3\xb6sungen");
+    drucker.EndDoc();
+
+    const std::string& pdf = drucker.Dokument();
+    ASSERT_GT(pdf.size(), 100u);
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_NE(pdf.find("%%EOF", pdf.size() - 16), std::string::npos);
+
+    const TPdfDatei datei(pdf);
+    const std::string info = datei.Info();
+    EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
+    EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+    EXPECT_NE(info.find("Zifferbogen"), std::string::npos) << info;
+    const std::string seite1 = datei.Text(1);
+    const std::string seite2 = datei.Text(2);
+    EXPECT_NE(seite1.find("Rechenblatt f\xc3\xbcr Klasse 2"), std::string::npos) << seite1;
+    EXPECT_NE(seite1.find("12 + 7 = 19"), std::string::npos) << seite1;
+    EXPECT_EQ(seite1.find("L\xc3\xb6sungen"), std::string::npos) << seite1;
+    EXPECT_NE(seite2.find("L\xc3\xb6sungen"), std::string::npos) << seite2;
+}
+
+TEST(PdfDrucker, JederAuftragIstEinNeuesDokument)
+{
+    TPdfDrucker drucker;
+    for (const char* text : {"Erstes Blatt", "Zweites Blatt"}) {
+        drucker.BeginDoc();
+        EXPECT_TRUE(drucker.Dokument().empty());
+        drucker.Leinwand().TextAus(100, 100, text);
+        drucker.EndDoc();
+        const TPdfDatei datei(drucker.Dokument());
+        EXPECT_NE(datei.Info().find("Pages:           1"), std::string::npos);
+        const std::string inhalt = datei.Text();
+        EXPECT_NE(inhalt.find(text), std::string::npos) << inhalt;
+        EXPECT_EQ(inhalt.find("Erstes Blatt") != std::string::npos, text == std::string("Erstes Blatt")) << inhalt;
+    }
+}
+
+TEST(PdfDrucker, SchriftWirdNurEinmalEingebettet)
+{
+    // Ten pages of the same font stay small: the font travels once, not per page.
+    TPdfDrucker drucker;
+    drucker.BeginDoc();
+    drucker.Leinwand().TextAus(100, 100, "1234567890 + - = Aufgabe");
+    drucker.EndDoc();
+    const std::size_t eineSeite = drucker.Dokument().size();
+    drucker.BeginDoc();
+    for (int seite = 0; seite < 10; ++seite) {
+        if (seite > 0)
+            drucker.NewPage();
+        drucker.Leinwand().TextAus(100, 100, "1234567890 + - = Aufgabe");
+    }
+    drucker.EndDoc();
+    EXPECT_LT(drucker.Dokument().size(), eineSeite + 10 * 1500);
+}
+
+// ---- What is drawn lands on the page ------------------------------------------------------------
+
+namespace {
+
+// Renders page 1 at a low resolution and converts device pixels of the printer to pixels of
+// the rendered sheet, whose margins Qt puts equally on all sides of its A4 of 595 points.
+class TGerendert {
+public:
+    TGerendert(const TPdfDrucker& drucker, int dpi)
+        : Datei(drucker.Dokument()), Bild(Datei.Seite(1, dpi)), Faktor(static_cast<double>(dpi) / drucker.DpiX()),
+          Rand((595.0 / 72.0 * drucker.DpiX() - drucker.SeitePxBreite()) / 2.0)
+    {
+    }
+    QPoint Punkt(double x, double y) const
+    {
+        return QPoint(static_cast<int>(std::floor((Rand + x) * Faktor)), static_cast<int>(std::floor((Rand + y) * Faktor)));
+    }
+    QRect Rechteck(double links, double oben, double rechts, double unten) const
+    {
+        return QRect(Punkt(links, oben), Punkt(rechts, unten));
+    }
+
+    TPdfDatei Datei;
+    QImage Bild;
+    double Faktor;
+    double Rand;
+};
+
+} // namespace
+
+TEST(PdfDrucker, LinieUndFlaecheErscheinenWoVerlangt)
+{
+    TPdfDrucker drucker;
+    const int mm = static_cast<int>(std::lround(drucker.DpiX() / 25.4));
+    drucker.BeginDoc();
+    drucker.Leinwand().SetzeStift(FarbeSchwarz, 2 * mm);
+    drucker.Leinwand().BewegeZu(20 * mm, 50 * mm);
+    drucker.Leinwand().LinieZu(120 * mm, 50 * mm);
+    drucker.Leinwand().Fuellen(40 * mm, 100 * mm, 80 * mm, 130 * mm, FarbeSchwarz);
+    drucker.Leinwand().Fuellen(100 * mm, 100 * mm, 140 * mm, 130 * mm, FarbeSilber);
+    drucker.EndDoc();
+
+    const TGerendert seite(drucker, 50);
+    ASSERT_FALSE(seite.Bild.isNull());
+    const QImage& bild = seite.Bild;
+    EXPECT_TRUE(Dunkel(bild.pixel(seite.Punkt(70 * mm, 50 * mm))));
+    EXPECT_TRUE(Dunkel(bild.pixel(seite.Punkt(22 * mm, 50 * mm))));
+    EXPECT_TRUE(Weiss(bild.pixel(seite.Punkt(70 * mm, 54 * mm))));
+    EXPECT_TRUE(Weiss(bild.pixel(seite.Punkt(124 * mm, 50 * mm)))); // beyond the end: flat cap
+    EXPECT_TRUE(Weiss(bild.pixel(seite.Punkt(16 * mm, 50 * mm))));
+    EXPECT_TRUE(Dunkel(bild.pixel(seite.Punkt(60 * mm, 115 * mm))));
+    EXPECT_TRUE(Weiss(bild.pixel(seite.Punkt(60 * mm, 135 * mm))));
+    EXPECT_TRUE(Weiss(bild.pixel(seite.Punkt(36 * mm, 115 * mm))));
+    const QRgb silber = bild.pixel(seite.Punkt(120 * mm, 115 * mm));
+    EXPECT_NEAR(qRed(silber), 192, 2);
+    EXPECT_NEAR(qGreen(silber), 192, 2);
+    EXPECT_NEAR(qBlue(silber), 192, 2);
+    // Nothing else is on the sheet.
+    EXPECT_EQ(Tinte(bild, seite.Rechteck(0, 140 * mm, drucker.SeitePxBreite(), drucker.SeitePxHoehe())), QRect());
+}
+
+TEST(PdfDrucker, TextStehtUnterSeinerOberkante)
+{
+    // A row of "M" placed at y: its ink starts just below y and ends on the baseline, in the
+    // lower part of the text height. Text placed by its baseline would show above y.
+    TPdfDrucker drucker;
+    drucker.Leinwand().SetzeSchrift(Schrift(48));
+    const int x = 1000;
+    const int y = 2000;
+    const double hoehe = drucker.Leinwand().Texthoehe("MMMM");
+    const double breite = drucker.Leinwand().Textbreite("MMMM");
+    drucker.BeginDoc();
+    drucker.Leinwand().TextAus(x, y, "MMMM");
+    drucker.EndDoc();
+
+    const TGerendert seite(drucker, 100);
+    const QRect tinte = Tinte(seite.Bild, seite.Bild.rect());
+    ASSERT_FALSE(tinte.isEmpty());
+    const QRect kasten = seite.Rechteck(x, y, x + breite, y + hoehe);
+    EXPECT_TRUE(kasten.contains(tinte)) << "Kasten " << kasten.top() << ".." << kasten.bottom() << ", Tinte "
+                                        << tinte.top() << ".." << tinte.bottom();
+    EXPECT_GT(tinte.bottom(), seite.Punkt(x, y + 0.7 * hoehe).y());
+    EXPECT_LT(tinte.bottom(), seite.Punkt(x, y + 0.9 * hoehe).y());
+}
+
+// ---- Refusals ---------------------------------------------------------------------------------
+
+TEST(PdfDrucker, AuftragsfehlerSindZifferbogenfehler)
+{
+    TPdfDrucker drucker;
+    EXPECT_THROW(drucker.NewPage(), EZifferbogenFehler);
+    EXPECT_THROW(drucker.EndDoc(), EZifferbogenFehler);
+    drucker.BeginDoc();
+    EXPECT_THROW(drucker.BeginDoc(), EZifferbogenFehler);
+    drucker.NewPage();
+    drucker.EndDoc();
+    EXPECT_THROW(drucker.EndDoc(), EZifferbogenFehler);
+    EXPECT_NE(TPdfDatei(drucker.Dokument()).Info().find("Pages:           2"), std::string::npos);
+}
+
+TEST(PdfDrucker, OffenerAuftragEndetMitDemDrucker)
+{
+    auto drucker = std::make_unique<TPdfDrucker>();
+    drucker->BeginDoc();
+    drucker->Leinwand().TextAus(0, 0, "abgebrochen");
+    drucker.reset(); // the painter lets go of the writer first; the sanitizers watch this
+}
