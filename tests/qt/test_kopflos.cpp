@@ -50,4 +50,4 @@ INSTANTIATE_TEST_SUITE_P(Qt, Kopflos,
                          ::testing::Values(TPlattformfall{"ohneAngabe", nullptr, "offscreen", true},
                                            TPlattformfall{"leereAngabe", "", "offscreen", true},
                                            TPlattformfall{"minimal", "minimal", "minimal", false}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& eintrag) { return std::string(eintrag.param.Name); });

@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TMessfall{"mmmmFett", "mmmm", 12, TSchrift::Fett, 4 * 0.889},
                       TMessfall{"Umlaute", "\xc3\xbc\x62\x65r", 12, 0, 3 * 0.556 + 0.333},
                       TMessfall{"leer", "", 12, 0, 0.0}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& eintrag) { return std::string(eintrag.param.Name); });
 
 TEST(PdfDrucker, BreiteWaechstMitDerGroesse)
 {

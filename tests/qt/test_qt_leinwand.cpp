@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TFarbfall{"Blau", 0xFF0000, Rgb(0, 0, 255)},
                       TFarbfall{"Silber", FarbeSilber, Rgb(192, 192, 192)},
                       TFarbfall{"Gemischt", 0x123456, Rgb(0x56, 0x34, 0x12)}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& eintrag) { return std::string(eintrag.param.Name); });
 
 TEST(QtLeinwand, SchriftfarbeKommtUnveraendertZurueck)
 {
@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TLinienfall{"senkrecht1", 50, 5, 50, 45, 1, QRect(50, 5, 1, 40)},
                       TLinienfall{"senkrecht4", 50, 5, 50, 45, 4, QRect(48, 5, 4, 40)},
                       TLinienfall{"rueckwaerts", 30, 20, 10, 20, 1, QRect(10, 20, 20, 1)}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& eintrag) { return std::string(eintrag.param.Name); });
 
 TEST(QtLeinwand, LinieZuSetztDenNeuenPunkt)
 {

@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Qt, SvgGroesse,
                          ::testing::Values(TGroessenfall{"Bildschirm", 756, 1086, 37.8},
                                            TGroessenfall{"fein", 2362, 3390, 118.11},
                                            TGroessenfall{"klein", 200, 100, 20.0}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& eintrag) { return std::string(eintrag.param.Name); });
 
 TEST(SvgBild, EnthaeltTitelTextUndZeichnung)
 {
