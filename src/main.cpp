@@ -3,6 +3,8 @@
 
 #include "app/Kommandozeile.h"
 #include "app/Standarddatei.h"
+#include "qt/Kopflos.h"
+#include "qt/QtAusgabegeraete.h"
 
 #include <iostream>
 #include <string>
@@ -23,5 +25,10 @@ int main(int argc, char* argv[])
                           "die Ausgaben ohne Fenster zeigt --help.");
         return StatusBedienfehler;
     }
-    return KommandozeileAusfuehren(auftrag, std::cout, std::cerr, TStandarddatei::Lesepfad());
+    if (!auftrag.Seitenausgabe())
+        return KommandozeileAusfuehren(auftrag, std::cout, std::cerr, TStandarddatei::Lesepfad());
+    // The page is measured and drawn with Qt's fonts, PDF and SVG; no display is needed.
+    const auto anwendung = KopflosStarten(argc, argv);
+    TQtAusgabegeraete geraete;
+    return KommandozeileAusfuehren(auftrag, std::cout, std::cerr, TStandarddatei::Lesepfad(), &geraete);
 }

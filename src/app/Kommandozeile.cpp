@@ -1,8 +1,11 @@
 #include "app/Kommandozeile.h"
 
 #include "app/Aufgabenzeile.h"
+#include "app/Ausgabegeraete.h"
 #include "app/Einstellungsdatei.h"
 #include "app/Steuerelementsetzer.h"
+#include "app/UUeberschrift.h"
+#include "app/UZeichnen.h"
 #include "app/Version.h"
 #include "files/Dateizugriff.h"
 #include "files/Fehler.h"
@@ -10,6 +13,8 @@
 #include "generator/UGSAufgabe.h"
 #include "settings/Main.h"
 #include "settings/ZeichnenPlatzhalter.h"
+#include "sheet/UBlatt.h"
+#include "sheet/USeite.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Zufall.h"
 
@@ -101,6 +106,18 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
             auftrag.Aufgaben = ZahlLesen(option, OptionswertLesen(argumente, i, option, wert, hat_wert), 0, 1'000'000);
         } else if (option == "--set") {
             auftrag.Setzungen.push_back(SetzungTeilen(OptionswertLesen(argumente, i, option, wert, hat_wert)));
+        } else if (option == "--heading") {
+            auftrag.Ueberschrift.push_back(OptionswertLesen(argumente, i, option, wert, hat_wert));
+        } else if (option == "--instruction") {
+            auftrag.Anweisung.push_back(OptionswertLesen(argumente, i, option, wert, hat_wert));
+        } else if (option == "--page") {
+            ohne_wert();
+            auftrag.Seite = true;
+        } else if (option == "--pdf" || option == "--svg") {
+            std::string& ziel = option == "--pdf" ? auftrag.Pdf : auftrag.Svg;
+            ziel = OptionswertLesen(argumente, i, option, wert, hat_wert);
+            if (ziel.empty())
+                throw TBedienfehler("Der Option " + option + " fehlt ihr Dateiname.");
         } else if (option == "--seed") {
             auftrag.Startwert = static_cast<std::uint32_t>(
                 ZahlLesen(option, OptionswertLesen(argumente, i, option, wert, hat_wert), 0, 4'294'967'295));
@@ -110,6 +127,12 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
     }
     if (auftrag.Vorrat && auftrag.Aufgaben)
         throw TBedienfehler("--pool und --tasks können nicht zusammen verwendet werden.");
+    if ((auftrag.Vorrat || auftrag.Aufgaben)
+        && (auftrag.Seitenausgabe() || !auftrag.Ueberschrift.empty() || !auftrag.Anweisung.empty()))
+        throw TBedienfehler("--pool und --tasks stehen allein (nur mit DATEI, --set und --seed); --page, --pdf, "
+                            "--svg, --heading und --instruction gehören zum Arbeitsblatt.");
+    if (!auftrag.Seitenausgabe() && (!auftrag.Ueberschrift.empty() || !auftrag.Anweisung.empty()))
+        throw TBedienfehler("--heading und --instruction wirken nur mit --page, --pdf oder --svg.");
     return auftrag;
 }
 
@@ -123,14 +146,22 @@ std::string Hilfetext()
            "dann aus den --set-Optionen.\n"
            "\n"
            "Optionen:\n"
-           "  --set NAME=WERT  ein Bedienelement des Einstellungsfensters so ändern, wie es\n"
-           "                ein Benutzer täte: Kontrollkästchen true/false, Optionsfeld\n"
+           "  --set NAME=WERT  ein Bedienelement des Einstellungs- oder Hauptfensters so\n"
+           "                ändern, wie es ein Benutzer täte: Kontrollkästchen true/false,\n"
+           "                Optionsfeld\n"
            "                true, Schaltfläche true (ein Druck), Eingabefeld: Text und\n"
            "                Eingabetaste, Pfeilschalter: Position, Auswahlgruppe: Nummer\n"
            "                des Eintrags; mehrfach möglich, in der angegebenen Reihenfolge\n"
            "  --seed N      Startwert des Zufalls (gleicher Startwert, gleiche Ausgabe)\n"
            "  --pool        einen frischen Aufgabenvorrat ausgeben, eine Aufgabe je Zeile\n"
            "  --tasks N     N Aufgaben in der Reihenfolge ausgeben, in der sie vergeben werden\n"
+           "  --heading TEXT      eine Zeile der Überschrift anfügen (mehrfach möglich)\n"
+           "  --instruction TEXT  eine Zeile der Arbeitsanweisung anfügen (mehrfach möglich)\n"
+           "  --page        die Aufgaben des gesetzten Arbeitsblatts ausgeben: Zeile, Spalte\n"
+           "                (ab 1) und die Aufgabenfelder\n"
+           "  --svg DATEI   das Arbeitsblatt als Bild (SVG) speichern, wie es die\n"
+           "                Zwischenablage erhält\n"
+           "  --pdf DATEI   das Arbeitsblatt als PDF (A4) drucken\n"
            "  --help        diese Hilfe\n"
            "  --version     Versionstext\n"
            "  --            Ende der Optionen: alles Weitere ist ein Dateiname\n"
@@ -208,35 +239,11 @@ std::string Dateifehlertext(const std::string& einleitung, const EZifferbogenFeh
     return einleitung + ": " + dateifehler.what();
 }
 
-int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, std::ostream& fehler,
-                            const std::filesystem::path& standarddatei)
+namespace {
+
+// --pool and --tasks: the generator alone, behind the settings window.
+int VorratAusgeben(const TKommandozeile& auftrag, TMainForm& einstellungen, std::ostream& aus, std::ostream& fehler)
 {
-    if (auftrag.Hilfe)
-        return Ausgeben(aus, fehler, Hilfetext());
-    if (auftrag.Version)
-        return Ausgeben(aus, fehler, Versionstext() + '\n');
-
-    std::unique_ptr<TZufall> zufall = auftrag.Startwert
-        ? std::make_unique<TMersenneZufall>(*auftrag.Startwert)
-        : std::make_unique<TMersenneZufall>();
-    TTextmeldungen meldungen(fehler);
-    TZeichnenPlatzhalter hauptfenster;
-    TMainForm einstellungen(*zufall, meldungen, &hauptfenster);
-
-    if (const int status = EinstellungenLaden(einstellungen, auftrag.Datei, standarddatei, fehler);
-        status != StatusFertig)
-        return status;
-
-    try {
-        for (const auto& [name, wert] : auftrag.Setzungen)
-            SteuerelementSetzen({&einstellungen}, name, wert);
-    } catch (const TBedienfehler& bedienfehler) {
-        Melden(fehler, bedienfehler.what());
-        return StatusBedienfehler;
-    }
-
-    if (!auftrag.Vorrat && !auftrag.Aufgaben)
-        return StatusFertig;
     // As "Zum Hauptfenster" does before the first page is built.
     einstellungen.GeneratorEinstellen();
     TGSAufgabengenerator& generator = einstellungen.Generator();
@@ -253,4 +260,145 @@ int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, st
         }
     }
     return Ausgeben(aus, fehler, ausgabe);
+}
+
+// Writes a document atomically: the file at pfad is replaced only by the complete new one.
+int DokumentSchreiben(const std::string& pfad, const std::string& bytes, std::ostream& fehler)
+{
+    TAtomareDatei datei;
+    if (!datei.Oeffnen(pfad)) {
+        Melden(fehler, "Die Datei „" + pfad + "“ kann nicht geschrieben werden.");
+        return StatusDateifehler;
+    }
+    try {
+        datei.Schreiben(bytes);
+        datei.Abschliessen();
+    } catch (const EZifferbogenFehler& dateifehler) {
+        Melden(fehler, dateifehler.what());
+        return StatusDateifehler;
+    }
+    return StatusFertig;
+}
+
+// The shown tasks of the laid-out page: row and column from 1, then the task's fields.
+std::string Seitenzeilen(TSeite& seite)
+{
+    std::string text;
+    for (int r = 0; r < seite.ZeilenZahl; ++r) {
+        for (int c = 0; c < seite.SpaltenZahl; ++c) {
+            text += std::to_string(r + 1) + '\t' + std::to_string(c + 1) + '\t'
+                + Aufgabenzeile(seite.Aufgabe(r, c).Daten) + '\n';
+        }
+    }
+    return text;
+}
+
+// --page, --svg and --pdf: the main window with its page, started as the desktop program
+// starts, then changed by --heading, --instruction and --set, then the outputs in this order.
+int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen& meldungen,
+                  const std::filesystem::path& standarddatei, TAusgabegeraete& geraete, std::ostream& aus,
+                  std::ostream& fehler)
+{
+    TZeichnen zeichnen(zufall, meldungen);
+    const std::unique_ptr<TDokumentdrucker> drucker = geraete.Pdfdrucker();
+    TBildspeicher ablage(geraete);
+    zeichnen.Blatt().SetzeDrucker(drucker.get());
+    zeichnen.Blatt().SetzeZwischenablage(&ablage);
+    TMainForm einstellungen(zufall, meldungen, &zeichnen);
+    TFUeberschrift ueberschrift(zeichnen);
+    zeichnen.Verbinden(&einstellungen, &ueberschrift);
+
+    if (const int status = EinstellungenLaden(einstellungen, auftrag.Datei, standarddatei, fehler);
+        status != StatusFertig)
+        return status;
+
+    try {
+        // The first showing of the main window at its designed size: the rules hand the
+        // settings over and lend the generator, then the first page is built.
+        zeichnen.FormResize(762, 504);
+        zeichnen.Zeigen();
+        zeichnen.ErsterStart = false;
+        einstellungen.LogikCheck();
+        zeichnen.BNeueAufgabeClick();
+        for (const std::string& zeile : auftrag.Ueberschrift)
+            ueberschrift.UeberschriftZeileAnfuegen(zeile);
+        for (const std::string& zeile : auftrag.Anweisung)
+            ueberschrift.AnweisungZeileAnfuegen(zeile);
+    } catch (const EZifferbogenFehler& laufzeitfehler) {
+        Melden(fehler, laufzeitfehler.what());
+        return StatusDateifehler;
+    }
+
+    try {
+        for (const auto& [name, wert] : auftrag.Setzungen)
+            SteuerelementSetzen({&einstellungen, &zeichnen}, name, wert);
+    } catch (const TBedienfehler& bedienfehler) {
+        Melden(fehler, bedienfehler.what());
+        return StatusBedienfehler;
+    }
+
+    try {
+        if (auftrag.Seite && zeichnen.Seite() != nullptr) {
+            if (const int status = Ausgeben(aus, fehler, Seitenzeilen(*zeichnen.Seite())); status != StatusFertig)
+                return status;
+        }
+        if (!auftrag.Svg.empty()) {
+            zeichnen.Blatt().InZwischenablage();
+            const std::string svg = ablage.Letztes() != nullptr ? ablage.Letztes()->Svg() : std::string();
+            if (const int status = DokumentSchreiben(auftrag.Svg, svg, fehler); status != StatusFertig)
+                return status;
+        }
+        if (!auftrag.Pdf.empty()) {
+            TBlatt& blatt = zeichnen.Blatt();
+            blatt.DruckBeginnen();
+            blatt.SeiteDrucken();
+            blatt.DruckBeenden();
+            if (const int status = DokumentSchreiben(auftrag.Pdf, drucker->Dokument(), fehler); status != StatusFertig)
+                return status;
+        }
+    } catch (const EZifferbogenFehler& laufzeitfehler) {
+        Melden(fehler, laufzeitfehler.what());
+        return StatusDateifehler;
+    }
+    return StatusFertig;
+}
+
+} // namespace
+
+int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, std::ostream& fehler,
+                            const std::filesystem::path& standarddatei, TAusgabegeraete* geraete)
+{
+    if (auftrag.Hilfe)
+        return Ausgeben(aus, fehler, Hilfetext());
+    if (auftrag.Version)
+        return Ausgeben(aus, fehler, Versionstext() + '\n');
+
+    std::unique_ptr<TZufall> zufall = auftrag.Startwert
+        ? std::make_unique<TMersenneZufall>(*auftrag.Startwert)
+        : std::make_unique<TMersenneZufall>();
+    TTextmeldungen meldungen(fehler);
+
+    if (auftrag.Seitenausgabe()) {
+        if (geraete == nullptr) {
+            Melden(fehler, "Die Ausgaben des Arbeitsblatts (--page, --pdf, --svg) sind hier nicht verfügbar.");
+            return StatusBedienfehler;
+        }
+        return SeiteAusgeben(auftrag, *zufall, meldungen, standarddatei, *geraete, aus, fehler);
+    }
+
+    TZeichnenPlatzhalter hauptfenster;
+    TMainForm einstellungen(*zufall, meldungen, &hauptfenster);
+    if (const int status = EinstellungenLaden(einstellungen, auftrag.Datei, standarddatei, fehler);
+        status != StatusFertig)
+        return status;
+    try {
+        for (const auto& [name, wert] : auftrag.Setzungen)
+            SteuerelementSetzen({&einstellungen}, name, wert);
+    } catch (const TBedienfehler& bedienfehler) {
+        Melden(fehler, bedienfehler.what());
+        return StatusBedienfehler;
+    }
+    if (!auftrag.Vorrat && !auftrag.Aufgaben)
+        return StatusFertig;
+    return VorratAusgeben(auftrag, einstellungen, aus, fehler);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 class EZifferbogenFehler;
+class TAusgabegeraete;
 
 // Bad usage of the command line; what() is the German message. Exit status 2.
 class TBedienfehler final : public std::runtime_error {
@@ -30,10 +31,18 @@ struct TKommandozeile {
     std::optional<std::int64_t> Aufgaben;    // --tasks N
     std::optional<std::uint32_t> Startwert;  // --seed N
     std::vector<std::pair<std::string, std::string>> Setzungen; // --set NAME=VALUE, in order
+    std::vector<std::string> Ueberschrift;   // --heading TEXT, in order
+    std::vector<std::string> Anweisung;      // --instruction TEXT, in order
+    bool Seite = false;                      // --page
+    std::string Pdf;                         // --pdf FILE, empty when none
+    std::string Svg;                         // --svg FILE, empty when none
     std::string Datei;                       // FILE.zfb, empty when none
 
+    // True when an output of the laid-out page was asked for, which needs the page model and
+    // the platform's printer.
+    bool Seitenausgabe() const { return Seite || !Pdf.empty() || !Svg.empty(); }
     // True when an output option was given, so the program runs without a window.
-    bool Kopflos() const { return Hilfe || Version || Vorrat || Aufgaben.has_value(); }
+    bool Kopflos() const { return Hilfe || Version || Vorrat || Aufgaben.has_value() || Seitenausgabe(); }
 };
 
 // Reads the arguments (without the program name). Throws TBedienfehler on bad usage.
@@ -54,5 +63,7 @@ std::string Dateifehlertext(const std::string& einleitung, const EZifferbogenFeh
 // an output that cannot be written completely is reported and gives StatusDateifehler.
 // The settings come from the given file, else from the standard settings file (when it
 // exists), then from the --set options. Nothing is written to aus when the run fails.
+// geraete provides the printer and pictures of the page outputs (--page, --pdf, --svg); without
+// it those outputs are refused.
 int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, std::ostream& fehler,
-                            const std::filesystem::path& standarddatei = {});
+                            const std::filesystem::path& standarddatei = {}, TAusgabegeraete* geraete = nullptr);

@@ -1,0 +1,29 @@
+#pragma once
+
+// The heading dialog as a model: its two memos are the only place the heading and the work
+// instruction of the sheet are kept; every change lays the page out anew.
+
+#include "toolkit/Formular.h"
+
+class TZeichnen;
+
+class TFUeberschrift final : public TFormular {
+public:
+    explicit TFUeberschrift(TZeichnen& hauptfenster);
+
+    // Appends a line to the heading or the work instruction, as typing it would.
+    void UeberschriftZeileAnfuegen(std::string zeile);
+    void AnweisungZeileAnfuegen(std::string zeile);
+
+    TMemo* MUeberschrift = nullptr;
+    TMemo* MArbeitsanweisung = nullptr;
+    TButton* BSchrift = nullptr;   // Tag 3, the heading font
+    TButton* BAaSchrift = nullptr; // Tag 5, the work-instruction font
+    TButton* BOK = nullptr;
+    bool Sichtbar = false;
+
+private:
+    void MUeberschriftChange();
+
+    TZeichnen& Hauptfenster;
+};

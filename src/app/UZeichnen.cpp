@@ -1,0 +1,350 @@
+#include "app/UZeichnen.h"
+
+#include "app/UUeberschrift.h"
+#include "files/Fehler.h"
+#include "settings/Main.h"
+#include "sheet/UBlatt.h"
+#include "sheet/USeite.h"
+#include "toolkit/Waechter.h"
+#include "toolkit/Zufall.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+TZeichnen::TZeichnen(TZufall& zufall, TMeldungen& meldungen)
+    : TFormular("Zifferbogen"), Zufall(zufall), Meldungen(meldungen)
+{
+    FormCreate();
+}
+
+TZeichnen::~TZeichnen()
+{
+    // The page refers to the sheet, so it goes first.
+    SeiteBereit = false;
+    SeiteFeld.reset();
+    BlattFeld.reset();
+}
+
+void TZeichnen::Verbinden(TMainForm* einstellungen, TFUeberschrift* ueberschrift)
+{
+    Einstellungen = einstellungen;
+    Ueberschrift = ueberschrift;
+}
+
+bool TZeichnen::CBSchriftlich() const
+{
+    return CBSchriftlichFeld->Checked();
+}
+
+void TZeichnen::SeiteErzeugen()
+{
+    SeiteFeld = std::make_unique<TSeite>(*Generator, *BlattFeld, Zufall);
+}
+
+void TZeichnen::BNeueAufgabeClick()
+{
+    if (Laedt)
+        return;
+    {
+        // The page is drawn again only once it is complete, also when its layout fails.
+        const TWertWaechter bereit(SeiteBereit, false);
+        SeiteFeld.reset();
+        if (Generator != nullptr) {
+            SeiteErzeugen();
+            ParameterUebergeben();
+            SeiteFeld->Aufbauen(true);
+        }
+    }
+    SeiteBereit = true;
+    PaintBox->Repaint();
+}
+
+void TZeichnen::Seitenmetrik()
+{
+    if (Laedt)
+        return;
+    {
+        const TWertWaechter bereit(SeiteBereit, false);
+        CBLoesungenDurcheinander->SetVisible(CBLoesungen->Checked());
+        if (Generator != nullptr) {
+            if (!SeiteFeld)
+                SeiteErzeugen();
+            ParameterUebergeben();
+            SeiteFeld->Aufbauen(false);
+        }
+    }
+    SeiteBereit = true;
+    PaintBox->Repaint();
+}
+
+void TZeichnen::ParameterUebergeben()
+{
+    const bool schriftlich = CBSchriftlichFeld->Checked();
+    RBZentriert->SetEnabled(!schriftlich);
+    RBRechtsbuendig->SetEnabled(!schriftlich);
+    CBRechenkaestchen->SetEnabled(schriftlich);
+    CBGespensterAufgaben->SetEnabled(schriftlich);
+    CBX->SetEnabled(schriftlich && CBGespensterAufgaben->Checked());
+    CBFragezeichen->SetEnabled(CBX->Enabled());
+    if (!SeiteFeld)
+        return;
+
+    TSeite& s = *SeiteFeld;
+    s.SchriftAufgaben = Schriften[1];
+    s.SchriftLoesungen = Schriften[2];
+    s.SchriftUeberschrift = Schriften[3];
+    s.SchriftNummerierung = Schriften[4];
+    s.SchriftAnweisung = Schriften[5];
+    s.GroesseAufgaben = Schriftgroessen[1];
+    s.GroesseLoesungen = Schriftgroessen[2];
+    s.GroesseUeberschrift = Schriftgroessen[3];
+    s.GroesseNummerierung = Schriftgroessen[4];
+    s.GroesseAnweisung = Schriftgroessen[5];
+    s.RandLinks = RandWerte[1];
+    s.RandRechts = RandWerte[2];
+    s.RandOben = RandWerte[3];
+    s.RandUnten = RandWerte[4];
+    s.Spaltenabstand = RandWerte[5];
+    s.ZifferBreite = RandWerte[6];
+    s.ZifferHoehe = RandWerte[7];
+    s.Zeilenabstand = RandWerte[8];
+    s.NummerAbstand = RandWerte[9];
+    s.Loesungsspalte = CBLoesungen->Checked();
+    s.GenauFestlegen = RBGenauFestlegen->Checked();
+    s.SpaltenAnzahl = UDSpalten->Position();
+    s.ZeilenAnzahl = UDZeilen->Position();
+    s.Nummerierung = CBNummerierung->Checked();
+    s.Trennlinien = CBTrennlinien->Checked();
+    s.NummernMitZiffern = NummernMitZiffern;
+    s.ZeichenNachNummer = ZeichenNachNummer;
+    s.NurRechnung = CBNurRechnung->Checked();
+    s.Schriftlich = schriftlich;
+    s.Gespenster = CBGespensterAufgaben->Checked();
+    s.MitX = CBX->Checked();
+    s.MitFragezeichen = CBFragezeichen->Checked();
+    s.MitQuersumme = CBQuersumme->Checked();
+    s.LoesungaufPlatzhalter = CBLoesungaufPlatzhalter->Checked();
+    s.PositiveKlammern = PositiveKlammern;
+    s.Platzhalterart = PlatzhalterartFeld;
+    s.Durcheinander = CBLoesungenDurcheinander->Checked();
+    s.VertikalNummerieren = CBVertikalNummerieren->Checked();
+    s.Rechtsbuendig = RBRechtsbuendig->Checked();
+    s.Rechenkaestchen = CBRechenkaestchen->Checked();
+    s.Ueberschrift = Ueberschrift != nullptr ? Ueberschrift->MUeberschrift : nullptr;
+    s.Anweisung = Ueberschrift != nullptr ? Ueberschrift->MArbeitsanweisung : nullptr;
+    s.Fehlerliste = Einstellungen != nullptr ? Einstellungen->Memo1 : nullptr;
+}
+
+void TZeichnen::PaintBoxPaint()
+{
+    const TWertWaechter zeichnet(Zeichnet, true);
+    BlattFeld->BeginneZeichnen();
+    if (SeiteFeld && SeiteBereit)
+        SeiteFeld->Zeichnen();
+    BlattFeld->BeendeZeichnen();
+}
+
+void TZeichnen::FormResize(int breite, int hoehe)
+{
+    if (!BlattFeld)
+        return;
+    const int a = BNeueAufgabe->Top + BNeueAufgabe->Height;
+    BlattFeld->SetzeBereich(3, a + 6, breite - 3, hoehe - (a + 6));
+    PCEigenschaften->Width = breite;
+}
+
+namespace {
+
+// Shows a layout value: two decimals, a point, and "cm" without a blank.
+std::string RandText(double wert)
+{
+    char puffer[32];
+    std::snprintf(puffer, sizeof puffer, "%.2fcm", wert);
+    return puffer;
+}
+
+// A layout value as typed: commas count as points, and only digits and points are kept
+// ("1,5", "1.5cm" and " 1.5 " are all 1.5). Returns false when no number remains.
+bool RandZahl(const std::string& text, double& wert)
+{
+    std::string zahl;
+    for (const char c : text) {
+        if ((c >= '0' && c <= '9') || c == '.')
+            zahl += c;
+        else if (c == ',')
+            zahl += '.';
+    }
+    const auto punkt = zahl.find('.');
+    if (zahl.empty() || zahl == "." || (punkt != std::string::npos && zahl.find('.', punkt + 1) != std::string::npos))
+        return false;
+    wert = std::strtod(zahl.c_str(), nullptr);
+    return true;
+}
+
+bool ImBereich(double wert)
+{
+    return wert >= TZeichnen::RandMin && wert <= TZeichnen::RandMax;
+}
+
+} // namespace
+
+void TZeichnen::RandWerteEditsSetzen()
+{
+    for (std::size_t i = 1; i <= 9; ++i)
+        RandWerteEdits[i]->SetText(RandText(RandWerte[i]));
+}
+
+void TZeichnen::RandWerteEditsLesen()
+{
+    for (std::size_t i = 1; i <= 9; ++i) {
+        double wert = 0;
+        if (!RandZahl(RandWerteEdits[i]->Text(), wert))
+            throw EConvertError("„" + RandWerteEdits[i]->Text() + "“ ist kein gültiger Wert in cm.");
+        if (ImBereich(wert))
+            RandWerte[i] = wert;
+    }
+    RandWerteEditsSetzen();
+    Seitenmetrik();
+}
+
+void TZeichnen::RandEditKeyPress(char& taste)
+{
+    if (taste != 13)
+        return;
+    taste = 0;
+    RandWerteEditsLesen();
+}
+
+void TZeichnen::RandEditExit()
+{
+    RandWerteEditsLesen();
+}
+
+void TZeichnen::RandUDCLick(int index, bool hoch)
+{
+    if (index < 1 || index > 9)
+        return;
+    const auto i = static_cast<std::size_t>(index);
+    // Rounded to a tenth, so that steps from a typed value like 1.25 do not pile up errors.
+    const double wert = std::round((RandWerte[i] + (hoch ? 0.1 : -0.1)) * 1000) / 1000;
+    if (!ImBereich(wert))
+        return;
+    RandWerte[i] = wert;
+    RandWerteEditsSetzen();
+    Seitenmetrik();
+}
+
+int TZeichnen::Randindex(const TEdit& feld) const
+{
+    for (int i = 1; i <= 9; ++i) {
+        if (RandWerteEdits[static_cast<std::size_t>(i)] == &feld)
+            return i;
+    }
+    return 0;
+}
+
+bool TZeichnen::EingabeAngenommen(const TEdit& feld, const std::string& eingabe) const
+{
+    const int i = Randindex(feld);
+    if (i == 0)
+        return TFormular::EingabeAngenommen(feld, eingabe);
+    // A layout value field shows what it took in its own form ("1.50cm"); the typed text was
+    // taken when it is a number and the value now is that number.
+    double wert = 0;
+    return RandZahl(eingabe, wert) && std::abs(RandWerte[static_cast<std::size_t>(i)] - wert) < 1e-9;
+}
+
+void TZeichnen::SchriftCLick(int index)
+{
+    if (index < 1 || index > 5)
+        return;
+    const auto k = static_cast<std::size_t>(index);
+    TSchrift schrift = Schriften[k];
+    schrift.Groesse = Schriftgroessen[k];
+    if (Schriftdialog != nullptr && Schriftdialog->Ausfuehren(schrift)) {
+        Schriften[k] = schrift;
+        Schriftgroessen[k] = schrift.Groesse;
+    }
+    if (SeiteFeld)
+        Seitenmetrik();
+}
+
+void TZeichnen::RBSeiteFuellenClick()
+{
+    EZeilen->SetEnabled(false);
+    UDZeilen->SetEnabled(false);
+    ESpalten->SetEnabled(false);
+    UDSpalten->SetEnabled(false);
+    UDZeilenClick();
+}
+
+void TZeichnen::RBGenauFestlegenClick()
+{
+    EZeilen->SetEnabled(true);
+    UDZeilen->SetEnabled(true);
+    ESpalten->SetEnabled(true);
+    UDSpalten->SetEnabled(true);
+    UDZeilenClick();
+}
+
+void TZeichnen::UDZeilenClick()
+{
+    ParameterUebergeben();
+    if (SeiteFeld)
+        Seitenmetrik();
+}
+
+void TZeichnen::CBSchriftlichClick()
+{
+    if (CBSchriftlichFeld->Checked() && Einstellungen != nullptr
+        && (Einstellungen->CBMalkommtvor->Checked() || Einstellungen->CBGeteiltkommtvor->Checked()))
+        Einstellungen->LayoutWarnung();
+    Seitenmetrik();
+}
+
+TAufgabe* TZeichnen::FindeAufgabe(int x, int y) const
+{
+    if (!SeiteFeld)
+        return nullptr;
+    const double px = BlattFeld->XSeite(x);
+    const double py = BlattFeld->YSeite(y);
+    TAufgabe* getroffen = nullptr;
+    for (int r = 0; r < SeiteFeld->ZeilenZahl; ++r) {
+        for (int c = 0; c < SeiteFeld->SpaltenZahl; ++c) {
+            TAufgabe& t = SeiteFeld->Aufgabe(r, c);
+            if (t.Rahmen.Links <= px && px <= t.Rahmen.Rechts && t.Rahmen.Oben <= py && py <= t.Rahmen.Unten)
+                getroffen = &t;
+        }
+    }
+    return getroffen;
+}
+
+bool TZeichnen::InUeberschrift(int y) const
+{
+    return SeiteFeld && BlattFeld->YSeite(y) < SeiteFeld->KopfEnde;
+}
+
+void TZeichnen::PaintBoxMouseDown(TMaustaste taste, int x, int y)
+{
+    if (taste != TMaustaste::Links)
+        return;
+    if (TAufgabe* aufgabe = FindeAufgabe(x, y); aufgabe != nullptr && Generator != nullptr) {
+        aufgabe->Neu(*Generator);
+        Seitenmetrik();
+    } else if (InUeberschrift(y) && UeberschriftZeigen) {
+        UeberschriftZeigen();
+    }
+}
+
+void TZeichnen::Kopieren1Click()
+{
+    if (!InfoGezeigt) {
+        Zufall.Neuseeden();
+        if (Zufall.Random(20) == 5 && InfoZeigen) {
+            InfoZeigen();
+            InfoGezeigt = true;
+        }
+    }
+    BlattFeld->InZwischenablage();
+}

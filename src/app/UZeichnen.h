@@ -1,0 +1,170 @@
+#pragma once
+
+// The main window as a model: the layout options that are not task settings, the nine layout
+// values, the five fonts, the page and the sheet, and the commands that rebuild, re-lay out,
+// draw, replace single tasks and copy the page.
+
+#include "settings/Hauptfenster.h"
+#include "toolkit/Formular.h"
+#include "toolkit/Schrift.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+class TAufgabe;
+class TBlatt;
+class TFUeberschrift;
+class TMainForm;
+class TMeldungen;
+class TSeite;
+class TZufall;
+
+// The font dialog: shows a font and lets the user change it. Returns false after Cancel,
+// leaving schrift as it was.
+class TSchriftdialog {
+public:
+    virtual ~TSchriftdialog() = default;
+    virtual bool Ausfuehren(TSchrift& schrift) = 0;
+};
+
+enum class TMaustaste { Links, Rechts };
+
+class TZeichnen final : public TFormular, public TZeichnenSchnittstelle {
+public:
+    static constexpr double RandMin = -0.001; // allowed range of the layout values, cm
+    static constexpr double RandMax = 8.001;
+
+    // Creates every control with its default and the sheet on the paint box, tab control,
+    // zoom box and scroll bars; zufall is the program's random source.
+    TZeichnen(TZufall& zufall, TMeldungen& meldungen);
+    ~TZeichnen() override;
+
+    // The windows the main window works with, created after it.
+    void Verbinden(TMainForm* einstellungen, TFUeberschrift* ueberschrift);
+    void SetzeSchriftdialog(TSchriftdialog* dialog) { Schriftdialog = dialog; }
+    // What the copy command shows once in a while (the about window); none: nothing.
+    std::function<void()> InfoZeigen;
+    // What a left click on the heading opens (the heading dialog); none: nothing.
+    std::function<void()> UeberschriftZeigen;
+
+    // The interface the settings window uses.
+    bool Sichtbar() const override { return SichtbarFeld; }
+    void Zeigen() override { SichtbarFeld = true; }
+    bool CBSchriftlich() const override;
+    void SetzePositiveKlammern(bool klammern) override { PositiveKlammern = klammern; }
+    int Platzhalterart() const override { return PlatzhalterartFeld; }
+    void SetzePlatzhalterart(int art) override { PlatzhalterartFeld = art; }
+    void SetzeGenerator(TGSAufgabengenerator* generator) override { Generator = generator; }
+    // A new page with new tasks.
+    void BNeueAufgabeClick() override;
+    // Hands the layout values, options and fonts to the page and sets the enabled states.
+    void ParameterUebergeben() override;
+    // Lays the page out anew with its present tasks and draws it.
+    void Seitenmetrik() override;
+    void BSeitenmetrik() override { Seitenmetrik(); }
+
+    // Paints the page on the paint box's current canvas (the paint box's handler).
+    void PaintBoxPaint();
+    // The main window's area changed (client size in pixels): the sheet takes the area
+    // below the button row.
+    void FormResize(int breite, int hoehe);
+
+    // The nine layout values in their fields: two decimals and "cm".
+    void RandWerteEditsSetzen();
+    // Takes the nine fields' values (comma as point, only digits and points count); values
+    // outside RandMin..RandMax keep the old value. Raises EConvertError for a field that
+    // holds no number; the fields before it are taken then.
+    void RandWerteEditsLesen();
+    void RandEditKeyPress(char& taste);
+    void RandEditExit();
+    // The arrows of layout value index (the up-down's Tag): ±0.1 within the range.
+    void RandUDCLick(int index, bool hoch);
+
+    // The font button with Tag index: the font dialog on a copy, taken over unless cancelled.
+    void SchriftCLick(int index);
+
+    // The task whose frame holds the paint-box point (the last one in row order), or none.
+    TAufgabe* FindeAufgabe(int x, int y) const;
+    // Whether the paint-box point lies above the end of heading and work instruction.
+    bool InUeberschrift(int y) const;
+    void PaintBoxMouseDown(TMaustaste taste, int x, int y);
+    // Copies the page to the clipboard as a picture.
+    void Kopieren1Click();
+
+    // A layout value field (1..9) takes the value typed as it stands when it now holds it.
+    bool EingabeAngenommen(const TEdit& feld, const std::string& eingabe) const override;
+
+    TBlatt& Blatt() { return *BlattFeld; }
+    TSeite* Seite() { return SeiteFeld.get(); }
+
+    TGSAufgabengenerator* Generator = nullptr;
+    std::array<double, 10> RandWerte{};          // [1..9], cm
+    std::array<TEdit*, 10> RandWerteEdits{};     // [1..9]
+    std::array<TLabel*, 5> RandLabels{};         // [1..4]
+    std::array<TUpDown*, 10> RandUpDowns{};      // [1..9]; [1..4] made at run time
+    std::array<TSchrift, 6> Schriften{};         // [1..5]
+    std::array<int, 6> Schriftgroessen{};        // [1..5], points
+    bool NummernMitZiffern = true;
+    std::string ZeichenNachNummer = ".";
+    bool PositiveKlammern = false;
+    bool Laedt = false;
+    bool Zeichnet = false;
+    bool SeiteBereit = true;
+    bool ErsterStart = true;
+    bool InfoGezeigt = false;
+    int Dateiversion = 0;
+    bool SichtbarFeld = false;
+
+    TPageControl* PCEigenschaften = nullptr;
+    TComboBox* ZoomBox = nullptr;
+    TButton* BHauptformular = nullptr;
+    TButton* BNeueAufgabe = nullptr;
+    TButton* BKopieren = nullptr;
+    TButton* BDrucken = nullptr;
+    TButton* BOeffnen = nullptr;
+    TButton* BSpeichern = nullptr;
+    TPaintBox* PaintBox = nullptr;
+    TScrollBar* ScrollBarHor = nullptr;
+    TScrollBar* ScrollBarVert = nullptr;
+    TCheckBox* CBTrennlinien = nullptr;
+    TCheckBox* CBNurRechnung = nullptr;
+    TCheckBox* CBSchriftlichFeld = nullptr; // "CBSchriftlich"
+    TCheckBox* CBRechenkaestchen = nullptr;
+    TRadioButton* RBZentriert = nullptr;
+    TRadioButton* RBRechtsbuendig = nullptr;
+    TCheckBox* CBGespensterAufgaben = nullptr;
+    TCheckBox* CBX = nullptr;
+    TCheckBox* CBFragezeichen = nullptr;
+    TCheckBox* CBNummerierung = nullptr;
+    TCheckBox* CBVertikalNummerieren = nullptr;
+    TCheckBox* CBLoesungaufPlatzhalter = nullptr;
+    TCheckBox* CBQuersumme = nullptr;
+    TCheckBox* CBLoesungen = nullptr;
+    TCheckBox* CBLoesungenDurcheinander = nullptr;
+    TRadioButton* RBSeiteFuellen = nullptr;
+    TRadioButton* RBGenauFestlegen = nullptr;
+    TEdit* EZeilen = nullptr;
+    TUpDown* UDZeilen = nullptr;
+    TEdit* ESpalten = nullptr;
+    TUpDown* UDSpalten = nullptr;
+
+private:
+    void FormCreate();
+    void SeiteErzeugen();
+    void RBSeiteFuellenClick();
+    void RBGenauFestlegenClick();
+    void UDZeilenClick();
+    void CBSchriftlichClick();
+    int Randindex(const TEdit& feld) const;
+
+    TZufall& Zufall;
+    TMeldungen& Meldungen;
+    TMainForm* Einstellungen = nullptr;
+    TFUeberschrift* Ueberschrift = nullptr;
+    TSchriftdialog* Schriftdialog = nullptr;
+    int PlatzhalterartFeld = 0;
+    std::unique_ptr<TBlatt> BlattFeld;
+    std::unique_ptr<TSeite> SeiteFeld;
+};

@@ -1,0 +1,253 @@
+// The controls of the main window, their captions, defaults and handlers.
+
+#include "app/UZeichnen.h"
+
+#include "sheet/UBlatt.h"
+
+#include <algorithm>
+#include <string>
+#include <tuple>
+#include <utility>
+
+namespace {
+
+TTabSheet& Reiter(TFormular& f, TPageControl& pc, std::string name, std::string caption)
+{
+    auto& seite = f.Erzeuge<TTabSheet>(std::move(name));
+    seite.SetCaption(std::move(caption));
+    pc.Pages.push_back(&seite);
+    return seite;
+}
+
+TButton& Knopf(TFormular& f, std::string name, TContainer* parent, std::string caption, int tag = 0)
+{
+    auto& b = f.Erzeuge<TButton>(std::move(name), parent);
+    b.SetCaption(std::move(caption));
+    b.Tag = tag;
+    return b;
+}
+
+} // namespace
+
+void TZeichnen::FormCreate()
+{
+    PCEigenschaften = &Erzeuge<TPageControl>("PCEigenschaften");
+    auto& layout1 = Reiter(*this, *PCEigenschaften, "TSLayout1", "Layout 1");
+    auto& layout2 = Reiter(*this, *PCEigenschaften, "TSLayout2", "Layout 2");
+    auto& nummerierung = Reiter(*this, *PCEigenschaften, "TSNummerierung", "Nummerierung");
+    auto& raender = Reiter(*this, *PCEigenschaften, "TSSeitenraender", "Seitenränder");
+    auto& schriften = Reiter(*this, *PCEigenschaften, "TSSchriftarten", "Schriftarten");
+    auto& aufgabenzahl = Reiter(*this, *PCEigenschaften, "TSAufgabenzahl", "Aufgabenzahl");
+    auto& platzhalter = Reiter(*this, *PCEigenschaften, "TSPlatzhaltergroesse", "Platzhaltergröße");
+    auto& ueberschrift = Reiter(*this, *PCEigenschaften, "TSUeberschrift", "Überschrift");
+    auto& loesungen = Reiter(*this, *PCEigenschaften, "TSLoesungen", "Lösungen");
+    auto& einzeln = Reiter(*this, *PCEigenschaften, "TSEinzeln", "Einzeln bearbeiten");
+    PCEigenschaften->SetActivePage(&layout1);
+    Laedt = false;
+    Zeichnet = false;
+    SeiteBereit = true;
+
+    Erzeuge<TLabel>("LZoom").SetCaption("Zoom:");
+    ZoomBox = &Erzeuge<TComboBox>("ZoomBox");
+    BHauptformular = &Knopf(*this, "BHauptformular", nullptr, "Aufgabenart wählen ...");
+    BNeueAufgabe = &Knopf(*this, "BNeueAufgabe", nullptr, "Neue Aufgaben");
+    BNeueAufgabe->Top = 63;
+    BNeueAufgabe->Height = 25;
+    BKopieren = &Knopf(*this, "BKopieren", nullptr, "In die Zwischenabl. kopieren");
+    BDrucken = &Knopf(*this, "BDrucken", nullptr, "Drucken ...");
+    BOeffnen = &Knopf(*this, "BOeffnen", nullptr, "");
+    BOeffnen->Hint = "Gespeichertes Zifferbogen (mit Einstellungen) öffnen ...";
+    BSpeichern = &Knopf(*this, "BSpeichern", nullptr, "");
+    BSpeichern->Hint = "Zifferbogen (mit Einstellungen) speichern ...";
+    PaintBox = &Erzeuge<TPaintBox>("PaintBox");
+    ScrollBarHor = &Erzeuge<TScrollBar>("ScrollBarHor");
+    ScrollBarHor->Height = 17;
+    ScrollBarVert = &Erzeuge<TScrollBar>("ScrollBarVert");
+    ScrollBarVert->Width = 17;
+    Erzeuge<TLabel>("LEinzeln", &einzeln)
+        .SetCaption("Klicken Sie mit der linken Maustaste (automatische Wahl)  bzw. mit der rechten Maustaste "
+                    "(manuelle Eingabe) auf die Aufgabe, die Sie verändern wollen!");
+
+    BlattFeld = std::make_unique<TBlatt>(*PaintBox, *PCEigenschaften, *ZoomBox, *ScrollBarVert, *ScrollBarHor);
+    Generator = nullptr;
+    PaintBox->OnPaint = [this](TPaintBox&) { PaintBoxPaint(); };
+    BNeueAufgabe->OnClick = [this](TButton&) { BNeueAufgabeClick(); };
+    BKopieren->OnClick = [this](TButton&) { Kopieren1Click(); };
+
+    // The nine layout values: four margin fields made here, five designed fields.
+    static const char* const Randtexte[] = {"Links:", "Rechts:", "Oben:", "Unten:"};
+    for (int i = 1; i <= 4; ++i) {
+        auto& label = Erzeuge<TLabel>(Indexname("RandLabels", {i}), &raender);
+        label.SetCaption(Randtexte[i - 1]);
+        label.Left = (i - 1) * 128;
+        label.Top = 6;
+        label.Width = 32;
+        auto& feld = Erzeuge<TEdit>(Indexname("RandWerteEdits", {i}), &raender);
+        feld.Left = (i - 1) * 128 + 34;
+        feld.Top = 4;
+        feld.Width = 65;
+        auto& pfeile = Erzeuge<TUpDown>(Indexname("RandUpDowns", {i}), &raender);
+        pfeile.Left = (i - 1) * 128 + 100;
+        pfeile.Top = 3;
+        pfeile.Width = 16;
+        pfeile.Height = 24;
+        pfeile.SetRange(0, 1000);
+        pfeile.SetPosition(500);
+        pfeile.Tag = i;
+        RandLabels[static_cast<std::size_t>(i)] = &label;
+        RandWerteEdits[static_cast<std::size_t>(i)] = &feld;
+        RandUpDowns[static_cast<std::size_t>(i)] = &pfeile;
+    }
+    RandWerteEdits[2]->Left = 166;
+    RandUpDowns[2]->Left = 232;
+
+    struct TEntwurf {
+        const char* Feld;
+        const char* Pfeile;
+        TContainer* Seite;
+        const char* Beschriftung;
+    };
+    const TEntwurf entworfen[] = {
+        {"ESpaltenabstand", "UDSpaltenabstand", &layout1, "Spaltenabstand mind.:"},
+        {"ESBreite", "UDSBreite", &platzhalter, "Breite:"},
+        {"ESHoehe", "UDShoehe", &platzhalter, "Höhe:"},
+        {"EZeilenabstand", "UDZeilenabstand", &layout1, "Zeilenabstand mind.:"},
+        {"EAbstNummerAufgabe", "UDAbstNummerierungAufgabe", &nummerierung, "Abstand zwischen Nummer und Aufgabe:"},
+    };
+    for (int i = 5; i <= 9; ++i) {
+        const TEntwurf& e = entworfen[i - 5];
+        Erzeuge<TLabel>(std::string("L") + e.Feld, e.Seite).SetCaption(e.Beschriftung);
+        RandWerteEdits[static_cast<std::size_t>(i)] = &Erzeuge<TEdit>(e.Feld, e.Seite);
+        auto& pfeile = Erzeuge<TUpDown>(e.Pfeile, e.Seite);
+        pfeile.SetRange(0, 1000);
+        pfeile.SetPosition(500);
+        pfeile.Tag = i;
+        RandUpDowns[static_cast<std::size_t>(i)] = &pfeile;
+    }
+    Erzeuge<TLabel>("LPlatzhaltergroesse", &platzhalter)
+        .SetCaption("Größe einer Ziffer in Schülerschrift (zur Bemessung des Leerraums):");
+    for (int i = 1; i <= 9; ++i) {
+        TEdit& feld = *RandWerteEdits[static_cast<std::size_t>(i)];
+        feld.OnKeyPress = [this](TEdit&, char& taste) { RandEditKeyPress(taste); };
+        feld.OnExit = [this](TEdit&) { RandEditExit(); };
+        RandUpDowns[static_cast<std::size_t>(i)]->OnClick = [this](TUpDown& u, TUDBtnType richtung) {
+            RandUDCLick(u.Tag, richtung == TUDBtnType::btNext);
+        };
+    }
+
+    RandWerte = {0, 1.0, 1.0, 2.0, 2.0, 0.8, 0.5, 0.7, 0.3, 0.4};
+    const auto schrift = [](int stil, int groesse) {
+        TSchrift s;
+        s.Name = "Arial";
+        s.Stil = stil;
+        s.Groesse = groesse;
+        return s;
+    };
+    Schriften = {TSchrift{}, schrift(0, 16), schrift(0, 8), schrift(TSchrift::Fett, 24), schrift(TSchrift::Fett, 16),
+                 schrift(TSchrift::Kursiv, 12)};
+    Schriftgroessen = {0, 16, 8, 24, 16, 12};
+    const auto schriftknopf = [this](TButton& knopf) { SchriftCLick(knopf.Tag); };
+    for (const auto& [name, caption, tag] : {std::tuple{"BAufgabenschrift", "Schrift...", 1},
+                                             std::tuple{"BLoesungsschrift", "Schrift...", 2},
+                                             std::tuple{"BUeberschrift", "Schrift...", 3},
+                                             std::tuple{"Button1", "Schrift...", 4},
+                                             std::tuple{"BArbeitsanweisungschrift", "Schrift ...", 5}}) {
+        Knopf(*this, name, &schriften, caption, tag).OnClick = schriftknopf;
+    }
+    for (const auto& [name, caption] : {std::pair{"LAufgabenschrift", "Aufgaben:"}, std::pair{"LLoesungsschrift", "Lösungen:"},
+                                        std::pair{"LUeberschriftschrift", "Überschrift:"},
+                                        std::pair{"LNummerierungsschrift", "Nummerierung:"},
+                                        std::pair{"LArbeitsanweisungschrift", "Arbeitsanweisung:"}}) {
+        Erzeuge<TLabel>(name, &schriften).SetCaption(caption);
+    }
+    Knopf(*this, "BNumSchrift", &nummerierung, "Schrift...", 4).OnClick = schriftknopf;
+    Knopf(*this, "BNummerierungsart", &nummerierung, "Nummerierungszeichen...");
+    Knopf(*this, "BUeberschriftBearbeiten", &ueberschrift, "Überschrift und Arbeitsanweisung bearbeiten ...")
+        .OnClick = [this](TButton&) {
+        if (UeberschriftZeigen)
+            UeberschriftZeigen();
+    };
+    RandWerteEditsSetzen();
+
+    // The layout options; each click lays the page out anew.
+    const auto option = [this](const char* name, TContainer& seite, const char* caption, bool an) -> TCheckBox& {
+        auto& box = Erzeuge<TCheckBox>(name, &seite);
+        box.SetCaption(caption);
+        box.SetChecked(an);
+        box.OnClick = [this](TCheckBox&) { BSeitenmetrik(); };
+        return box;
+    };
+    CBTrennlinien = &option("CBTrennlinien", layout1, "Trennlinien zw. Spalten", false);
+    CBNurRechnung = &option("CBNurRechnung", layout1, "Nur Rechnung", false);
+    CBNurRechnung->Hint = "z.B. 324 + 7, ohne = und Ergebnis";
+    CBNurRechnung->ShowHint = true;
+    CBSchriftlichFeld = &option("CBSchriftlich", layout2, "schriftl.Rechnung", false);
+    CBSchriftlichFeld->OnClick = [this](TCheckBox&) { CBSchriftlichClick(); };
+    CBRechenkaestchen = &option("CBRechenkaestchen", layout2, "Rechenkästchen", false);
+    auto& ausrichtung = Erzeuge<TGroupBox>("GBAusrichtung", &layout2);
+    ausrichtung.SetCaption("Ausrichtung der Operanden");
+    RBZentriert = &Erzeuge<TRadioButton>("RBZentriert", &ausrichtung);
+    RBZentriert->SetCaption("zentriert");
+    RBZentriert->SetChecked(true);
+    RBRechtsbuendig = &Erzeuge<TRadioButton>("RBRechtsbuendig", &ausrichtung);
+    RBRechtsbuendig->SetCaption("rechtsbündig");
+    RBZentriert->OnClick = [this](TRadioButton&) { BSeitenmetrik(); };
+    RBRechtsbuendig->OnClick = [this](TRadioButton&) { BSeitenmetrik(); };
+    CBGespensterAufgaben = &option("CBGespensterAufgaben", layout2, "Gespensteraufgaben", false);
+    CBX = &option("CBX", layout2, "X", true);
+    CBFragezeichen = &option("CBFragezeichen", layout2, "?", true);
+    CBNummerierung = &option("CBNummerierung", nummerierung, "Nummerierung", false);
+    CBVertikalNummerieren = &option("CBVertikalNummerieren", nummerierung, "vertik. nummerieren", false);
+    CBLoesungaufPlatzhalter = &option("CBLoesungaufPlatzhalter", loesungen, "Lösungen auf Platzhalterstrich", false);
+    CBQuersumme = &option("CBQuersumme", loesungen, "Quersumme der Lösung unter jede Aufgabe schreiben", false);
+    CBLoesungen = &option("CBLoesungen", loesungen, "Lösungsspalte rechts", false);
+    CBLoesungenDurcheinander = &option("CBLoesungenDurcheinander", loesungen, "Lösungen durcheinander", false);
+    CBLoesungenDurcheinander->SetVisible(false);
+
+    RBSeiteFuellen = &Erzeuge<TRadioButton>("RBSeiteFuellen", &aufgabenzahl);
+    RBSeiteFuellen->SetCaption("Seite möglichst füllen");
+    RBSeiteFuellen->SetChecked(true);
+    RBGenauFestlegen = &Erzeuge<TRadioButton>("RBGenauFestlegen", &aufgabenzahl);
+    RBGenauFestlegen->SetCaption("Möglichst so viele:");
+    RBSeiteFuellen->OnClick = [this](TRadioButton&) { RBSeiteFuellenClick(); };
+    RBGenauFestlegen->OnClick = [this](TRadioButton&) { RBGenauFestlegenClick(); };
+    const auto anzahl = [this, &aufgabenzahl](const char* feldname, const char* pfeilname, const char* caption,
+                                              int hoechstens, TEdit*& feld, TUpDown*& pfeile) {
+        feld = &Erzeuge<TEdit>(feldname, &aufgabenzahl);
+        feld->SetText("1");
+        pfeile = &Erzeuge<TUpDown>(pfeilname, &aufgabenzahl);
+        pfeile->SetRange(1, hoechstens);
+        pfeile->SetPosition(1);
+        Erzeuge<TLabel>(std::string("L") + feldname, &aufgabenzahl).SetCaption(caption);
+        // A typed number takes effect at the next hand-over; the arrows show theirs.
+        feld->OnChange = [pfeile](TEdit& e) {
+            long long wert = 0;
+            bool ziffern = false;
+            for (const char c : e.Text()) {
+                if (c >= '0' && c <= '9') {
+                    wert = std::min(wert * 10 + (c - '0'), 100000LL);
+                    ziffern = true;
+                }
+            }
+            if (ziffern)
+                pfeile->SetPosition(static_cast<int>(wert));
+        };
+        pfeile->OnClick = [this, feld](TUpDown& u, TUDBtnType) {
+            feld->SetText(std::to_string(u.Position()));
+            UDZeilenClick();
+        };
+    };
+    anzahl("EZeilen", "UDZeilen", "Zeilen zu je", 100, EZeilen, UDZeilen);
+    anzahl("ESpalten", "UDSpalten", "Spalten", 20, ESpalten, UDSpalten);
+
+    NummernMitZiffern = true;
+    ZeichenNachNummer = ".";
+    CBNurRechnung->SetChecked(false);
+    CBSchriftlichFeld->SetChecked(false);
+    CBGespensterAufgaben->SetChecked(false);
+    CBX->SetChecked(true);
+    CBFragezeichen->SetChecked(true);
+    RBSeiteFuellenClick();
+    InfoGezeigt = false;
+    ErsterStart = true;
+}

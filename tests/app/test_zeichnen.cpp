@@ -1,0 +1,242 @@
+#include "app/Ausgabegeraete.h"
+#include "app/Kommandozeile.h"
+#include "app/UUeberschrift.h"
+#include "app/UZeichnen.h"
+#include "doubles/Aufzeichnungsleinwand.h"
+#include "files/Fehler.h"
+#include "settings/Main.h"
+#include "sheet/UBlatt.h"
+#include "sheet/USeite.h"
+#include "toolkit/Zufall.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class StilleMeldungen final : public TMeldungen {
+public:
+    void Zeige(const std::string& titel, const std::string&, TMeldungsart) override { Titel.push_back(titel); }
+    std::vector<std::string> Titel;
+};
+
+// The windows as the program starts them, on a recording printer, with the first page built.
+struct Hauptfenster {
+    Hauptfenster()
+    {
+        Zeichnen.Blatt().SetzeDrucker(&Drucker);
+        Zeichnen.Verbinden(&Einstellungen, &Ueberschrift);
+        Zeichnen.UeberschriftZeigen = [this] { ++UeberschriftGezeigt; };
+        Zeichnen.FormResize(762, 504);
+        Zeichnen.Zeigen();
+        Einstellungen.LogikCheck();
+        Zeichnen.BNeueAufgabeClick();
+    }
+
+    template <class T>
+    T& Ctl(const std::string& name)
+    {
+        auto* control = dynamic_cast<T*>(Zeichnen.Finde(name));
+        EXPECT_NE(control, nullptr) << name;
+        return *control;
+    }
+    TSeite& Seite() { return *Zeichnen.Seite(); }
+
+    TMersenneZufall Zufall{7};
+    StilleMeldungen Meldungen;
+    TAufzeichnungsdrucker Drucker;
+    TZeichnen Zeichnen{Zufall, Meldungen};
+    TMainForm Einstellungen{Zufall, Meldungen, &Zeichnen};
+    TFUeberschrift Ueberschrift{Zeichnen};
+    int UeberschriftGezeigt = 0;
+};
+
+TEST(Hauptfenster, TheWrittenLayoutDecidesWhichOptionsCanBeUsed)
+{
+    Hauptfenster h;
+    struct Fall {
+        bool Schriftlich;
+        bool Gespenster;
+        bool Ausrichtung, Kaestchen, X;
+    };
+    for (const Fall& fall : {Fall{false, false, true, false, false}, Fall{true, false, false, true, false},
+                             Fall{true, true, false, true, true}}) {
+        h.Ctl<TCheckBox>("CBSchriftlich").SetChecked(fall.Schriftlich);
+        h.Ctl<TCheckBox>("CBGespensterAufgaben").SetChecked(fall.Gespenster);
+        EXPECT_EQ(h.Ctl<TRadioButton>("RBZentriert").Enabled(), fall.Ausrichtung);
+        EXPECT_EQ(h.Ctl<TRadioButton>("RBRechtsbuendig").Enabled(), fall.Ausrichtung);
+        EXPECT_EQ(h.Ctl<TCheckBox>("CBRechenkaestchen").Enabled(), fall.Kaestchen);
+        EXPECT_EQ(h.Ctl<TCheckBox>("CBGespensterAufgaben").Enabled(), fall.Kaestchen);
+        EXPECT_EQ(h.Ctl<TCheckBox>("CBX").Enabled(), fall.X);
+        EXPECT_EQ(h.Ctl<TCheckBox>("CBFragezeichen").Enabled(), fall.X);
+        EXPECT_EQ(h.Seite().Schriftlich, fall.Schriftlich);
+    }
+    // The written layout with multiplication allowed (the default) warns.
+    EXPECT_EQ(h.Meldungen.Titel, std::vector<std::string>{"Warnung:"});
+
+    EXPECT_FALSE(h.Ctl<TCheckBox>("CBLoesungenDurcheinander").Visible());
+    h.Ctl<TCheckBox>("CBLoesungen").SetChecked(true);
+    EXPECT_TRUE(h.Ctl<TCheckBox>("CBLoesungenDurcheinander").Visible());
+}
+
+TEST(Hauptfenster, LayoutValuesAreTakenWithinTheirRange)
+{
+    Hauptfenster h;
+    TEdit& links = h.Ctl<TEdit>("RandWerteEdits[1]");
+    EXPECT_EQ(links.Text(), "1.00cm");
+    struct Fall {
+        std::string Eingabe;
+        double Wert;
+        std::string Anzeige;
+    };
+    for (const Fall& fall : {Fall{"1,5", 1.5, "1.50cm"}, Fall{"2.25cm", 2.25, "2.25cm"}, Fall{"9", 2.25, "2.25cm"},
+                             Fall{"8", 8.0, "8.00cm"}, Fall{"-3", 3.0, "3.00cm"}}) {
+        links.Eingeben(fall.Eingabe);
+        EXPECT_DOUBLE_EQ(h.Zeichnen.RandWerte[1], fall.Wert) << fall.Eingabe;
+        EXPECT_EQ(links.Text(), fall.Anzeige);
+        EXPECT_DOUBLE_EQ(h.Seite().RandLinks, fall.Wert);
+    }
+    links.SetText("abc");
+    char enter = 13;
+    EXPECT_THROW(links.KeyPress(enter), EConvertError);
+
+    // The arrows step by 0.1 and stop at the ends of the range.
+    TUpDown& pfeile = h.Ctl<TUpDown>("UDZeilenabstand");
+    h.Zeichnen.RandWerte[8] = 7.9;
+    pfeile.Pfeilklick(TUDBtnType::btNext);
+    pfeile.Pfeilklick(TUDBtnType::btNext);
+    EXPECT_DOUBLE_EQ(h.Zeichnen.RandWerte[8], 8.0);
+    EXPECT_EQ(h.Ctl<TEdit>("EZeilenabstand").Text(), "8.00cm");
+    h.Zeichnen.RandWerte[8] = 0.1;
+    pfeile.Pfeilklick(TUDBtnType::btPrev);
+    pfeile.Pfeilklick(TUDBtnType::btPrev);
+    EXPECT_NEAR(h.Zeichnen.RandWerte[8], 0.0, 1e-12);
+}
+
+TEST(Hauptfenster, ALeftClickReplacesOnlyTheClickedTaskOrOpensTheHeading)
+{
+    Hauptfenster h;
+    h.Ueberschrift.UeberschriftZeileAnfuegen("Rechnen");
+    TSeite& seite = h.Seite();
+    ASSERT_GE(seite.ZeilenZahl, 2);
+    ASSERT_GE(seite.SpaltenZahl, 2);
+    TLeereLeinwand schirm;
+    h.Zeichnen.PaintBox->Paint(schirm); // the frames are set while the page is drawn
+
+    const TBlatt& blatt = h.Zeichnen.Blatt();
+    const auto punkt = [&](const TRahmen& r) {
+        return std::pair{blatt.XGeraet((r.Links + r.Rechts) / 2, true), blatt.YGeraet((r.Oben + r.Unten) / 2, true)};
+    };
+    std::vector<TGSAufgabe> vorher;
+    for (int c = 0; c < seite.SpaltenZahl; ++c)
+        vorher.push_back(seite.Aufgabe(1, c).Daten);
+    const auto [x, y] = punkt(seite.Aufgabe(1, 1).Rahmen);
+    EXPECT_EQ(h.Zeichnen.FindeAufgabe(x, y), &seite.Aufgabe(1, 1));
+    h.Zeichnen.PaintBoxMouseDown(TMaustaste::Links, x, y);
+    for (int c = 0; c < seite.SpaltenZahl; ++c)
+        EXPECT_EQ(seite.Aufgabe(1, c).Daten == vorher[static_cast<std::size_t>(c)], c != 1) << c;
+
+    // Above the end of the heading the heading dialog opens; empty paper does nothing.
+    h.Zeichnen.PaintBoxMouseDown(TMaustaste::Links, x, blatt.YGeraet(seite.KopfEnde - 0.1, true));
+    EXPECT_EQ(h.UeberschriftGezeigt, 1);
+    h.Zeichnen.PaintBoxMouseDown(TMaustaste::Links, blatt.XGeraet(0.1, true), blatt.YGeraet(seite.KopfEnde + 0.01, true));
+    EXPECT_EQ(h.UeberschriftGezeigt, 1);
+}
+
+TEST(Hauptfenster, TheCopyCommandShowsTheAboutWindowAtMostOnce)
+{
+    Hauptfenster h;
+    TAufzeichnungsablage ablage;
+    h.Zeichnen.Blatt().SetzeZwischenablage(&ablage);
+    int info = 0;
+    h.Zeichnen.InfoZeigen = [&] { ++info; };
+    for (int i = 0; i < 400; ++i)
+        h.Zeichnen.Kopieren1Click();
+    EXPECT_EQ(info, 1);
+    ASSERT_NE(ablage.Bild, nullptr);
+    EXPECT_FALSE(ablage.Bild->Flaeche.Texte().empty());
+}
+
+// The recording printer and picture stand in for Qt's PDF and SVG.
+class Aufzeichnungsgeraete final : public TAusgabegeraete {
+public:
+    std::unique_ptr<TDokumentdrucker> Pdfdrucker() override { return std::make_unique<TAufzeichnungsdrucker>(); }
+    std::unique_ptr<TBild> NeuesBild(int breite, int hoehe, double pxProCm) override
+    {
+        return std::make_unique<TAufzeichnungsbild>(breite, hoehe, pxProCm);
+    }
+};
+
+struct Lauf {
+    int Status;
+    std::string Aus;
+    std::string Fehler;
+};
+
+Lauf Ausfuehren(const std::vector<std::string>& argumente)
+{
+    Aufzeichnungsgeraete geraete;
+    std::ostringstream aus;
+    std::ostringstream fehler;
+    const int status = KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler, {}, &geraete);
+    return {status, aus.str(), fehler.str()};
+}
+
+TEST(KommandozeileSeite, ExactModeShowsTheGeneratorsFirstTasksInRows)
+{
+    // Typed counts take effect at the next hand-over; the arrows lay the page out at once.
+    const auto lauf = Ausfuehren({"--seed", "3", "--set", "RBGenauFestlegen=true", "--set", "EZeilen=4", "--set",
+                                  "UDSpalten=5", "--page"});
+    ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
+    std::istringstream zeilen(lauf.Aus);
+    std::vector<std::string> gelesen;
+    for (std::string zeile; std::getline(zeilen, zeile);)
+        gelesen.push_back(zeile);
+    ASSERT_EQ(gelesen.size(), 20u);
+    EXPECT_EQ(gelesen.front().substr(0, 4), "1\t1\t");
+    EXPECT_EQ(gelesen.back().substr(0, 4), "4\t5\t");
+}
+
+TEST(KommandozeileSeite, OutputsAndRefusals)
+{
+    const auto ordner = std::filesystem::temp_directory_path()
+        / ("zb_seite_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(ordner);
+    const auto svg = (ordner / "blatt.svg").string();
+    const auto pdf = (ordner / "blatt.pdf").string();
+    const auto lauf = Ausfuehren({"--seed", "1", "--heading", "Rechnen bis 100", "--svg", svg, "--pdf", pdf});
+    EXPECT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
+    std::ifstream bild(svg);
+    const std::string inhalt{std::istreambuf_iterator<char>(bild), {}};
+    EXPECT_NE(inhalt.find("Rechnen bis 100"), std::string::npos);
+    std::ifstream dokument(pdf);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(dokument), {}), "1 Seiten");
+
+    struct Fall {
+        std::vector<std::string> Argumente;
+        int Status;
+        std::string Meldung;
+    };
+    for (const Fall& fall : {
+             Fall{{"--page", "--set", "RandWerteEdits[1]=abc"}, StatusBedienfehler, "RandWerteEdits[1]"},
+             Fall{{"--page", "--set", "RandWerteEdits[1]=9"}, StatusBedienfehler, "RandWerteEdits[1]"},
+             Fall{{"--page", "--set", "EZeilen=3"}, StatusBedienfehler, "gesperrt"},
+             Fall{{"--pdf", (ordner / "fehlt" / "x.pdf").string()}, StatusDateifehler, "x.pdf"},
+         }) {
+        const auto l = Ausfuehren(fall.Argumente);
+        EXPECT_EQ(l.Status, fall.Status) << fall.Argumente.back();
+        EXPECT_NE(l.Fehler.find(fall.Meldung), std::string::npos) << l.Fehler;
+        EXPECT_EQ(l.Aus, "");
+    }
+    EXPECT_EQ(Ausfuehren({"--page", "--set", "RandWerteEdits[1]=1,5"}).Status, StatusFertig);
+    EXPECT_THROW(KommandozeileLesen({"--pool", "--page"}), TBedienfehler);
+    EXPECT_THROW(KommandozeileLesen({"--heading", "x", "--pool"}), TBedienfehler);
+    std::filesystem::remove_all(ordner);
+}
+
+} // namespace
