@@ -63,6 +63,7 @@ void TGSAufgabengenerator::TFehler::Eintragen(std::string& ziel) const
 
 int TGSAufgabengenerator::Random(int n)
 {
+    ++ArbeitFeld;
     return Zufall.Random(n);
 }
 
@@ -70,6 +71,7 @@ int TGSAufgabengenerator::RandomAnzahl(std::int64_t n)
 {
     // The call is made even for an empty range, so that the order of draws does not depend
     // on whether a range happens to be empty.
+    ++ArbeitFeld;
     if (n <= 0)
         return Zufall.Random(0);
     return Zufall.Random(static_cast<int>(std::min<std::int64_t>(n, std::numeric_limits<int>::max())));

@@ -26,6 +26,17 @@ public:
     static constexpr int MaxOperationsaufrufe = 99;  // calls of one operation per candidate
     static constexpr int MaxPaare = 56;              // every combination in both orders
 
+    // Work one pool build may spend, in units of about one random draw (see Arbeit()). Where
+    // tasks are rare or impossible the retries above would cost seconds; a build that reaches
+    // this amount keeps the tasks it found and makes no further attempts. A unit costs about
+    // 7 ns, so a build ends within about 15 ms. Ordinary settings need at most about 1.2
+    // million units (times tables or range 20 with no k·10^n numbers, where most candidates
+    // are trivial), so their pools are exactly those of unlimited retries.
+    static constexpr std::int64_t Arbeitsbudget = 2'000'000;
+    // Charged once per candidate for the work that draws nothing (type lists, checks of
+    // impossible settings, trivial and duplicate tests).
+    static constexpr std::int64_t ArbeitJeKandidat = 16;
+
     // Takes a fresh seed from the random source, fills TypVon and copies the weights.
     explicit TGSAufgabengenerator(TZufall& zufall);
 
@@ -68,6 +79,16 @@ public:
     const std::array<TGSAufgabe, VorratGroesse + 1>& Vorrat() const { return VorratFeld; } // [1..300]
     std::int32_t VorratAnzahl() const { return VorratAnzahlFeld; }
     std::int32_t Naechste() const { return NaechsteFeld; }
+    // Work counted since the start of the last VorratErzeugen (later draws included): one
+    // unit per random draw, ArbeitJeKandidat per candidate, one per second operand
+    // looked at. Deterministic, so a build with a fixed seed stops at the same point on every
+    // machine.
+    std::int64_t Arbeit() const { return ArbeitFeld; }
+    // Whether the last VorratErzeugen stopped early because it reached Arbeitsgrenze.
+    bool VorratGekuerzt() const { return Gekuerzt; }
+    // The budget the next builds use; Arbeitsbudget unless a test or a measurement wants
+    // another one.
+    std::int64_t Arbeitsgrenze = Arbeitsbudget;
 
     // Classification of 0..1000 and the weights, built at creation.
     std::array<std::uint8_t, 1001> TypVon{};
@@ -106,6 +127,9 @@ private:
 
     // Pool (UGSAufgabeVorrat.cpp).
     void MischenUndNeuBeginnen();
+    // Whether a running pool build must stop retrying; never outside a build, so a direct
+    // call of EineAufgabe keeps its full retries.
+    bool AufbauAbbrechen() const { return Puffern && ArbeitFeld >= Arbeitsgrenze; }
 
     // Addition and subtraction (UGSAufgabePlusMinus.cpp).
     bool PlusErlaubt(std::int32_t a, std::int32_t b) const;
@@ -154,6 +178,8 @@ private:
     std::int32_t Mindestwert = 0;
     bool Wiederholen = false;
     TGSAufgabe Letzte;
+    std::int64_t ArbeitFeld = 0;
+    bool Gekuerzt = false;
 
     // While a pool is built the parameters cannot change, so the weight lists of the times
     // tables are built once per build instead of once per task. Outside a build (a direct

@@ -51,6 +51,7 @@ void TGSAufgabengenerator::EineAufgabe(TGSAufgabe& aufgabe)
     aufgabe.Quersumme = 0;
     aufgabe.Fehlermeldung.clear();
     aufgabe.Gespenstermuster.fill(0);
+    ArbeitFeld += ArbeitJeKandidat;
 
     std::int32_t plusLaenge = 0;
     std::int32_t minusLaenge = 0;
@@ -91,9 +92,10 @@ void TGSAufgabengenerator::EineAufgabe(TGSAufgabe& aufgabe)
                 // kept: one call gives that task with the same probabilities.
                 RechenartAufrufen(art, aufgabe);
             } else {
+                // A pool build that has spent its budget keeps the task of the last call.
                 for (int aufrufe = 1;; ++aufrufe) {
                     RechenartAufrufen(art, aufgabe);
-                    if (aufgabe.Fehlermeldung.empty() || aufrufe >= MaxOperationsaufrufe)
+                    if (aufgabe.Fehlermeldung.empty() || aufrufe >= MaxOperationsaufrufe || AufbauAbbrechen())
                         break;
                 }
             }

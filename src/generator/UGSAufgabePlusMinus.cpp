@@ -248,13 +248,19 @@ bool TGSAufgabengenerator::ZweitenOperandenWaehlen(bool minus, std::int32_t a, s
             TypwerteDurchgehen(typ, 0, grenze, [&](int v) { return f(v); });
         }
     };
+    int angesehen = 0;
     durchgehen([&](int v) {
         const bool erlaubt = minus ? MinusErlaubt(a, v) : PlusErlaubt(a, v);
         Erlaubt[v] = erlaubt;
         anzahl += erlaubt ? 1 : 0;
         nullGeprueft = nullGeprueft || v == 0;
+        ++angesehen;
         return false;
     });
+    // Up to 1001 values are looked at (and again up to the pick) without a draw: the costly
+    // part of a call under the crossing rules, so the pool build's budget counts it, one
+    // value about as dear as one draw.
+    ArbeitFeld += angesehen;
     if (!NullKommtVor && nullGeprueft && Erlaubt[0]) {
         Erlaubt[0] = false;
         --anzahl;

@@ -43,16 +43,28 @@ void TGSAufgabengenerator::VorratErzeugen()
     Zufall.Neuseeden();
     VorratAnzahlFeld = 0;
     NaechsteFeld = 1;
+    ArbeitFeld = 0;
 
     MultGewichte.Gueltig = false;
     DivGewichte.Gueltig = false;
     const TPufferung pufferung(Puffern);
 
+    // The budget is only looked at where a retry would start, so a build that stays below it
+    // draws exactly what unlimited retries draw. The first candidate makes at least one
+    // operation call and always enters the pool.
     TGSAufgabe kandidat;
-    for (int versuch = 1; versuch <= MaxVersuche && NaechsteFeld <= VorratGroesse; ++versuch) {
+    for (int versuch = 1; versuch <= MaxVersuche && NaechsteFeld <= VorratGroesse && !AufbauAbbrechen();
+         ++versuch) {
         EineAufgabe(kandidat);
-        for (int gemacht = 1; gemacht < MaxKandidaten && IstTrivial(kandidat); ++gemacht)
+        for (int gemacht = 1; gemacht < MaxKandidaten && IstTrivial(kandidat) && !AufbauAbbrechen(); ++gemacht)
             EineAufgabe(kandidat);
+
+        // A candidate the budget cut short (still failing or trivial) would not have been the
+        // attempt's choice with its full retries; it only enters an empty pool, which must
+        // hold the error task of a setting without any task.
+        if (AufbauAbbrechen() && NaechsteFeld > 1
+            && (!kandidat.Fehlermeldung.empty() || IstTrivial(kandidat)))
+            break;
 
         const auto ende = VorratFeld.begin() + NaechsteFeld;
         const bool doppelt = std::any_of(VorratFeld.begin() + 1, ende, [&](const TGSAufgabe& t) {
@@ -62,6 +74,7 @@ void TGSAufgabengenerator::VorratErzeugen()
             VorratFeld[NaechsteFeld++] = kandidat;
     }
     VorratAnzahlFeld = NaechsteFeld - 1;
+    Gekuerzt = ArbeitFeld >= Arbeitsgrenze;
 
     // The swapped partners were rejected as duplicates above, so appending them adds no
     // duplicate; they stand behind all tasks made above.
