@@ -81,7 +81,7 @@ public:
     std::int32_t Naechste() const { return NaechsteFeld; }
     // Work counted since the start of the last VorratErzeugen (later draws included): one
     // unit per random draw, ArbeitJeKandidat per candidate, one per second operand
-    // looked at. Deterministic, so a build with a fixed seed stops at the same point on every
+    // looked at and one per operand built from digit places. Deterministic, so a build with a fixed seed stops at the same point on every
     // machine.
     std::int64_t Arbeit() const { return ArbeitFeld; }
     // Whether the last VorratErzeugen stopped early because it reached Arbeitsgrenze.

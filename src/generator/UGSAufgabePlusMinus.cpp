@@ -184,6 +184,8 @@ std::int32_t TGSAufgabengenerator::ZahlAusMaske(int operand)
     const auto& muss = Stellenmaske[operand][2];
     std::int32_t v = 0;
     for (int bau = 1;; ++bau) {
+        // The walk over all seven places costs about a draw more than the draws it makes.
+        ++ArbeitFeld;
         v = 0;
         std::int32_t stellenwert = 1;
         for (int stelle = 1; stelle <= 7; ++stelle, stellenwert *= 10) {
