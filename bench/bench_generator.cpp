@@ -1,11 +1,18 @@
 // Time of one pool build (VorratErzeugen) for typical and for worst-case settings.
 
+#include "app/Steuerelementsetzer.h"
 #include "generator/UGSAufgabe.h"
+#include "settings/Main.h"
+#include "settings/ZeichnenPlatzhalter.h"
+#include "toolkit/Meldungen.h"
 #include "toolkit/Zufall.h"
 
 #include <benchmark/benchmark.h>
 
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -92,10 +99,66 @@ void BM_DivisionMitRest(benchmark::State& state)
     });
 }
 
+class TStilleMeldungen final : public TMeldungen {
+public:
+    void Zeige(const std::string&, const std::string&, TMeldungsart) override {}
+};
+
+// Settings made through the settings window by control names, as the command line's --set
+// makes them, so a scenario is exactly the command line that found it.
+void MessenMitFenster(benchmark::State& state, const std::vector<std::pair<std::string, std::string>>& setzungen)
+{
+    TMersenneZufall zufall(20061216);
+    TStilleMeldungen meldungen;
+    TZeichnenPlatzhalter hauptfenster;
+    TMainForm fenster(zufall, meldungen, &hauptfenster);
+    for (const auto& [name, wert] : setzungen)
+        SteuerelementSetzen({&fenster}, name, wert);
+    fenster.GeneratorEinstellen();
+    TGSAufgabengenerator& g = fenster.Generator();
+    for (auto _ : state) {
+        g.VorratErzeugen();
+        benchmark::DoNotOptimize(g.VorratAnzahl());
+    }
+    state.counters["Vorrat"] = g.VorratAnzahl();
+    state.counters["Arbeit"] = static_cast<double>(g.Arbeit());
+}
+
+void BM_FensterStandard(benchmark::State& state)
+{
+    MessenMitFenster(state, {});
+}
+
+// No written division of one digit by one digit has a quotient of at least 10, and every
+// error task is trivial without numbers k·10^n: each attempt would retry 31 × 99 calls.
+void BM_GeteiltMindestens10OhneZehnerpotenzen(benchmark::State& state)
+{
+    MessenMitFenster(state, {{"CBMalkommtvor", "false"},
+                             {"CBGeteiltkommtvor", "true"},
+                             {"UDMinErgDivision", "10"},
+                             {"CBKeine10HochN", "true"}});
+}
+
+// Addition from digit places: the first operand has only a thousands digit, the second a
+// tens digit. A pair within the range needs the first operand 0, and such a task is as
+// trivial without numbers k·10^n as every error task: no candidate is ever accepted.
+void BM_PlusStellenTausenderOhneZehnerpotenzen(benchmark::State& state)
+{
+    MessenMitFenster(state, {{"CBPluskommtvor", "true"},
+                             {"CBMalkommtvor", "false"},
+                             {"CBNurFolgendeOperanden", "true"},
+                             {"CBStelle[1][1][4]", "true"},
+                             {"CBStelle[2][2][2]", "true"},
+                             {"CBKeine10HochN", "true"}});
+}
+
 BENCHMARK(BM_Standard)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PlusBis10)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SchriftlichMal3x2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Unmoeglich)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DivisionMitRest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FensterStandard)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GeteiltMindestens10OhneZehnerpotenzen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlusStellenTausenderOhneZehnerpotenzen)->Unit(benchmark::kMillisecond);
 
 } // namespace
