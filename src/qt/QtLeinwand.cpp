@@ -35,6 +35,14 @@ TQtLeinwand::TQtLeinwand(QPaintDevice& geraet) : Geraet(&geraet), Font(QtSchrift
 void TQtLeinwand::GeraetSetzen(QPaintDevice& geraet)
 {
     Geraet = &geraet;
+    MasseFeld.reset();
+}
+
+const QFontMetricsF& TQtLeinwand::Masse()
+{
+    if (!MasseFeld)
+        MasseFeld.emplace(Font, Geraet);
+    return *MasseFeld;
 }
 
 void TQtLeinwand::MalerAnhaengen(QPainter& maler)
@@ -76,8 +84,15 @@ QColor TQtLeinwand::QtFarbe(std::int32_t farbe)
 
 void TQtLeinwand::SetzeSchrift(const TSchrift& schrift)
 {
+    // The page applies its fonts for every task; only a real change costs a font lookup.
+    TSchrift ohneFarbe = schrift;
+    ohneFarbe.Farbe = Schrift.Farbe;
+    const bool gleich = ohneFarbe == Schrift;
     Schrift = schrift;
+    if (gleich)
+        return;
     Font = QtSchrift(schrift);
+    MasseFeld.reset();
     if (Maler != nullptr)
         Maler->setFont(Font);
 }
@@ -91,22 +106,21 @@ void TQtLeinwand::TextAus(int x, int y, std::string_view text)
 {
     if (Maler == nullptr)
         return;
-    // Qt places text by its baseline; the page places it by its upper left corner.
-    const QFontMetricsF masse(Font, Geraet);
-    Maler->save();
+    // Qt places text by its baseline; the page places it by its upper left corner. The pen
+    // stays in the text colour until the next line needs the line pen again.
     Maler->setPen(QtFarbe(Schrift.Farbe));
-    Maler->drawText(QPointF(x, y + masse.ascent()), AlsQString(text));
-    Maler->restore();
+    TextstiftAktiv = true;
+    Maler->drawText(QPointF(x, y + Masse().ascent()), AlsQString(text));
 }
 
 double TQtLeinwand::Textbreite(std::string_view text)
 {
-    return QFontMetricsF(Font, Geraet).horizontalAdvance(AlsQString(text));
+    return Masse().horizontalAdvance(AlsQString(text));
 }
 
 double TQtLeinwand::Texthoehe(std::string_view)
 {
-    return QFontMetricsF(Font, Geraet).height();
+    return Masse().height();
 }
 
 void TQtLeinwand::SetzeStift(std::int32_t farbe, int breite)
@@ -124,6 +138,7 @@ void TQtLeinwand::StiftAnwenden()
     QPen stift(QtFarbe(StiftFarbe), StiftBreite, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     stift.setCosmetic(false);
     Maler->setPen(stift);
+    TextstiftAktiv = false;
 }
 
 void TQtLeinwand::BewegeZu(int x, int y)
@@ -138,6 +153,8 @@ void TQtLeinwand::LinieZu(int x, int y)
     Punkt = bis;
     if (Maler == nullptr)
         return;
+    if (TextstiftAktiv)
+        StiftAnwenden();
     // A pen of odd width centred on a pixel boundary would cover half pixels on both sides and
     // show as a grey smear on a raster surface; moved by half a pixel across the line it covers
     // whole pixels, those below and right of the coordinates as on a pixel screen.

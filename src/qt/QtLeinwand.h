@@ -3,9 +3,11 @@
 #include "toolkit/Leinwand.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPointF>
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 class QColor;
@@ -54,11 +56,16 @@ public:
 
 private:
     void StiftAnwenden();
+    // The metrics of the current font on the device, made once per font and device: a page
+    // measures hundreds of texts in a handful of fonts.
+    const QFontMetricsF& Masse();
 
     QPaintDevice* Geraet;
     QPainter* Maler = nullptr;
     TSchrift Schrift;
     QFont Font;
+    std::optional<QFontMetricsF> MasseFeld;
+    bool TextstiftAktiv = false; // the painter's pen is the text colour, not the line pen
     std::int32_t StiftFarbe = FarbeSchwarz;
     int StiftBreite = 1;
     QPointF Punkt;

@@ -1,0 +1,84 @@
+// The page of the default settings on Qt's PDF printer: one layout pass plus the drawing of
+// the page (what a click on an option costs besides the pool build), and the whole page as a
+// PDF document.
+
+#include "app/UZeichnen.h"
+#include "qt/Kopflos.h"
+#include "qt/PdfDrucker.h"
+#include "settings/Main.h"
+#include "sheet/UBlatt.h"
+#include "sheet/USeite.h"
+#include "toolkit/Meldungen.h"
+#include "toolkit/Zufall.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class StilleMeldungen final : public TMeldungen {
+public:
+    void Zeige(const std::string&, const std::string&, TMeldungsart) override {}
+};
+
+// The windows as the program starts them, on the PDF printer, with the first page built.
+struct Programm {
+    Programm()
+    {
+        Zeichnen.Blatt().SetzeDrucker(&Drucker);
+        Zeichnen.Verbinden(&Einstellungen, nullptr);
+        Zeichnen.FormResize(762, 504);
+        Zeichnen.Zeigen();
+        Einstellungen.LogikCheck();
+        Zeichnen.BNeueAufgabeClick();
+    }
+    TMersenneZufall Zufall{20061216};
+    StilleMeldungen Meldungen;
+    TPdfDrucker Drucker;
+    TZeichnen Zeichnen{Zufall, Meldungen};
+    TMainForm Einstellungen{Zufall, Meldungen, &Zeichnen};
+};
+
+void LayoutUndZeichnen(benchmark::State& state)
+{
+    Programm p;
+    TSeite& seite = *p.Zeichnen.Seite();
+    TBlatt& blatt = p.Zeichnen.Blatt();
+    p.Drucker.BeginDoc();
+    blatt.Geraetemodus = true;
+    for (auto _ : state) {
+        seite.Aufbauen(false);
+        seite.Zeichnen();
+        state.PauseTiming();
+        p.Drucker.NewPage(); // keeps the document from growing into one huge page
+        state.ResumeTiming();
+    }
+    blatt.Geraetemodus = false;
+    p.Drucker.EndDoc();
+    state.counters["Aufgaben"] = seite.ZeilenZahl * seite.SpaltenZahl;
+}
+BENCHMARK(LayoutUndZeichnen)->Unit(benchmark::kMillisecond);
+
+void SeiteAlsPdf(benchmark::State& state)
+{
+    Programm p;
+    TBlatt& blatt = p.Zeichnen.Blatt();
+    for (auto _ : state) {
+        blatt.DruckBeginnen();
+        blatt.SeiteDrucken();
+        blatt.DruckBeenden();
+        benchmark::DoNotOptimize(p.Drucker.Dokument().size());
+    }
+    state.counters["Bytes"] = static_cast<double>(p.Drucker.Dokument().size());
+}
+BENCHMARK(SeiteAlsPdf)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const auto anwendung = KopflosStarten(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
