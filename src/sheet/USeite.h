@@ -108,8 +108,8 @@ public:
     // A page never lays out more rows, nor a row more columns, than this. Sensible layout
     // values stay far below it; a zero or negative row height or task width would otherwise
     // take tasks without end.
-    static constexpr int GroessteZeilenzahl = 1000;
-    static constexpr int GroessteSpaltenzahl = 1000;
+    static constexpr int GroessteZeilenzahl = 250;
+    static constexpr int GroessteSpaltenzahl = 250;
     // The most rows, and tasks per row, a page block may announce.
     static constexpr int GroessteBlockzahl = 10000;
 

@@ -111,6 +111,19 @@ TEST(Seite, TheLastTaskOfARowMayUseTheColumnGapUnlessSolutionsFollow)
     }
 }
 
+TEST(Seite, ZeroSizesEndThePassAtTheLargestPage)
+{
+    // Rows of no height and tasks of no width would fit without end.
+    TSeitenumgebung u;
+    Einmaleins(u.Generator, 1, 10, 1, 10);
+    const auto seite = u.NeueSeite();
+    seite->GroesseAufgaben = seite->GroesseLoesungen = seite->GroesseNummerierung = 0;
+    seite->Spaltenabstand = seite->Zeilenabstand = seite->ZifferHoehe = seite->ZifferBreite = 0;
+    seite->Aufbauen(true);
+    EXPECT_EQ(seite->ZeilenZahl, TSeite::GroessteZeilenzahl);
+    EXPECT_EQ(seite->SpaltenZahl, TSeite::GroessteSpaltenzahl);
+}
+
 TEST(Seite, ATaskEqualToTheOneAboveIsReplacedOnce)
 {
     // The second row opens with the task held back, which repeats the task above it; with a
