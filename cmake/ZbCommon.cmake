@@ -2,7 +2,8 @@
 add_library(zb_common INTERFACE)
 target_compile_features(zb_common INTERFACE cxx_std_20)
 set(CMAKE_CXX_EXTENSIONS OFF)
-target_compile_options(zb_common INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_options(zb_common INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast -Wnon-virtual-dtor
+                                            -Woverloaded-virtual)
 # GCC 12 at -O2/-O3 reports impossible overlapping copies inside std::string's own
 # concatenation (GCC bug 105329); the warning says nothing about our code there.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 12

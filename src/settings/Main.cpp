@@ -214,10 +214,10 @@ void TMainForm::Verdrahten()
                              RBMalGeteiltNegativeNie, RBMalGeteiltNegativeja, RBMalGeteiltNegativeImmer})
         logik(rb);
 
-    for (const auto& paar : {std::pair{EZahlenraumbis, &Zahlenraum}, std::pair{EQuadrataufgabenBis, &QuadratBis},
+    for (const auto& feldUndWert : {std::pair{EZahlenraumbis, &Zahlenraum}, std::pair{EQuadrataufgabenBis, &QuadratBis},
                              std::pair{EMinimalwert, &Minimalwert}}) {
-        TEdit* feld = paar.first;
-        std::int32_t* wert = paar.second;
+        TEdit* feld = feldUndWert.first;
+        std::int32_t* wert = feldUndWert.second;
         feld->OnKeyPress = [this, wert](TEdit& e, char& key) {
             if (key == 13)
                 Behandle([this, &e, wert] { EnterFeldUebernehmen(e, *wert); });

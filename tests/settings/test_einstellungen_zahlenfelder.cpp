@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         TKopplungsfall{"DivisorHebtDividend", {{10, "2"}, {14, "5"}}, 9, {1, 5, 0, 0}},
         TKopplungsfall{"DividendSenktDivisor", {{14, "5"}, {10, "2"}}, 13, {1, 2, 0, 0}},
         TKopplungsfall{"DivisorVonHebtDividendVon", {{13, "3"}}, 9, {3, 3, 0, 0}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& fall) { return std::string(fall.param.Name); });
 
 TEST_F(TZahlenfelderTest, PfeileKoppelnUndZeigenDiePosition)
 {
