@@ -3,6 +3,7 @@
 // with and without remainder.
 
 #include "generator/UGSAufgabe.h"
+#include "toolkit/Waechter.h"
 
 #include "generator/GeneratorIntern.h"
 
@@ -266,10 +267,8 @@ void TGSAufgabengenerator::SchriftlichMitRest(std::int32_t& dividend, std::int32
     // the divisor is drawn for divisions without remainder (Mindestwert 1), so it is at
     // least 1 and keeps its digit and zero counts.
     if (divisor == 0) {
-        const std::int32_t gemerkt = Mindestwert;
-        Mindestwert = 1;
+        const TWertWaechter mindestens(Mindestwert, std::int32_t{1});
         divisor = ZahlMitStellen(13);
-        Mindestwert = gemerkt;
     }
 }
 
@@ -280,10 +279,10 @@ void TGSAufgabengenerator::SchriftlichOhneRest(std::int32_t& dividend, std::int3
     const std::int64_t dividendMax = MaxStellen(Stellenzahl(g[10]));
     std::int64_t quotient = 0;
     for (int versuch = 0; versuch < 101; ++versuch) {
-        const std::int32_t gemerkt = Mindestwert;
-        Mindestwert = 1; // the divisor is never 0
-        divisor = ZahlMitStellen(13);
-        Mindestwert = gemerkt;
+        {
+            const TWertWaechter mindestens(Mindestwert, std::int32_t{1}); // the divisor is never 0
+            divisor = ZahlMitStellen(13);
+        }
 
         int nullen = 0;
         for (std::int32_t rest = divisor; rest % 10 == 0; rest /= 10)

@@ -2,6 +2,7 @@
 
 #include "generator/UGSAufgabe.h"
 
+#include "toolkit/Waechter.h"
 #include "toolkit/Zufall.h"
 
 #include <algorithm>
@@ -24,18 +25,6 @@ int NaechsterZehnerlogarithmus(std::uint64_t m)
     return e;
 }
 
-// Restores the flag on every way out, so a failed build never leaves stale weight lists in use.
-class TPufferung final {
-public:
-    explicit TPufferung(bool& flag) : Flag(flag) { Flag = true; }
-    ~TPufferung() { Flag = false; }
-    TPufferung(const TPufferung&) = delete;
-    TPufferung& operator=(const TPufferung&) = delete;
-
-private:
-    bool& Flag;
-};
-
 } // namespace
 
 void TGSAufgabengenerator::VorratErzeugen()
@@ -47,7 +36,7 @@ void TGSAufgabengenerator::VorratErzeugen()
 
     MultGewichte.Gueltig = false;
     DivGewichte.Gueltig = false;
-    const TPufferung pufferung(Puffern);
+    const TWertWaechter pufferung(Puffern, true);
 
     // The budget is only looked at where a retry would start, so a build that stays below it
     // draws exactly what unlimited retries draw. The first candidate makes at least one

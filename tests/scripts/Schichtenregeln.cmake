@@ -2,10 +2,10 @@
 # - nothing outside src/qt/ and src/main.cpp includes a Qt header, so the core builds and
 #   tests without Qt;
 # - each folder of the core includes only the folders below it, listed here. The generator
-#   sees only itself and the random source; the sheet never sees the settings window or the
-#   window models of app/.
+#   sees only itself, the random source and the value guard; the sheet never sees the
+#   settings window or the window models of app/.
 set(erlaubt_toolkit   "toolkit")
-set(erlaubt_generator "generator|toolkit/Zufall\\.h")
+set(erlaubt_generator "generator|toolkit/Zufall\\.h|toolkit/Waechter\\.h")
 set(erlaubt_files     "files|toolkit")
 set(erlaubt_settings  "settings|generator|files|toolkit")
 set(erlaubt_sheet     "sheet|generator|files|toolkit")
