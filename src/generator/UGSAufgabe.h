@@ -36,6 +36,11 @@ public:
     // Charged once per candidate for the work that draws nothing (type lists, checks of
     // impossible settings, trivial and duplicate tests).
     static constexpr std::int64_t ArbeitJeKandidat = 16;
+    // Charged for each failed operation call (its message is written out) and for each pass
+    // of an addition by operand types (type checks and the second-operand set-up): where every
+    // call fails quickly, this work outweighs the draws.
+    static constexpr std::int64_t ArbeitJeFehlschlag = 8;
+    static constexpr std::int64_t ArbeitJeDurchgang = 4;
 
     // Takes a fresh seed from the random source, fills TypVon and copies the weights.
     explicit TGSAufgabengenerator(TZufall& zufall);
@@ -80,8 +85,9 @@ public:
     std::int32_t VorratAnzahl() const { return VorratAnzahlFeld; }
     std::int32_t Naechste() const { return NaechsteFeld; }
     // Work counted since the start of the last VorratErzeugen (later draws included): one
-    // unit per random draw, ArbeitJeKandidat per candidate, one per second operand
-    // looked at and one per operand built from digit places. Deterministic, so a build with a fixed seed stops at the same point on every
+    // unit per random draw, ArbeitJeKandidat per candidate, ArbeitJeFehlschlag per failed
+    // operation call, ArbeitJeDurchgang per pass of an addition by operand types, one per
+    // second operand looked at and one per operand built from digit places. Deterministic, so a build with a fixed seed stops at the same point on every
     // machine.
     std::int64_t Arbeit() const { return ArbeitFeld; }
     // Whether the last VorratErzeugen stopped early because it reached Arbeitsgrenze.

@@ -95,7 +95,10 @@ void TGSAufgabengenerator::EineAufgabe(TGSAufgabe& aufgabe)
                 // A pool build that has spent its budget keeps the task of the last call.
                 for (int aufrufe = 1;; ++aufrufe) {
                     RechenartAufrufen(art, aufgabe);
-                    if (aufgabe.Fehlermeldung.empty() || aufrufe >= MaxOperationsaufrufe || AufbauAbbrechen())
+                    if (aufgabe.Fehlermeldung.empty())
+                        break;
+                    ArbeitFeld += ArbeitJeFehlschlag;
+                    if (aufrufe >= MaxOperationsaufrufe || AufbauAbbrechen())
                         break;
                 }
             }

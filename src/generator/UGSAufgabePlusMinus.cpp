@@ -379,6 +379,7 @@ void TGSAufgabengenerator::PlusAufgabe(TGSAufgabe& aufgabe)
         // The message of a failed pass stays even when a later pass finds a task: the call
         // then counts as failed and is repeated.
         for (int durchgang = 0; durchgang < 10; ++durchgang) {
+            ArbeitFeld += ArbeitJeDurchgang;
             const TTypPaar paar = PlusPaare[std::min(Random(PlusAnzahl) + 1, MaxPaare)];
             const TBereich bereich = ErsterSummandBereich(*this, paar);
             bool gefunden = false;
