@@ -87,7 +87,8 @@ public:
     // Work counted since the start of the last VorratErzeugen (later draws included): one
     // unit per random draw, ArbeitJeKandidat per candidate, ArbeitJeFehlschlag per failed
     // operation call, ArbeitJeDurchgang per pass of an addition by operand types, one per
-    // second operand looked at and one per operand built from digit places. Deterministic, so a build with a fixed seed stops at the same point on every
+    // second operand looked at, one per operand built from digit places and one per step of
+    // the quotient-zero search of written division. Deterministic, so a build with a fixed seed stops at the same point on every
     // machine.
     std::int64_t Arbeit() const { return ArbeitFeld; }
     // Whether the last VorratErzeugen stopped early because it reached Arbeitsgrenze.

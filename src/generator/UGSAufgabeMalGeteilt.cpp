@@ -296,6 +296,9 @@ void TGSAufgabengenerator::SchriftlichOhneRest(std::int32_t& dividend, std::int3
         std::int64_t ql = 0;
         std::int64_t qh = 0;
         do {
+            // Two 64-bit divisions and a power of ten: about a draw's cost per step, and up to
+            // ten steps for a quotient with many zeros.
+            ++ArbeitFeld;
             p = Zehnerpotenz(q0);
             ql = dividendMin / (p * divisor);
             qh = dividendMax / (p * divisor);
