@@ -12,7 +12,6 @@
 #include "files/Windows1252.h"
 #include "generator/UGSAufgabe.h"
 #include "settings/Main.h"
-#include "settings/ZeichnenPlatzhalter.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
 #include "toolkit/Meldungen.h"
@@ -386,8 +385,10 @@ int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, st
         return SeiteAusgeben(auftrag, *zufall, meldungen, standarddatei, *geraete, aus, fehler);
     }
 
-    TZeichnenPlatzhalter hauptfenster;
+    // The main window exists as at every start, but it is not shown, so no page is built.
+    TZeichnen hauptfenster(*zufall, meldungen);
     TMainForm einstellungen(*zufall, meldungen, &hauptfenster);
+    hauptfenster.Verbinden(&einstellungen, nullptr);
     if (const int status = EinstellungenLaden(einstellungen, auftrag.Datei, standarddatei, fehler);
         status != StatusFertig)
         return status;
