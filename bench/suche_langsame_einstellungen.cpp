@@ -21,7 +21,7 @@
 #include "app/Steuerelementsetzer.h"
 #include "generator/UGSAufgabe.h"
 #include "settings/Main.h"
-#include "settings/ZeichnenPlatzhalter.h"
+#include "doubles/ZeichnenPlatzhalter.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Steuerelemente.h"
 #include "toolkit/Zufall.h"

@@ -11,7 +11,7 @@
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
 #include "settings/Main.h"
-#include "settings/ZeichnenPlatzhalter.h"
+#include "doubles/ZeichnenPlatzhalter.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Zufall.h"
 

@@ -4,8 +4,8 @@ class TGSAufgabengenerator;
 
 // What the settings window needs of the main window: whether it is on screen, its written
 // layout option, the fields the settings write into it and the commands that rebuild or
-// re-lay out its page. The main window implements it; TZeichnenPlatzhalter stands in for it
-// where there is no main window model.
+// re-lay out its page. The main window model TZeichnen implements it; tests use a
+// recording stand-in.
 class TZeichnenSchnittstelle {
 public:
     virtual ~TZeichnenSchnittstelle() = default;

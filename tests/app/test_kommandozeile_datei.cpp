@@ -2,7 +2,7 @@
 #include "files/Dateikopf.h"
 #include "files/LadenSpeichern.h"
 #include "settings/Main.h"
-#include "settings/ZeichnenPlatzhalter.h"
+#include "doubles/ZeichnenPlatzhalter.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Zufall.h"
 

@@ -5,7 +5,7 @@
 // controls by name as a view would find them.
 
 #include "settings/Main.h"
-#include "settings/ZeichnenPlatzhalter.h"
+#include "doubles/ZeichnenPlatzhalter.h"
 #include "toolkit/Zufall.h"
 
 #include <gtest/gtest.h>
