@@ -4,6 +4,7 @@
 #include "app/Ausgabegeraete.h"
 #include "app/Einstellungsdatei.h"
 #include "app/Steuerelementsetzer.h"
+#include "app/UDrucken.h"
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "app/Version.h"
@@ -117,6 +118,16 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
             ziel = OptionswertLesen(argumente, i, option, wert, hat_wert);
             if (ziel.empty())
                 throw TBedienfehler("Der Option " + option + " fehlt ihr Dateiname.");
+        } else if (option == "--sheets") {
+            auftrag.Blaetter = OptionswertLesen(argumente, i, option, wert, hat_wert);
+        } else if (option == "--copies") {
+            auftrag.Exemplare = OptionswertLesen(argumente, i, option, wert, hat_wert);
+        } else if (option == "--solutions") {
+            ohne_wert();
+            auftrag.Loesungsblaetter = true;
+        } else if (option == "--number") {
+            ohne_wert();
+            auftrag.Nummerieren = true;
         } else if (option == "--seed") {
             auftrag.Startwert = static_cast<std::uint32_t>(
                 ZahlLesen(option, OptionswertLesen(argumente, i, option, wert, hat_wert), 0, 4'294'967'295));
@@ -132,6 +143,9 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
                             "--svg, --heading und --instruction gehören zum Arbeitsblatt.");
     if (!auftrag.Seitenausgabe() && (!auftrag.Ueberschrift.empty() || !auftrag.Anweisung.empty()))
         throw TBedienfehler("--heading und --instruction wirken nur mit --page, --pdf oder --svg.");
+    if (auftrag.Pdf.empty()
+        && (auftrag.Blaetter || auftrag.Exemplare || auftrag.Loesungsblaetter || auftrag.Nummerieren))
+        throw TBedienfehler("--sheets, --copies, --solutions und --number wirken nur mit --pdf.");
     return auftrag;
 }
 
@@ -145,10 +159,10 @@ std::string Hilfetext()
            "dann aus den --set-Optionen.\n"
            "\n"
            "Optionen:\n"
-           "  --set NAME=WERT  ein Bedienelement des Einstellungs- oder Hauptfensters so\n"
-           "                ändern, wie es ein Benutzer täte: Kontrollkästchen true/false,\n"
-           "                Optionsfeld\n"
-           "                true, Schaltfläche true (ein Druck), Eingabefeld: Text und\n"
+           "  --set NAME=WERT  ein Bedienelement des Einstellungs- oder Hauptfensters oder\n"
+           "                des Druckdialogs so ändern, wie es ein Benutzer täte:\n"
+           "                Kontrollkästchen true/false, Optionsfeld true,\n"
+           "                Schaltfläche true (ein Druck), Eingabefeld: Text und\n"
            "                Eingabetaste, Pfeilschalter: Position, Auswahlgruppe: Nummer\n"
            "                des Eintrags; mehrfach möglich, in der angegebenen Reihenfolge\n"
            "  --seed N      Startwert des Zufalls (gleicher Startwert, gleiche Ausgabe)\n"
@@ -160,7 +174,16 @@ std::string Hilfetext()
            "                (ab 1) und die Aufgabenfelder\n"
            "  --svg DATEI   das Arbeitsblatt als Bild (SVG) speichern, wie es die\n"
            "                Zwischenablage erhält\n"
-           "  --pdf DATEI   das Arbeitsblatt als PDF (A4) drucken\n"
+           "  --pdf DATEI   das Arbeitsblatt als PDF (A4) drucken, wie es der Druckdialog\n"
+           "                druckt; alle Seiten kommen in eine Datei\n"
+           "  --sheets N    mit --pdf: N verschiedene Arbeitsblätter, neue Aufgaben für\n"
+           "                jedes (wie im Druckdialog getippt: nur die Ziffern zählen,\n"
+           "                ohne Ziffern 1; 1 bis 10000)\n"
+           "  --copies N    mit --pdf: jedes Arbeitsblatt N-mal (wie --sheets)\n"
+           "  --solutions   mit --pdf: zu jedem Arbeitsblatt ein Lösungsblatt, direkt vor\n"
+           "                seinem letzten Exemplar\n"
+           "  --number      mit --pdf: jede Seite trägt oben links die Nummer ihres\n"
+           "                Arbeitsblatts, auch das Lösungsblatt\n"
            "  --help        diese Hilfe\n"
            "  --version     Versionstext\n"
            "  --            Ende der Optionen: alles Weitere ist ein Dateiname\n"
@@ -306,6 +329,9 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
     TMainForm einstellungen(zufall, meldungen, &zeichnen);
     TFUeberschrift ueberschrift(zeichnen);
     zeichnen.Verbinden(&einstellungen, &ueberschrift);
+    TFDrucken drucken(zeichnen);
+    drucken.SetzeDrucker({drucker.get()});
+    zeichnen.VerbindenDrucken(&drucken);
 
     if (const int status = EinstellungenLaden(einstellungen, auftrag.Datei, standarddatei, fehler);
         status != StatusFertig)
@@ -330,7 +356,7 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
 
     try {
         for (const auto& [name, wert] : auftrag.Setzungen)
-            SteuerelementSetzen({&einstellungen, &zeichnen}, name, wert);
+            SteuerelementSetzen({&einstellungen, &zeichnen, &drucken}, name, wert);
     } catch (const TBedienfehler& bedienfehler) {
         Melden(fehler, bedienfehler.what());
         return StatusBedienfehler;
@@ -348,10 +374,17 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
                 return status;
         }
         if (!auftrag.Pdf.empty()) {
-            TBlatt& blatt = zeichnen.Blatt();
-            blatt.DruckBeginnen();
-            blatt.SeiteDrucken();
-            blatt.DruckBeenden();
+            // The print dialog as a user fills it in: the numbers typed, the boxes ticked.
+            zeichnen.Drucken1Click();
+            if (auftrag.Blaetter)
+                drucken.EVerschBlaetter->Eingeben(*auftrag.Blaetter);
+            if (auftrag.Exemplare)
+                drucken.EExemplare->Eingeben(*auftrag.Exemplare);
+            if (auftrag.Loesungsblaetter)
+                drucken.CBLoesungsblaetter->SetChecked(true);
+            if (auftrag.Nummerieren)
+                drucken.CBNummerieren->SetChecked(true);
+            drucken.BOKClick();
             if (const int status = DokumentSchreiben(auftrag.Pdf, drucker->Dokument(), fehler); status != StatusFertig)
                 return status;
         }

@@ -36,6 +36,12 @@ struct TKommandozeile {
     bool Seite = false;                      // --page
     std::string Pdf;                         // --pdf FILE, empty when none
     std::string Svg;                         // --svg FILE, empty when none
+    // The print dialog's fields for --pdf, as typed (--sheets N, --copies N; none: the field
+    // stays as it is) and its check boxes (--solutions, --number; false: as it is).
+    std::optional<std::string> Blaetter;
+    std::optional<std::string> Exemplare;
+    bool Loesungsblaetter = false;
+    bool Nummerieren = false;
     std::string Datei;                       // FILE.zfb, empty when none
 
     // True when an output of the laid-out page was asked for, which needs the page model and

@@ -15,6 +15,9 @@
 
 class TAufgabe;
 class TBlatt;
+class TFEditAufgabe;
+class TFNummerierung;
+class TFDrucken;
 class TFUeberschrift;
 class TMainForm;
 class TMeldungen;
@@ -44,6 +47,17 @@ public:
     // The windows the main window works with, created after it.
     void Verbinden(TMainForm* einstellungen, TFUeberschrift* ueberschrift);
     void SetzeSchriftdialog(TSchriftdialog* dialog) { Schriftdialog = dialog; }
+    // The task edit and numbering dialogs (none: right clicks and the numbering button do
+    // nothing).
+    void VerbindeDialoge(TFEditAufgabe* editAufgabe, TFNummerierung* nummerierung);
+    // Show the loaded dialog modally and return once it has closed, however; set by whoever
+    // shows dialogs. None: the dialog opens and closes at once, unchanged.
+    std::function<void(TFEditAufgabe&)> AufgabeBearbeiten;
+    std::function<void(TFNummerierung&)> NummerierungWaehlen;
+    // The print dialog, created after the main window; the print command opens it.
+    void VerbindenDrucken(TFDrucken* drucken) { Drucken = drucken; }
+    // How the view shows the print dialog modally; none: the dialog is only marked open.
+    std::function<void()> DruckenZeigen;
     // What the copy command shows once in a while (the about window); none: nothing.
     std::function<void()> InfoZeigen;
     // What a left click on the heading opens (the heading dialog); none: nothing.
@@ -89,9 +103,20 @@ public:
     TAufgabe* FindeAufgabe(int x, int y) const;
     // Whether the paint-box point lies above the end of heading and work instruction.
     bool InUeberschrift(int y) const;
+    // Left button: a task is replaced by the generator's next one, the heading area opens the
+    // heading dialog. Right button on a task: the task edit dialog. Both lay the page out anew.
     void PaintBoxMouseDown(TMaustaste taste, int x, int y);
+    // The numbering dialog with the present numbering style, which is taken afterwards.
+    void BNummerierungsartClick();
     // Copies the page to the clipboard as a picture.
     void Kopieren1Click();
+    // The print command ("Drucken ..."): opens the print dialog.
+    void Drucken1Click();
+    // The print run: blaetter different worksheets (new tasks between them), each printed
+    // exemplare times, with its solution sheet directly before its last copy when
+    // loesungsblaetter is set; with nummerieren every page of sheet i carries the number i.
+    // Nothing without a page. The solutions option of the page is as before afterwards.
+    void Print(int blaetter, int exemplare, bool loesungsblaetter, bool nummerieren);
 
     // A layout value field (1..9) takes the value typed as it stands when it now holds it.
     bool EingabeAngenommen(const TEdit& feld, const std::string& eingabe) const override;
@@ -163,7 +188,10 @@ private:
     TMeldungen& Meldungen;
     TMainForm* Einstellungen = nullptr;
     TFUeberschrift* Ueberschrift = nullptr;
+    TFEditAufgabe* EditAufgabe = nullptr;
+    TFNummerierung* Nummerierung = nullptr;
     TSchriftdialog* Schriftdialog = nullptr;
+    TFDrucken* Drucken = nullptr;
     int PlatzhalterartFeld = 0;
     std::unique_ptr<TBlatt> BlattFeld;
     std::unique_ptr<TSeite> SeiteFeld;

@@ -73,6 +73,7 @@ void TZeichnen::FormCreate()
     PaintBox->OnPaint = [this](TPaintBox&) { PaintBoxPaint(); };
     BNeueAufgabe->OnClick = [this](TButton&) { BNeueAufgabeClick(); };
     BKopieren->OnClick = [this](TButton&) { Kopieren1Click(); };
+    BDrucken->OnClick = [this](TButton&) { Drucken1Click(); };
 
     // The nine layout values: four margin fields made here, five designed fields.
     static const char* const Randtexte[] = {"Links:", "Rechts:", "Oben:", "Unten:"};
@@ -161,7 +162,9 @@ void TZeichnen::FormCreate()
         Erzeuge<TLabel>(name, &schriften).SetCaption(caption);
     }
     Knopf(*this, "BNumSchrift", &nummerierung, "Schrift...", 4).OnClick = schriftknopf;
-    Knopf(*this, "BNummerierungsart", &nummerierung, "Nummerierungszeichen...");
+    Knopf(*this, "BNummerierungsart", &nummerierung, "Nummerierungszeichen...").OnClick = [this](TButton&) {
+        BNummerierungsartClick();
+    };
     Knopf(*this, "BUeberschriftBearbeiten", &ueberschrift, "Überschrift und Arbeitsanweisung bearbeiten ...")
         .OnClick = [this](TButton&) {
         if (UeberschriftZeigen)

@@ -1,0 +1,146 @@
+#include "app/UDrucken.h"
+
+#include "app/UZeichnen.h"
+#include "files/Fehler.h"
+#include "sheet/UBlatt.h"
+
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+int SecureStrtoInt(std::string_view text, int vorgabe)
+{
+    std::string ziffern;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9')
+            ziffern += c;
+    }
+    std::int32_t wert = 0;
+    const char* ende = ziffern.data() + ziffern.size();
+    const auto [zeiger, fehler] = std::from_chars(ziffern.data(), ende, wert);
+    if (ziffern.empty() || fehler != std::errc() || zeiger != ende)
+        return vorgabe;
+    return wert;
+}
+
+TFDrucken::TFDrucken(TZeichnen& hauptfenster) : TFormular("Drucken"), Hauptfenster(hauptfenster)
+{
+    MHinweis = &Erzeuge<TMemo>("MHinweis");
+    MHinweis->SetLines({
+        "Zwischen verschiedenen Arbeitsblättern werden neue Aufgaben gesucht; jedes Blatt "
+        "wird so oft gedruckt, wie Exemplare verlangt sind.",
+        "Mit „Verschiedene Arbeitsblätter durchnummerieren“ trägt jede Seite oben links die "
+        "Nummer ihres Arbeitsblatts, auch sein Lösungsblatt; ohne diese Wahl bleiben alle "
+        "Seiten ohne Nummer.",
+        "Mit „Lösungsblätter gleich mitdrucken“ kommt das Lösungsblatt jedes Arbeitsblatts "
+        "direkt vor seinem letzten Exemplar.",
+        "Nach dem Druck mehrerer Arbeitsblätter zeigt das Hauptfenster ein neues, nicht "
+        "gedrucktes Blatt.",
+    });
+    Erzeuge<TLabel>("LEsSollen").SetCaption("Es sollen");
+    EVerschBlaetter = &Erzeuge<TEdit>("EVerschBlaetter");
+    UDVerschBlaetter = &Erzeuge<TUpDown>("UDVerschBlaetter");
+    Erzeuge<TLabel>("LVerschBlaetter").SetCaption("verschiedene Arbeitsblätter generiert und");
+    Erzeuge<TLabel>("LJe").SetCaption("je");
+    EExemplare = &Erzeuge<TEdit>("EExemplare");
+    UDExemplare = &Erzeuge<TUpDown>("UDExemplare");
+    Erzeuge<TLabel>("LExemplare").SetCaption("- mal ausgedruckt werden.");
+    for (const auto& [feld, pfeile] : {std::pair{EVerschBlaetter, UDVerschBlaetter}, std::pair{EExemplare, UDExemplare}}) {
+        pfeile->Associate = feld;
+        pfeile->SetRange(1, 10000);
+        feld->SetText("1");
+        pfeile->SetPosition(1);
+    }
+    CBNummerieren = &Erzeuge<TCheckBox>("CBNummerieren");
+    CBNummerieren->SetCaption("Verschiedene Arbeitsblätter durchnummerieren");
+    CBLoesungsblaetter = &Erzeuge<TCheckBox>("CBLoesungsblaetter");
+    CBLoesungsblaetter->SetCaption("Lösungsblätter gleich mitdrucken");
+    BDruckereinstellungen = &Erzeuge<TButton>("BDruckereinstellungen");
+    BDruckereinstellungen->SetCaption("Druckereinstellungen...");
+    BAbbruch = &Erzeuge<TButton>("BAbbruch");
+    BAbbruch->SetCaption("Abbruch");
+    BOK = &Erzeuge<TButton>("BOK");
+    BOK->SetCaption("OK");
+
+    EVerschBlaetter->OnKeyPress = [this](TEdit&, char& taste) { EVerschBlaetterKeyPress(taste); };
+    EExemplare->OnKeyPress = [this](TEdit&, char& taste) { EExemplareKeyPress(taste); };
+    BDruckereinstellungen->OnClick = [this](TButton&) { BDruckereinstellungenClick(); };
+    BAbbruch->OnClick = [this](TButton&) { BAbbruchClick(); };
+    BOK->OnClick = [this](TButton&) { BOKClick(); };
+}
+
+void TFDrucken::SetzeDrucker(std::vector<TDrucker*> drucker, std::size_t gewaehlt)
+{
+    DruckerListe = std::move(drucker);
+    Gewaehlt = gewaehlt < DruckerListe.size() ? gewaehlt : 0;
+}
+
+TDrucker* TFDrucken::Drucker() const
+{
+    return Gewaehlt < DruckerListe.size() ? DruckerListe[Gewaehlt] : nullptr;
+}
+
+void TFDrucken::SetPrinter()
+{
+    TBlatt& blatt = Hauptfenster.Blatt();
+    blatt.SetzeDrucker(Drucker());
+    blatt.DruckerUebernehmen();
+    Hauptfenster.Seitenmetrik();
+}
+
+void TFDrucken::BDruckereinstellungenClick()
+{
+    if (Druckerdialog == nullptr || DruckerListe.empty())
+        return;
+    const std::size_t wahl = Druckerdialog->Ausfuehren(DruckerListe, Gewaehlt);
+    if (wahl < DruckerListe.size())
+        Gewaehlt = wahl;
+}
+
+void TFDrucken::BAbbruchClick()
+{
+    SetPrinter();
+    Sichtbar = false;
+}
+
+void TFDrucken::BOKClick()
+{
+    SetPrinter();
+    char eingabetaste = 13;
+    EExemplareKeyPress(eingabetaste);
+    eingabetaste = 13;
+    EVerschBlaetterKeyPress(eingabetaste);
+    Hauptfenster.Print(UDVerschBlaetter->Position(), UDExemplare->Position(), CBLoesungsblaetter->Checked(),
+                       CBNummerieren->Checked());
+    Sichtbar = false;
+}
+
+void TFDrucken::EVerschBlaetterKeyPress(char& taste)
+{
+    if (taste != 13)
+        return;
+    taste = 0;
+    ZahlUebernehmen(*EVerschBlaetter, *UDVerschBlaetter, "verschiedenen Arbeitsblätter");
+}
+
+void TFDrucken::EExemplareKeyPress(char& taste)
+{
+    if (taste != 13)
+        return;
+    taste = 0;
+    ZahlUebernehmen(*EExemplare, *UDExemplare, "Exemplare");
+}
+
+void TFDrucken::ZahlUebernehmen(TEdit& feld, TUpDown& pfeile, const std::string& was)
+{
+    const int zahl = SecureStrtoInt(feld.Text(), 1);
+    if (zahl > GroesstePosition) {
+        throw ERangeError("Die Zahl der " + was + " (" + std::to_string(zahl) + ") ist zu groß; erlaubt sind 1 bis "
+                          + std::to_string(pfeile.Max()) + ".");
+    }
+    pfeile.SetPosition(zahl);
+    // The field shows the number the up-down took, also where it stayed ("3a" becomes "3",
+    // an empty field "1").
+    feld.SetText(std::to_string(pfeile.Position()));
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+// The print dialog as a model: how many different worksheets, how many copies of each,
+// numbered or not, with or without solution sheets, and which printer. OK hands the numbers
+// to the main window's print run.
+
+#include "toolkit/Formular.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TDrucker;
+class TZeichnen;
+
+// The digits 0..9 of text read as one decimal number; everything else (signs, blanks,
+// letters) is dropped, so "3a" is 3 and "-12" is 12. Returns vorgabe when no digit is left
+// or the number does not fit a 32-bit integer.
+int SecureStrtoInt(std::string_view text, int vorgabe);
+
+// The printer-setup dialog: lets the user choose one of the printers (with its paper and
+// orientation, which the printer keeps). Returns the chosen index, or gewaehlt after Cancel.
+class TDruckerdialog {
+public:
+    virtual ~TDruckerdialog() = default;
+    virtual std::size_t Ausfuehren(const std::vector<TDrucker*>& drucker, std::size_t gewaehlt) = 0;
+};
+
+class TFDrucken final : public TFormular {
+public:
+    // The largest number the up-downs' positions can hold; a larger typed number is a range
+    // error, a smaller one beyond the range is clamped to it.
+    static constexpr int GroesstePosition = 32767;
+
+    explicit TFDrucken(TZeichnen& hauptfenster);
+
+    // The installed printers and the one in use; the main window's sheet takes it at the
+    // next SetPrinter.
+    void SetzeDrucker(std::vector<TDrucker*> drucker, std::size_t gewaehlt = 0);
+    void SetzeDruckerdialog(TDruckerdialog* dialog) { Druckerdialog = dialog; }
+    // The printer in use, or none when there is no printer.
+    TDrucker* Drucker() const;
+
+    // The main window's print command: the dialog is open until OK or "Abbruch".
+    void Zeigen() { Sichtbar = true; }
+    bool Sichtbar = false;
+
+    // The sheet takes the page size and resolution of the printer in use, and the main
+    // window lays its page out anew for it.
+    void SetPrinter();
+    void BDruckereinstellungenClick();
+    // Takes over the printer (a choice made in the printer-setup dialog counts) and closes.
+    void BAbbruchClick();
+    // Takes both numbers as Enter would, prints, closes. A number above GroesstePosition
+    // raises ERangeError before anything is printed; the dialog stays open then.
+    void BOKClick();
+    // Enter (13) takes the field's number into its up-down and is swallowed.
+    void EVerschBlaetterKeyPress(char& taste);
+    void EExemplareKeyPress(char& taste);
+
+    TMemo* MHinweis = nullptr;
+    TEdit* EVerschBlaetter = nullptr;
+    TUpDown* UDVerschBlaetter = nullptr;
+    TEdit* EExemplare = nullptr;
+    TUpDown* UDExemplare = nullptr;
+    TCheckBox* CBNummerieren = nullptr;
+    TCheckBox* CBLoesungsblaetter = nullptr;
+    TButton* BDruckereinstellungen = nullptr;
+    TButton* BAbbruch = nullptr;
+    TButton* BOK = nullptr;
+
+private:
+    // was names the number in the message of the range error.
+    void ZahlUebernehmen(TEdit& feld, TUpDown& pfeile, const std::string& was);
+
+    TZeichnen& Hauptfenster;
+    TDruckerdialog* Druckerdialog = nullptr;
+    std::vector<TDrucker*> DruckerListe;
+    std::size_t Gewaehlt = 0;
+};

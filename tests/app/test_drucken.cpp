@@ -1,0 +1,303 @@
+#include "app/Aufgabenzeile.h"
+#include "app/Ausgabegeraete.h"
+#include "app/Kommandozeile.h"
+#include "app/UDrucken.h"
+#include "app/UUeberschrift.h"
+#include "app/UZeichnen.h"
+#include "doubles/Aufzeichnungsleinwand.h"
+#include "files/Fehler.h"
+#include "settings/Main.h"
+#include "sheet/UBlatt.h"
+#include "sheet/USeite.h"
+#include "toolkit/Zufall.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class StilleMeldungen final : public TMeldungen {
+public:
+    void Zeige(const std::string&, const std::string&, TMeldungsart) override {}
+};
+
+// The windows as the program starts them, the print dialog on a recording printer.
+struct Druckfenster {
+    Druckfenster()
+    {
+        Zeichnen.Blatt().SetzeDrucker(&Drucker);
+        Zeichnen.Verbinden(&Einstellungen, &Ueberschrift);
+        Zeichnen.VerbindenDrucken(&Drucken);
+        Drucken.SetzeDrucker({&Drucker});
+        Zeichnen.FormResize(762, 504);
+        Zeichnen.Zeigen();
+        Einstellungen.LogikCheck();
+        Zeichnen.BNeueAufgabeClick();
+    }
+
+    // The tasks of the page on screen, one line each.
+    std::vector<std::string> Aufgaben()
+    {
+        std::vector<std::string> zeilen;
+        TSeite& seite = *Zeichnen.Seite();
+        for (int r = 0; r < seite.ZeilenZahl; ++r) {
+            for (int c = 0; c < seite.SpaltenZahl; ++c)
+                zeilen.push_back(Aufgabenzeile(seite.Aufgabe(r, c).Daten));
+        }
+        return zeilen;
+    }
+
+    // OK with the fields typed as given (Enter not pressed) and the boxes as given.
+    void Drucke(const std::string& blaetter, const std::string& exemplare, bool loesungen, bool nummerieren)
+    {
+        Zeichnen.BDrucken->Click();
+        Drucken.EVerschBlaetter->SetText(blaetter);
+        Drucken.EExemplare->SetText(exemplare);
+        Drucken.CBLoesungsblaetter->SetChecked(loesungen);
+        Drucken.CBNummerieren->SetChecked(nummerieren);
+        Drucken.BOK->Click();
+    }
+
+    TMersenneZufall Zufall{11};
+    StilleMeldungen Meldungen;
+    TAufzeichnungsdrucker Drucker;
+    TZeichnen Zeichnen{Zufall, Meldungen};
+    TMainForm Einstellungen{Zufall, Meldungen, &Zeichnen};
+    TFUeberschrift Ueberschrift{Zeichnen};
+    TFDrucken Drucken{Zeichnen};
+};
+
+// The texts of a printed page, sorted, so that pages can be compared as sets.
+std::vector<std::string> Texte(const std::vector<TZeichenbefehl>& seite)
+{
+    std::vector<std::string> texte;
+    for (const auto& b : seite) {
+        if (b.Art == TZeichenbefehl::TArt::Text)
+            texte.push_back(b.Text);
+    }
+    std::sort(texte.begin(), texte.end());
+    return texte;
+}
+
+// The sheet number a printed page carries at 0.4 cm from the top left corner, or "".
+std::string Blattnummer(const std::vector<TZeichenbefehl>& seite, int dpi = 600)
+{
+    const int px = static_cast<int>(std::lround(0.4 * dpi / 2.54));
+    for (const auto& b : seite) {
+        if (b.Art == TZeichenbefehl::TArt::Text && b.X1 == px && b.Y1 == px)
+            return b.Text;
+    }
+    return "";
+}
+
+// Whether every text of the worksheet appears on the solution sheet as well: the same tasks,
+// with the solutions added.
+bool GleicheAufgaben(const std::vector<TZeichenbefehl>& arbeitsblatt, const std::vector<TZeichenbefehl>& loesungen)
+{
+    const auto a = Texte(arbeitsblatt);
+    const auto l = Texte(loesungen);
+    return a.size() < l.size() && std::includes(l.begin(), l.end(), a.begin(), a.end());
+}
+
+TEST(Druckdialog, StartsWithOneSheetOneCopyAndNoOptions)
+{
+    Druckfenster f;
+    EXPECT_EQ(f.Drucken.Caption, "Drucken");
+    EXPECT_EQ(f.Drucken.UDVerschBlaetter->Position(), 1);
+    EXPECT_EQ(f.Drucken.EExemplare->Text(), "1");
+    EXPECT_EQ(f.Drucken.UDExemplare->Max(), 10000);
+    EXPECT_FALSE(f.Drucken.CBNummerieren->Checked());
+    EXPECT_FALSE(f.Drucken.CBLoesungsblaetter->Checked());
+    f.Zeichnen.BDrucken->Click();
+    EXPECT_TRUE(f.Drucken.Sichtbar);
+}
+
+TEST(Druckdialog, EnterTakesOnlyTheDigitsWithinTheRange)
+{
+    struct Fall {
+        std::string Getippt;
+        int Position;
+    };
+    Druckfenster f;
+    for (const Fall& fall : {Fall{"3a", 3}, Fall{"", 1}, Fall{"-5", 5}, Fall{"0", 1}, Fall{" 1 2 ", 12},
+                             Fall{"12000", 10000}, Fall{"32767", 10000}, Fall{"99999999999", 1}}) {
+        f.Drucken.EExemplare->Eingeben(fall.Getippt);
+        EXPECT_EQ(f.Drucken.UDExemplare->Position(), fall.Position) << fall.Getippt;
+        EXPECT_EQ(f.Drucken.EExemplare->Text(), std::to_string(fall.Position)) << fall.Getippt;
+    }
+    // Other keys are typed normally; Enter is swallowed.
+    char taste = 'x';
+    f.Drucken.EExemplareKeyPress(taste);
+    EXPECT_EQ(taste, 'x');
+    taste = 13;
+    f.Drucken.EExemplareKeyPress(taste);
+    EXPECT_EQ(taste, 0);
+}
+
+TEST(Druckdialog, PrintRunsGiveTheirPagesInOrder)
+{
+    struct Fall {
+        std::string Blaetter, Exemplare;
+        bool Loesungen;
+        // Per printed page: "A" a copy, "L" a solution sheet, followed by the sheet (1, 2, ...).
+        std::vector<std::string> Seiten;
+    };
+    for (const Fall& fall : {
+             Fall{"1", "1", false, {"A1"}},
+             Fall{"1", "2", true, {"A1", "L1", "A1"}},
+             Fall{"3", "1", true, {"L1", "A1", "L2", "A2", "L3", "A3"}},
+             Fall{"2a", "", false, {"A1", "A2"}},
+         }) {
+        Druckfenster f;
+        const auto vorher = f.Aufgaben();
+        f.Drucke(fall.Blaetter, fall.Exemplare, fall.Loesungen, false);
+        const std::string name = fall.Blaetter + " x " + fall.Exemplare;
+        EXPECT_FALSE(f.Drucken.Sichtbar);
+        const auto& seiten = f.Drucker.Seiten;
+        ASSERT_EQ(seiten.size(), fall.Seiten.size()) << name;
+        EXPECT_EQ(f.Drucker.Protokoll.front(), "BeginDoc");
+        EXPECT_EQ(f.Drucker.Protokoll.back(), "EndDoc");
+        for (std::size_t k = 0; k < seiten.size(); ++k) {
+            for (std::size_t m = 0; m < k; ++m) {
+                const bool gleichesBlatt = fall.Seiten[k][1] == fall.Seiten[m][1];
+                const bool gleicheArt = fall.Seiten[k][0] == fall.Seiten[m][0];
+                if (gleichesBlatt && gleicheArt)
+                    EXPECT_EQ(Texte(seiten[k]), Texte(seiten[m])) << name << ": copies " << m << ", " << k;
+                else if (gleichesBlatt)
+                    EXPECT_TRUE(fall.Seiten[k][0] == 'L' ? GleicheAufgaben(seiten[m], seiten[k])
+                                                         : GleicheAufgaben(seiten[k], seiten[m]))
+                        << name << ": worksheet and solutions " << m << ", " << k;
+                else
+                    EXPECT_NE(Texte(seiten[k]), Texte(seiten[m])) << name << ": sheets " << m << ", " << k;
+            }
+            EXPECT_EQ(Blattnummer(seiten[k]), "") << name;
+        }
+        // One sheet: the page on screen is the printed one; more: a new page follows the last.
+        EXPECT_EQ(f.Aufgaben() == vorher, fall.Blaetter == "1") << name;
+        EXPECT_FALSE(f.Zeichnen.CBLoesungaufPlatzhalter->Checked()) << name;
+        EXPECT_FALSE(f.Zeichnen.Seite()->LoesungaufPlatzhalter) << name;
+    }
+}
+
+TEST(Druckdialog, NumberingMarksEveryPageOfASheet)
+{
+    struct Fall {
+        bool Nummerieren, Loesungen;
+        std::vector<std::string> Nummern;
+    };
+    for (const Fall& fall : {Fall{true, true, {"1", "1", "1", "2", "2", "2"}}, Fall{true, false, {"1", "1", "2", "2"}},
+                             Fall{false, true, {"", "", "", "", "", ""}}}) {
+        Druckfenster f;
+        f.Drucke("2", "2", fall.Loesungen, fall.Nummerieren);
+        std::vector<std::string> nummern;
+        for (const auto& seite : f.Drucker.Seiten)
+            nummern.push_back(Blattnummer(seite));
+        EXPECT_EQ(nummern, fall.Nummern);
+        EXPECT_EQ(f.Zeichnen.Seite()->Blattnummer, -1);
+    }
+}
+
+// Text operations with their positions, in drawing order.
+std::vector<std::string> Textbefehle(const std::vector<TZeichenbefehl>& seite)
+{
+    std::vector<std::string> texte;
+    for (const auto& b : seite) {
+        if (b.Art == TZeichenbefehl::TArt::Text)
+            texte.push_back(b.Text + "@" + std::to_string(b.X1) + "," + std::to_string(b.Y1));
+    }
+    return texte;
+}
+
+TEST(Druckdialog, CopiesOfASheetAreAlike)
+{
+    // The copies around the solution sheet match to the pixel, also with the solution column
+    // in mixed order; solutions on the blanks that were on stay on.
+    for (const char* option : {"CBLoesungaufPlatzhalter", "CBLoesungenDurcheinander"}) {
+        Druckfenster f;
+        f.Zeichnen.CBLoesungen->SetChecked(true);
+        dynamic_cast<TCheckBox&>(*f.Zeichnen.Finde(option)).SetChecked(true);
+        f.Drucke("1", "2", true, false);
+        ASSERT_EQ(f.Drucker.Seiten.size(), 3u);
+        EXPECT_EQ(Textbefehle(f.Drucker.Seiten[0]), Textbefehle(f.Drucker.Seiten[2])) << option;
+        EXPECT_TRUE(dynamic_cast<TCheckBox&>(*f.Zeichnen.Finde(option)).Checked()) << option;
+    }
+}
+
+TEST(Druckdialog, ANumberTooLargeForTheUpDownPrintsNothing)
+{
+    Druckfenster f;
+    f.Zeichnen.BDrucken->Click();
+    f.Drucken.EVerschBlaetter->SetText("40000");
+    EXPECT_THROW(f.Drucken.BOK->Click(), ERangeError);
+    EXPECT_TRUE(f.Drucker.Protokoll.empty());
+    EXPECT_TRUE(f.Drucken.Sichtbar);
+}
+
+TEST(Druckdialog, CancelTakesOverTheChosenPrinterAndPrintsNothing)
+{
+    class Wahl final : public TDruckerdialog {
+    public:
+        std::size_t Ausfuehren(const std::vector<TDrucker*>&, std::size_t) override { return 1; }
+    };
+    Druckfenster f;
+    TAufzeichnungsdrucker klein(300, 1000, 1500);
+    Wahl wahl;
+    f.Drucken.SetzeDrucker({&f.Drucker, &klein});
+    f.Drucken.SetzeDruckerdialog(&wahl);
+    f.Zeichnen.BDrucken->Click();
+    f.Drucken.BDruckereinstellungen->Click();
+    f.Drucken.BAbbruch->Click();
+    EXPECT_FALSE(f.Drucken.Sichtbar);
+    EXPECT_EQ(f.Zeichnen.Blatt().Drucker(), &klein);
+    EXPECT_NEAR(f.Zeichnen.Blatt().BlattBreite, 1000 / (300 / 2.54), 1e-9);
+    EXPECT_TRUE(f.Drucker.Protokoll.empty());
+    EXPECT_TRUE(klein.Protokoll.empty());
+}
+
+class Aufzeichnungsgeraete final : public TAusgabegeraete {
+public:
+    std::unique_ptr<TDokumentdrucker> Pdfdrucker() override { return std::make_unique<TAufzeichnungsdrucker>(); }
+    std::unique_ptr<TBild> NeuesBild(int breite, int hoehe, double pxProCm) override
+    {
+        return std::make_unique<TAufzeichnungsbild>(breite, hoehe, pxProCm);
+    }
+};
+
+TEST(KommandozeileDruck, PrintRunIntoOneDocument)
+{
+    const auto ordner = std::filesystem::temp_directory_path()
+        / ("zb_druck_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(ordner);
+    const auto pdf = (ordner / "blaetter.pdf").string();
+    struct Fall {
+        std::vector<std::string> Argumente;
+        int Status;
+        std::string Dokument; // the recording printer's stand-in: its page count
+    };
+    for (const Fall& fall : {
+             Fall{{"--sheets", "2", "--copies", "2", "--solutions", "--pdf", pdf}, StatusFertig, "6 Seiten"},
+             Fall{{"--set", "UDVerschBlaetter=3", "--number", "--pdf", pdf}, StatusFertig, "3 Seiten"},
+             Fall{{"--sheets", "2x", "--copies", "", "--pdf", pdf}, StatusFertig, "2 Seiten"},
+             Fall{{"--sheets", "40000", "--pdf", pdf}, StatusDateifehler, ""},
+         }) {
+        std::filesystem::remove(pdf);
+        Aufzeichnungsgeraete geraete;
+        std::ostringstream aus;
+        std::ostringstream fehler;
+        const int status = KommandozeileAusfuehren(KommandozeileLesen(fall.Argumente), aus, fehler, {}, &geraete);
+        EXPECT_EQ(status, fall.Status) << fehler.str();
+        std::ifstream dokument(pdf);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(dokument), {}), fall.Dokument);
+    }
+    EXPECT_THROW(KommandozeileLesen({"--sheets", "2", "--page"}), TBedienfehler);
+    std::filesystem::remove_all(ordner);
+}
+
+} // namespace
