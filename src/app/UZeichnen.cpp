@@ -1,5 +1,7 @@
 #include "app/UZeichnen.h"
 
+#include "app/UAufgbearbeiten.h"
+#include "app/UNummerierung.h"
 #include "app/UUeberschrift.h"
 #include "files/Fehler.h"
 #include "settings/Main.h"
@@ -30,6 +32,12 @@ void TZeichnen::Verbinden(TMainForm* einstellungen, TFUeberschrift* ueberschrift
 {
     Einstellungen = einstellungen;
     Ueberschrift = ueberschrift;
+}
+
+void TZeichnen::VerbindeDialoge(TFEditAufgabe* editAufgabe, TFNummerierung* nummerierung)
+{
+    EditAufgabe = editAufgabe;
+    Nummerierung = nummerierung;
 }
 
 bool TZeichnen::CBSchriftlich() const
@@ -327,14 +335,42 @@ bool TZeichnen::InUeberschrift(int y) const
 
 void TZeichnen::PaintBoxMouseDown(TMaustaste taste, int x, int y)
 {
-    if (taste != TMaustaste::Links)
+    if (taste == TMaustaste::Rechts) {
+        TAufgabe* aufgabe = FindeAufgabe(x, y);
+        if (aufgabe == nullptr || EditAufgabe == nullptr)
+            return;
+        EditAufgabe->SetzeAufgabe(aufgabe);
+        EditAufgabe->Laden();
+        EditAufgabe->FormShow();
+        if (AufgabeBearbeiten)
+            AufgabeBearbeiten(*EditAufgabe);
+        EditAufgabe->Schliessen();
+        // The next layout may replace the task; the dialog must not keep it.
+        EditAufgabe->SetzeAufgabe(nullptr);
+        Seitenmetrik();
         return;
+    }
     if (TAufgabe* aufgabe = FindeAufgabe(x, y); aufgabe != nullptr && Generator != nullptr) {
         aufgabe->Neu(*Generator);
         Seitenmetrik();
     } else if (InUeberschrift(y) && UeberschriftZeigen) {
         UeberschriftZeigen();
     }
+}
+
+void TZeichnen::BNummerierungsartClick()
+{
+    if (Nummerierung == nullptr)
+        return;
+    Nummerierung->Einrichten(NummernMitZiffern, ZeichenNachNummer);
+    Nummerierung->FormShow();
+    if (NummerierungWaehlen)
+        NummerierungWaehlen(*Nummerierung);
+    Nummerierung->Schliessen();
+    NummernMitZiffern = Nummerierung->MitZiffern();
+    ZeichenNachNummer = Nummerierung->ZeichenNachNummer();
+    ParameterUebergeben();
+    Seitenmetrik();
 }
 
 void TZeichnen::Kopieren1Click()

@@ -81,8 +81,13 @@ int StellenZahl(std::int64_t v)
 
 std::string TSeite::NummerText(int n) const
 {
+    return ::NummerText(n, NummernMitZiffern, ZeichenNachNummer);
+}
+
+std::string NummerText(int n, bool mitZiffern, const std::string& zeichenNachNummer)
+{
     std::string text;
-    if (NummernMitZiffern) {
+    if (mitZiffern) {
         text = std::to_string(n);
     } else {
         // Running numbers start at 1; the modulo is kept non-negative all the same.
@@ -92,7 +97,7 @@ std::string TSeite::NummerText(int n) const
         if (index / 26 > 0)
             text += std::to_string(index / 26);
     }
-    return text + ZeichenNachNummer;
+    return text + zeichenNachNummer;
 }
 
 std::string TSeite::OperandText(std::int64_t v) const

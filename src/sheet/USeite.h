@@ -75,6 +75,9 @@ std::int32_t Quersumme(std::int64_t v);
 std::string ZahlText(std::int64_t v);
 // Number of decimal digits of |v|; 0 has one.
 int StellenZahl(std::int64_t v);
+// The numbering label of running number n (from 1): "1." with digits, else "a.", "z.", "a1."
+// ...; zeichenNachNummer follows the number.
+std::string NummerText(int n, bool mitZiffern, const std::string& zeichenNachNummer);
 
 // One row of the page. It owns its tasks, including those measured beyond what fits.
 class TAufgabenZeile final {
