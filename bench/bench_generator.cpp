@@ -1,9 +1,9 @@
 // Time of one pool build (VorratErzeugen) for typical and for worst-case settings.
 
 #include "app/Steuerelementsetzer.h"
+#include "doubles/ZeichnenPlatzhalter.h"
 #include "generator/UGSAufgabe.h"
 #include "settings/Main.h"
-#include "doubles/ZeichnenPlatzhalter.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Zufall.h"
 
@@ -133,10 +133,11 @@ void BM_FensterStandard(benchmark::State& state)
 // error task is trivial without numbers k·10^n: each attempt would retry 31 × 99 calls.
 void BM_GeteiltMindestens10OhneZehnerpotenzen(benchmark::State& state)
 {
-    MessenMitFenster(state, {{"CBMalkommtvor", "false"},
-                             {"CBGeteiltkommtvor", "true"},
-                             {"UDMinErgDivision", "10"},
-                             {"CBKeine10HochN", "true"}});
+    MessenMitFenster(state,
+                     {{"CBMalkommtvor", "false"},
+                      {"CBGeteiltkommtvor", "true"},
+                      {"UDMinErgDivision", "10"},
+                      {"CBKeine10HochN", "true"}});
 }
 
 // Addition from digit places: the first operand has only a thousands digit, the second a
@@ -144,12 +145,13 @@ void BM_GeteiltMindestens10OhneZehnerpotenzen(benchmark::State& state)
 // trivial without numbers k·10^n as every error task: no candidate is ever accepted.
 void BM_PlusStellenTausenderOhneZehnerpotenzen(benchmark::State& state)
 {
-    MessenMitFenster(state, {{"CBPluskommtvor", "true"},
-                             {"CBMalkommtvor", "false"},
-                             {"CBNurFolgendeOperanden", "true"},
-                             {"CBStelle[1][1][4]", "true"},
-                             {"CBStelle[2][2][2]", "true"},
-                             {"CBKeine10HochN", "true"}});
+    MessenMitFenster(state,
+                     {{"CBPluskommtvor", "true"},
+                      {"CBMalkommtvor", "false"},
+                      {"CBNurFolgendeOperanden", "true"},
+                      {"CBStelle[1][1][4]", "true"},
+                      {"CBStelle[2][2][2]", "true"},
+                      {"CBKeine10HochN", "true"}});
 }
 
 BENCHMARK(BM_Standard)->Unit(benchmark::kMicrosecond);

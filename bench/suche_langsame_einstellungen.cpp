@@ -19,9 +19,9 @@
 
 #include "app/Kommandozeile.h"
 #include "app/Steuerelementsetzer.h"
+#include "doubles/ZeichnenPlatzhalter.h"
 #include "generator/UGSAufgabe.h"
 #include "settings/Main.h"
-#include "doubles/ZeichnenPlatzhalter.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Steuerelemente.h"
 #include "toolkit/Zufall.h"
@@ -57,10 +57,9 @@ struct TErgebnis {
 
 // Numbers that sit on the edges of the rules: small ranges, powers of ten and their
 // neighbours, the 32-bit limit.
-const std::vector<std::string> Randzahlen{"0",   "1",   "2",    "3",    "5",    "9",          "10",
-                                          "11",  "12",  "19",   "20",   "50",   "99",         "100",
-                                          "101", "200", "500",  "999",  "1000", "1001",       "5000",
-                                          "-1",  "-10", "10000", "99999", "1000000", "2147483647"};
+const std::vector<std::string> Randzahlen{
+    "0",   "1",   "2",   "3",   "5",    "9",    "10",   "11", "12",  "19",    "20",    "50",      "99",        "100",
+    "101", "200", "500", "999", "1000", "1001", "5000", "-1", "-10", "10000", "99999", "1000000", "2147483647"};
 
 class TSuche {
 public:
@@ -95,11 +94,14 @@ public:
             const auto& feld = static_cast<const TEdit&>(control);
             if (feld.ReadOnly)
                 return {};
-            return Zahl(4) == 0 ? std::to_string(Zahl(2001)) : Randzahlen[static_cast<std::size_t>(Zahl(static_cast<int>(Randzahlen.size())))];
+            return Zahl(4) == 0 ? std::to_string(Zahl(2001))
+                                : Randzahlen[static_cast<std::size_t>(Zahl(static_cast<int>(Randzahlen.size())))];
         }
         case TSteuerelementArt::ComboBox: {
             const auto& liste = static_cast<const TComboBox&>(control);
-            return liste.Items.empty() ? std::string() : liste.Items[static_cast<std::size_t>(Zahl(static_cast<int>(liste.Items.size())))];
+            return liste.Items.empty()
+                ? std::string()
+                : liste.Items[static_cast<std::size_t>(Zahl(static_cast<int>(liste.Items.size())))];
         }
         default:
             // Buttons open dialogs, save files or show the main window: not a setting.
@@ -137,8 +139,7 @@ public:
             try {
                 SteuerelementSetzen({&fenster}, name, wert);
                 gemacht.emplace_back(name, wert);
-            } catch (const TBedienfehler&) {
-            }
+            } catch (const TBedienfehler&) {}
         }
         return gemacht;
     }
@@ -232,12 +233,18 @@ int main(int argc, char** argv)
         } else if (option == "--set")
             vorgegeben.push_back(SetzungTeilen(argv[i + 1]));
         else {
-            std::fprintf(stderr, "Aufruf: %s [--anzahl N] [--sekunden S] [--seed N] [--top K] [--budget B] [--klettern 0|1] [--zeige-ab W] [--set NAME=WERT]...\n", argv[0]);
+            std::fprintf(stderr,
+                         "Aufruf: %s [--anzahl N] [--sekunden S] [--seed N] [--top K] [--budget B] [--klettern 0|1] "
+                         "[--zeige-ab W] [--set NAME=WERT]...\n",
+                         argv[0]);
             return 2;
         }
     }
     if (argc % 2 == 0) {
-        std::fprintf(stderr, "Aufruf: %s [--anzahl N] [--sekunden S] [--seed N] [--top K] [--budget B] [--klettern 0|1] [--zeige-ab W] [--set NAME=WERT]...\n", argv[0]);
+        std::fprintf(stderr,
+                     "Aufruf: %s [--anzahl N] [--sekunden S] [--seed N] [--top K] [--budget B] [--klettern 0|1] "
+                     "[--zeige-ab W] [--set NAME=WERT]...\n",
+                     argv[0]);
         return 2;
     }
 
@@ -250,8 +257,7 @@ int main(int argc, char** argv)
         }
         std::sort(zeiten.begin(), zeiten.end());
         std::printf("%.3f ms (Median von 5)  Arbeit %lld  Vorrat %d%s\n  %s\n", zeiten[2],
-                    static_cast<long long>(e.Arbeit), e.Vorrat, e.Gekuerzt ? "  gekürzt" : "",
-                    Befehlszeile(e).c_str());
+                    static_cast<long long>(e.Arbeit), e.Vorrat, e.Gekuerzt ? "  gekürzt" : "", Befehlszeile(e).c_str());
         return e.Setzungen.size() == vorgegeben.size() ? 0 : 1;
     }
 
@@ -289,8 +295,8 @@ int main(int argc, char** argv)
         const auto seed = static_cast<std::uint32_t>(suche.Zahl(1'000'000));
         TErgebnis e = Messen(basis, seed, &suche, weitere);
         gekuerzt += e.Gekuerzt ? 1 : 0;
-        const auto stufe = static_cast<std::size_t>(
-            std::upper_bound(stufen.begin(), stufen.end(), e.Arbeit) - stufen.begin());
+        const auto stufe =
+            static_cast<std::size_t>(std::upper_bound(stufen.begin(), stufen.end(), e.Arbeit) - stufen.begin());
         const bool neueGroessteZeitJeArbeit =
             e.Arbeit >= 20'000 && e.Millisekunden * 1e6 / static_cast<double>(e.Arbeit) > groessteZeitJeArbeit;
         // A new record is timed twice more and the best time kept: another process taking the

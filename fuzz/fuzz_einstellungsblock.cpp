@@ -7,11 +7,11 @@
 // window is on screen (bit 0), whether its written layout is on (bit 1) and whether the window
 // starts from changed options rather than the defaults (bit 2). The rest is the block.
 
+#include "doubles/ZeichnenPlatzhalter.h"
 #include "files/Dateikopf.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
 #include "settings/Main.h"
-#include "doubles/ZeichnenPlatzhalter.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Zufall.h"
 
@@ -21,7 +21,8 @@
 
 namespace {
 
-void Pruefen(bool bedingung) {
+void Pruefen(bool bedingung)
+{
     if (!bedingung) {
         std::abort();
     }
@@ -32,7 +33,8 @@ public:
     void Zeige(const std::string&, const std::string&, TMeldungsart) override {}
 };
 
-std::string Block(const TMainForm& form) {
+std::string Block(const TMainForm& form)
+{
     TLoadSave strom;
     strom.OpenWriteMemory();
     form.EinstellungenSchreiben(strom);
@@ -40,10 +42,11 @@ std::string Block(const TMainForm& form) {
 }
 
 // What the block does not show: stored values, texts and the enabled and visible states.
-std::string Rest(const TMainForm& form) {
-    std::string rest = std::to_string(form.Zahlenraum) + " " + std::to_string(form.ZUModus) + " " +
-                       std::to_string(form.HUModus) + " " + std::to_string(form.QuadratBis) + " " +
-                       std::to_string(form.Minimalwert) + " " + std::to_string(form.RegelnAktiv) + " ";
+std::string Rest(const TMainForm& form)
+{
+    std::string rest = std::to_string(form.Zahlenraum) + " " + std::to_string(form.ZUModus) + " "
+        + std::to_string(form.HUModus) + " " + std::to_string(form.QuadratBis) + " " + std::to_string(form.Minimalwert)
+        + " " + std::to_string(form.RegelnAktiv) + " ";
     for (const auto& c : form.Steuerelemente()) {
         rest += c->Enabled() ? 'E' : 'e';
         rest += c->Visible() ? 'V' : 'v';
@@ -56,7 +59,8 @@ std::string Rest(const TMainForm& form) {
     return rest;
 }
 
-void Klick(const TMainForm& form, const char* name) {
+void Klick(const TMainForm& form, const char* name)
+{
     if (auto* box = dynamic_cast<TCheckBox*>(form.Finde(name))) {
         box->Click();
     } else if (auto* knopf = dynamic_cast<TRadioButton*>(form.Finde(name))) {
@@ -67,11 +71,12 @@ void Klick(const TMainForm& form, const char* name) {
 }
 
 // Options away from the defaults, including fields typed into without Enter.
-void Aendern(TMainForm& form) {
-    for (const char* name : {"CBPluskv", "CBMalkommtvor", "CBGeteiltkommtvor", "RBManuelleEingabe",
-                             "RBImmerZU", "RBNichtAlle", "CBKombination[5][2]", "CBNurFolgendeOperanden",
-                             "CBStelle[2][2][4]", "RBFaktorenInnerhalbVonIntervallen", "CBQuadrataufgaben",
-                             "RBPlusMinusNegativeImmer", "CBPositiveZahlenKlammernPM", "CBMinimalWert"}) {
+void Aendern(TMainForm& form)
+{
+    for (const char* name :
+         {"CBPluskv", "CBMalkommtvor", "CBGeteiltkommtvor", "RBManuelleEingabe", "RBImmerZU", "RBNichtAlle",
+          "CBKombination[5][2]", "CBNurFolgendeOperanden", "CBStelle[2][2][4]", "RBFaktorenInnerhalbVonIntervallen",
+          "CBQuadrataufgaben", "RBPlusMinusNegativeImmer", "CBPositiveZahlenKlammernPM", "CBMinimalWert"}) {
         Klick(form, name);
     }
     form.EZahlenraumbis->SetText("250");
@@ -86,9 +91,10 @@ void Aendern(TMainForm& form) {
     form.RGPlatzhalterart->SetItemIndex(1);
 }
 
-}  // namespace
+} // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
+{
     if (groesse == 0) {
         return 0;
     }

@@ -17,7 +17,8 @@
 
 namespace {
 
-void Pruefen(bool bedingung) {
+void Pruefen(bool bedingung)
+{
     if (!bedingung) {
         std::abort();
     }
@@ -25,7 +26,8 @@ void Pruefen(bool bedingung) {
 
 // A stream in memory holding what schreiben writes.
 template <typename TSchreiben>
-std::string Geschrieben(TSchreiben schreiben) {
+std::string Geschrieben(TSchreiben schreiben)
+{
     TLoadSave strom;
     strom.OpenWriteMemory();
     schreiben(strom);
@@ -34,13 +36,15 @@ std::string Geschrieben(TSchreiben schreiben) {
 }
 
 template <typename TLesen>
-auto ZurueckGelesen(const std::string& bytes, TLesen lesen) {
+auto ZurueckGelesen(const std::string& bytes, TLesen lesen)
+{
     TLoadSave strom;
     strom.OpenReadBytes(bytes);
     return lesen(strom);
 }
 
-void Schritt(TLoadSave& strom, std::uint8_t schritt) {
+void Schritt(TLoadSave& strom, std::uint8_t schritt)
+{
     switch (schritt % 6) {
     case 0: {
         const std::string text = strom.ReadText();
@@ -86,9 +90,10 @@ void Schritt(TLoadSave& strom, std::uint8_t schritt) {
     }
 }
 
-}  // namespace
+} // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
+{
     const std::string eingabe(reinterpret_cast<const char*>(daten), groesse);
     // Reading and writing back keeps every byte, whatever the bytes are.
     Pruefen(Utf8NachWindows1252(Windows1252NachUtf8(eingabe)) == eingabe);

@@ -21,8 +21,9 @@ int main(int argc, char* argv[])
         return StatusBedienfehler;
     }
     if (!auftrag.Kopflos()) {
-        Melden(std::cerr, "Das Programmfenster ist in dieser Ausgabe noch nicht enthalten; "
-                          "die Ausgaben ohne Fenster zeigt --help.");
+        Melden(std::cerr,
+               "Das Programmfenster ist in dieser Ausgabe noch nicht enthalten; "
+               "die Ausgaben ohne Fenster zeigt --help.");
         return StatusBedienfehler;
     }
     if (!auftrag.Seitenausgabe())

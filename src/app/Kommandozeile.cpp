@@ -32,15 +32,15 @@ std::int64_t ZahlLesen(const std::string& option, const std::string& text, std::
     const char* ende = text.data() + text.size();
     const auto [zeiger, fehler] = std::from_chars(text.data(), ende, wert);
     if (text.empty() || fehler != std::errc() || zeiger != ende || wert < min || wert > max) {
-        throw TBedienfehler("Ungültige Zahl für " + option + ": \"" + text + "\" (erlaubt: "
-                            + std::to_string(min) + " bis " + std::to_string(max) + ").");
+        throw TBedienfehler("Ungültige Zahl für " + option + ": \"" + text + "\" (erlaubt: " + std::to_string(min)
+                            + " bis " + std::to_string(max) + ").");
     }
     return wert;
 }
 
 // The value of an option: "--opt WERT" or "--opt=WERT".
-std::string OptionswertLesen(const std::vector<std::string>& argumente, std::size_t& i,
-                             const std::string& option, const std::string& inline_wert, bool hat_inline_wert)
+std::string OptionswertLesen(const std::vector<std::string>& argumente, std::size_t& i, const std::string& option,
+                             const std::string& inline_wert, bool hat_inline_wert)
 {
     if (hat_inline_wert)
         return inline_wert;
@@ -77,8 +77,8 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
         }
         if (optionenZuEnde || argument.size() < 2 || argument[0] != '-') {
             if (!auftrag.Datei.empty())
-                throw TBedienfehler("Es darf nur eine Datei angegeben werden: „" + auftrag.Datei
-                                    + "“ und „" + argument + "“.");
+                throw TBedienfehler("Es darf nur eine Datei angegeben werden: „" + auftrag.Datei + "“ und „" + argument
+                                    + "“.");
             if (argument.empty())
                 throw TBedienfehler("Leerer Dateiname.");
             auftrag.Datei = argument;
@@ -213,8 +213,9 @@ int Ausgeben(std::ostream& aus, std::ostream& fehler, const std::string& text)
     if (aus)
         return StatusFertig;
     const int fehlernummer = errno;
-    Melden(fehler, "Die Ausgabe konnte nicht vollständig geschrieben werden"
-                       + (fehlernummer != 0 ? " (" + Fehlerursache(fehlernummer) + ")." : std::string(".")));
+    Melden(fehler,
+           "Die Ausgabe konnte nicht vollständig geschrieben werden"
+               + (fehlernummer != 0 ? " (" + Fehlerursache(fehlernummer) + ")." : std::string(".")));
     return StatusDateifehler;
 }
 
@@ -222,13 +223,14 @@ int Ausgeben(std::ostream& aus, std::ostream& fehler, const std::string& text)
 // Returns the exit status: a file named by the user that cannot be opened or read ends the
 // run; a missing standard file is no error, one that exists but cannot be read is reported
 // and the defaults stay, as at every start of the program.
-int EinstellungenLaden(TMainForm& einstellungen, const std::string& datei,
-                       const std::filesystem::path& standarddatei, std::ostream& fehler)
+int EinstellungenLaden(TMainForm& einstellungen, const std::string& datei, const std::filesystem::path& standarddatei,
+                       std::ostream& fehler)
 {
     if (!datei.empty()) {
         try {
             if (const int grund = EinstellungenAusDateiLesen(einstellungen, datei); grund != 0) {
-                Melden(fehler, "Die Datei „" + datei + "“ konnte nicht geöffnet werden (" + Fehlerursache(grund) + ").");
+                Melden(fehler,
+                       "Die Datei „" + datei + "“ konnte nicht geöffnet werden (" + Fehlerursache(grund) + ").");
                 return StatusDateifehler;
             }
         } catch (const EZifferbogenFehler& dateifehler) {
@@ -405,9 +407,8 @@ int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, st
     if (auftrag.Version)
         return Ausgeben(aus, fehler, Versionstext() + '\n');
 
-    std::unique_ptr<TZufall> zufall = auftrag.Startwert
-        ? std::make_unique<TMersenneZufall>(*auftrag.Startwert)
-        : std::make_unique<TMersenneZufall>();
+    std::unique_ptr<TZufall> zufall =
+        auftrag.Startwert ? std::make_unique<TMersenneZufall>(*auftrag.Startwert) : std::make_unique<TMersenneZufall>();
     TTextmeldungen meldungen(fehler);
 
     if (auftrag.Seitenausgabe()) {

@@ -27,22 +27,22 @@ inline constexpr int StatusBedienfehler = 2;
 struct TKommandozeile {
     bool Hilfe = false;
     bool Version = false;
-    bool Vorrat = false;                     // --pool
-    std::optional<std::int64_t> Aufgaben;    // --tasks N
-    std::optional<std::uint32_t> Startwert;  // --seed N
+    bool Vorrat = false;                                        // --pool
+    std::optional<std::int64_t> Aufgaben;                       // --tasks N
+    std::optional<std::uint32_t> Startwert;                     // --seed N
     std::vector<std::pair<std::string, std::string>> Setzungen; // --set NAME=VALUE, in order
-    std::vector<std::string> Ueberschrift;   // --heading TEXT, in order
-    std::vector<std::string> Anweisung;      // --instruction TEXT, in order
-    bool Seite = false;                      // --page
-    std::string Pdf;                         // --pdf FILE, empty when none
-    std::string Svg;                         // --svg FILE, empty when none
+    std::vector<std::string> Ueberschrift;                      // --heading TEXT, in order
+    std::vector<std::string> Anweisung;                         // --instruction TEXT, in order
+    bool Seite = false;                                         // --page
+    std::string Pdf;                                            // --pdf FILE, empty when none
+    std::string Svg;                                            // --svg FILE, empty when none
     // The print dialog's fields for --pdf, as typed (--sheets N, --copies N; none: the field
     // stays as it is) and its check boxes (--solutions, --number; false: as it is).
     std::optional<std::string> Blaetter;
     std::optional<std::string> Exemplare;
     bool Loesungsblaetter = false;
     bool Nummerieren = false;
-    std::string Datei;                       // FILE.zfb, empty when none
+    std::string Datei; // FILE.zfb, empty when none
 
     // True when an output of the laid-out page was asked for, which needs the page model and
     // the platform's printer.

@@ -15,7 +15,8 @@ bool Wahrheitswert(const std::string& name, const std::string& wert)
         return true;
     if (wert == "false")
         return false;
-    throw TBedienfehler("Für das Kontrollkästchen " + name + " ist nur true oder false erlaubt, nicht \"" + wert + "\".");
+    throw TBedienfehler("Für das Kontrollkästchen " + name + " ist nur true oder false erlaubt, nicht \"" + wert
+                        + "\".");
 }
 
 int Ganzzahl(const std::string& name, const std::string& wert, const char* was)
@@ -24,7 +25,8 @@ int Ganzzahl(const std::string& name, const std::string& wert, const char* was)
     const char* ende = wert.data() + wert.size();
     const auto [zeiger, fehler] = std::from_chars(wert.data(), ende, zahl);
     if (wert.empty() || fehler != std::errc() || zeiger != ende)
-        throw TBedienfehler(std::string("Für ") + was + " " + name + " wird eine ganze Zahl erwartet, nicht \"" + wert + "\".");
+        throw TBedienfehler(std::string("Für ") + was + " " + name + " wird eine ganze Zahl erwartet, nicht \"" + wert
+                            + "\".");
     return zahl;
 }
 
@@ -57,8 +59,9 @@ void SteuerelementSetzen(const std::vector<TFormular*>& fenster, const std::stri
         throw TBedienfehler("Unbekanntes Bedienelement: " + name);
     if (!control->Bedienbar()) {
         throw TBedienfehler("Das Bedienelement " + name + " ist "
-                            + (control->Enabled() && control->Visible() ? "gerade nicht bedienbar"
-                                                                         : (control->Visible() ? "gesperrt" : "ausgeblendet"))
+                            + (control->Enabled() && control->Visible()
+                                   ? "gerade nicht bedienbar"
+                                   : (control->Visible() ? "gesperrt" : "ausgeblendet"))
                             + " und kann nicht geändert werden.");
     }
 
@@ -123,7 +126,8 @@ void SteuerelementSetzen(const std::vector<TFormular*>& fenster, const std::stri
     }
     case TSteuerelementArt::Button:
         if (wert != "true")
-            throw TBedienfehler("Die Schaltfläche " + name + " kann nur gedrückt werden (true), nicht \"" + wert + "\".");
+            throw TBedienfehler("Die Schaltfläche " + name + " kann nur gedrückt werden (true), nicht \"" + wert
+                                + "\".");
         static_cast<TButton*>(control)->Click();
         return;
     // Every kind is listed, so that the compiler flags a new kind that is not handled here.

@@ -30,16 +30,23 @@ TRechnung Rechnen(std::int32_t a, std::int32_t b, int rechenzeichen)
     std::int64_t ergebnis = 0;
     std::int64_t rest = 0;
     switch (rechenzeichen) {
-    case 0: ergebnis = x + y; break;
-    case 1: ergebnis = x - y; break;
-    case 2: ergebnis = x * y; break;
+    case 0:
+        ergebnis = x + y;
+        break;
+    case 1:
+        ergebnis = x - y;
+        break;
+    case 2:
+        ergebnis = x * y;
+        break;
     case 3:
         if (y == 0)
             return {0, 0, "Division durch Null."};
         ergebnis = x / y; // truncates toward zero; the remainder has the sign of the dividend
         rest = x % y;
         break;
-    default: return {0, 0, "Unbekanntes Rechenzeichen."};
+    default:
+        return {0, 0, "Unbekanntes Rechenzeichen."};
     }
     if (ergebnis < std::numeric_limits<std::int32_t>::min() || ergebnis > std::numeric_limits<std::int32_t>::max())
         return {0, 0, "Überlauf: Das Ergebnis liegt außerhalb des Zahlenbereichs von -2147483648 bis 2147483647."};
@@ -147,10 +154,17 @@ void TFEditAufgabe::Laden()
     {
         const TWertWaechter setzt(Setzt, true);
         switch (Platzhalter) {
-        case 1: RBPlatzhalterOp1->SetChecked(true); break;
-        case 2: RBPlatzhalterOp2->SetChecked(true); break;
-        case 3: RBPlatzhalterErg->SetChecked(true); break;
-        default: break;
+        case 1:
+            RBPlatzhalterOp1->SetChecked(true);
+            break;
+        case 2:
+            RBPlatzhalterOp2->SetChecked(true);
+            break;
+        case 3:
+            RBPlatzhalterErg->SetChecked(true);
+            break;
+        default:
+            break;
         }
         // The stored result stays in view should the recomputation fail.
         EErg->SetText(ErgebnisText(Ergebnis, Rest));

@@ -46,7 +46,8 @@ TFDrucken::TFDrucken(TZeichnen& hauptfenster) : TFormular("Drucken"), Hauptfenst
     EExemplare = &Erzeuge<TEdit>("EExemplare");
     UDExemplare = &Erzeuge<TUpDown>("UDExemplare");
     Erzeuge<TLabel>("LExemplare").SetCaption("- mal ausgedruckt werden.");
-    for (const auto& [feld, pfeile] : {std::pair{EVerschBlaetter, UDVerschBlaetter}, std::pair{EExemplare, UDExemplare}}) {
+    for (const auto& [feld, pfeile] :
+         {std::pair{EVerschBlaetter, UDVerschBlaetter}, std::pair{EExemplare, UDExemplare}}) {
         pfeile->Associate = feld;
         pfeile->SetRange(1, 10000);
         feld->SetText("1");

@@ -125,12 +125,12 @@ public:
     TSeite* Seite() { return SeiteFeld.get(); }
 
     TGSAufgabengenerator* Generator = nullptr;
-    std::array<double, 10> RandWerte{};          // [1..9], cm
-    std::array<TEdit*, 10> RandWerteEdits{};     // [1..9]
-    std::array<TLabel*, 5> RandLabels{};         // [1..4]
-    std::array<TUpDown*, 10> RandUpDowns{};      // [1..9]; [1..4] made at run time
-    std::array<TSchrift, 6> Schriften{};         // [1..5]
-    std::array<int, 6> Schriftgroessen{};        // [1..5], points
+    std::array<double, 10> RandWerte{};      // [1..9], cm
+    std::array<TEdit*, 10> RandWerteEdits{}; // [1..9]
+    std::array<TLabel*, 5> RandLabels{};     // [1..4]
+    std::array<TUpDown*, 10> RandUpDowns{};  // [1..9]; [1..4] made at run time
+    std::array<TSchrift, 6> Schriften{};     // [1..5]
+    std::array<int, 6> Schriftgroessen{};    // [1..5], points
     bool NummernMitZiffern = true;
     std::string ZeichenNachNummer = ".";
     bool PositiveKlammern = false;

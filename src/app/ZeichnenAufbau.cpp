@@ -144,32 +144,35 @@ void TZeichnen::FormCreate()
         s.Groesse = groesse;
         return s;
     };
-    Schriften = {TSchrift{}, schrift(0, 16), schrift(0, 8), schrift(TSchrift::Fett, 24), schrift(TSchrift::Fett, 16),
+    Schriften = {TSchrift{},
+                 schrift(0, 16),
+                 schrift(0, 8),
+                 schrift(TSchrift::Fett, 24),
+                 schrift(TSchrift::Fett, 16),
                  schrift(TSchrift::Kursiv, 12)};
     Schriftgroessen = {0, 16, 8, 24, 16, 12};
     const auto schriftknopf = [this](TButton& knopf) { SchriftCLick(knopf.Tag); };
-    for (const auto& [name, caption, tag] : {std::tuple{"BAufgabenschrift", "Schrift...", 1},
-                                             std::tuple{"BLoesungsschrift", "Schrift...", 2},
-                                             std::tuple{"BUeberschrift", "Schrift...", 3},
-                                             std::tuple{"Button1", "Schrift...", 4},
-                                             std::tuple{"BArbeitsanweisungschrift", "Schrift ...", 5}}) {
+    for (const auto& [name, caption, tag] :
+         {std::tuple{"BAufgabenschrift", "Schrift...", 1}, std::tuple{"BLoesungsschrift", "Schrift...", 2},
+          std::tuple{"BUeberschrift", "Schrift...", 3}, std::tuple{"Button1", "Schrift...", 4},
+          std::tuple{"BArbeitsanweisungschrift", "Schrift ...", 5}}) {
         Knopf(*this, name, &schriften, caption, tag).OnClick = schriftknopf;
     }
-    for (const auto& [name, caption] : {std::pair{"LAufgabenschrift", "Aufgaben:"}, std::pair{"LLoesungsschrift", "Lösungen:"},
-                                        std::pair{"LUeberschriftschrift", "Überschrift:"},
-                                        std::pair{"LNummerierungsschrift", "Nummerierung:"},
-                                        std::pair{"LArbeitsanweisungschrift", "Arbeitsanweisung:"}}) {
+    for (const auto& [name, caption] :
+         {std::pair{"LAufgabenschrift", "Aufgaben:"}, std::pair{"LLoesungsschrift", "Lösungen:"},
+          std::pair{"LUeberschriftschrift", "Überschrift:"}, std::pair{"LNummerierungsschrift", "Nummerierung:"},
+          std::pair{"LArbeitsanweisungschrift", "Arbeitsanweisung:"}}) {
         Erzeuge<TLabel>(name, &schriften).SetCaption(caption);
     }
     Knopf(*this, "BNumSchrift", &nummerierung, "Schrift...", 4).OnClick = schriftknopf;
     Knopf(*this, "BNummerierungsart", &nummerierung, "Nummerierungszeichen...").OnClick = [this](TButton&) {
         BNummerierungsartClick();
     };
-    Knopf(*this, "BUeberschriftBearbeiten", &ueberschrift, "Überschrift und Arbeitsanweisung bearbeiten ...")
-        .OnClick = [this](TButton&) {
-        if (UeberschriftZeigen)
-            UeberschriftZeigen();
-    };
+    Knopf(*this, "BUeberschriftBearbeiten", &ueberschrift, "Überschrift und Arbeitsanweisung bearbeiten ...").OnClick =
+        [this](TButton&) {
+            if (UeberschriftZeigen)
+                UeberschriftZeigen();
+        };
     RandWerteEditsSetzen();
 
     // The layout options; each click lays the page out anew.

@@ -2,7 +2,8 @@
 
 #include <array>
 
-int DateiversionAusKopf(std::string_view kopf) {
+int DateiversionAusKopf(std::string_view kopf)
+{
     // Index = version number.
     static constexpr std::array<std::string_view, 11> AlteKoepfe = {
         "Zifferbogen 2.0", "Zifferbogen 2.1", "Zifferbogen 2.2", "Zifferbogen 2.3",

@@ -13,41 +13,59 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-std::string Fehlerursache(int fehlernummer) {
+std::string Fehlerursache(int fehlernummer)
+{
     switch (fehlernummer) {
-    case KeineGewoehnlicheDatei: return "keine gewöhnliche Datei";
-    case ENOSPC: return "kein Speicherplatz mehr auf dem Datenträger";
-    case EDQUOT: return "Speicherkontingent erschöpft";
-    case EFBIG: return "Datei zu groß";
+    case KeineGewoehnlicheDatei:
+        return "keine gewöhnliche Datei";
+    case ENOSPC:
+        return "kein Speicherplatz mehr auf dem Datenträger";
+    case EDQUOT:
+        return "Speicherkontingent erschöpft";
+    case EFBIG:
+        return "Datei zu groß";
     case EACCES:
-    case EPERM: return "Zugriff verweigert";
-    case EROFS: return "Datenträger ist schreibgeschützt";
-    case EIO: return "Ein-/Ausgabefehler des Geräts";
-    case EISDIR: return "ist ein Verzeichnis";
-    case ENOENT: return "Datei oder Verzeichnis nicht gefunden";
-    case ENOTDIR: return "ein Teil des Pfades ist kein Verzeichnis";
-    case ENAMETOOLONG: return "Dateiname zu lang";
-    case ELOOP: return "zu viele symbolische Verknüpfungen";
-    case EBADF: return "nicht geöffnet";
-    default: return "Systemfehler " + std::to_string(fehlernummer);
+    case EPERM:
+        return "Zugriff verweigert";
+    case EROFS:
+        return "Datenträger ist schreibgeschützt";
+    case EIO:
+        return "Ein-/Ausgabefehler des Geräts";
+    case EISDIR:
+        return "ist ein Verzeichnis";
+    case ENOENT:
+        return "Datei oder Verzeichnis nicht gefunden";
+    case ENOTDIR:
+        return "ein Teil des Pfades ist kein Verzeichnis";
+    case ENAMETOOLONG:
+        return "Dateiname zu lang";
+    case ELOOP:
+        return "zu viele symbolische Verknüpfungen";
+    case EBADF:
+        return "nicht geöffnet";
+    default:
+        return "Systemfehler " + std::to_string(fehlernummer);
     }
 }
 
 namespace {
 
-[[noreturn]] void Melden(const char* was, const std::string& pfad, int fehlernummer) {
-    throw EInOutError("Die Datei „" + Utf8Maskiert(pfad) + "“ konnte nicht " + was + " werden (" +
-                      Fehlerursache(fehlernummer) + ").");
+[[noreturn]] void Melden(const char* was, const std::string& pfad, int fehlernummer)
+{
+    throw EInOutError("Die Datei „" + Utf8Maskiert(pfad) + "“ konnte nicht " + was + " werden ("
+                      + Fehlerursache(fehlernummer) + ").");
 }
 
-[[noreturn]] void ZuGross(const std::string& pfad) {
-    throw EInOutError("Die Datei „" + Utf8Maskiert(pfad) + "“ ist zu groß für eine Arbeitsblattdatei (mehr als " +
-                      std::to_string(GroessteDateigroesse / (1024 * 1024)) + " MB).");
+[[noreturn]] void ZuGross(const std::string& pfad)
+{
+    throw EInOutError("Die Datei „" + Utf8Maskiert(pfad) + "“ ist zu groß für eine Arbeitsblattdatei (mehr als "
+                      + std::to_string(GroessteDateigroesse / (1024 * 1024)) + " MB).");
 }
 
 // The target a save really replaces: a symbolic link is followed, so that the link stays and
 // the file it points to is replaced.
-std::string EchtesZiel(const std::string& pfad) {
+std::string EchtesZiel(const std::string& pfad)
+{
     std::error_code fehler;
     if (std::filesystem::is_symlink(pfad, fehler)) {
         const auto echt = std::filesystem::weakly_canonical(pfad, fehler);
@@ -58,7 +76,8 @@ std::string EchtesZiel(const std::string& pfad) {
     return pfad;
 }
 
-std::string TemporaererName(const std::string& ziel, std::uint32_t zufall) {
+std::string TemporaererName(const std::string& ziel, std::uint32_t zufall)
+{
     const std::filesystem::path p(ziel);
     static constexpr char Hex[] = "0123456789abcdef";
     std::string kennung;
@@ -68,9 +87,10 @@ std::string TemporaererName(const std::string& ziel, std::uint32_t zufall) {
     return (p.parent_path() / ("." + p.filename().string() + "." + kennung + ".zbtmp")).string();
 }
 
-}  // namespace
+} // namespace
 
-int DateiGanzLesen(const std::string& pfad, std::string& inhalt) {
+int DateiGanzLesen(const std::string& pfad, std::string& inhalt)
+{
     if (pfad.empty()) {
         return ENOENT;
     }
@@ -122,9 +142,13 @@ int DateiGanzLesen(const std::string& pfad, std::string& inhalt) {
     return 0;
 }
 
-TAtomareDatei::~TAtomareDatei() { Verwerfen(); }
+TAtomareDatei::~TAtomareDatei()
+{
+    Verwerfen();
+}
 
-bool TAtomareDatei::Oeffnen(const std::string& pfad) {
+bool TAtomareDatei::Oeffnen(const std::string& pfad)
+{
     Verwerfen();
     if (pfad.empty()) {
         return false;
@@ -143,7 +167,7 @@ bool TAtomareDatei::Oeffnen(const std::string& pfad) {
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             if (vorhanden) {
-                ::fchmod(fd, info.st_mode & 07777);  // best effort: the save still works
+                ::fchmod(fd, info.st_mode & 07777); // best effort: the save still works
             }
             Deskriptor = fd;
             Ziel = ziel;
@@ -157,7 +181,8 @@ bool TAtomareDatei::Oeffnen(const std::string& pfad) {
     return false;
 }
 
-void TAtomareDatei::Schreiben(std::string_view bytes) {
+void TAtomareDatei::Schreiben(std::string_view bytes)
+{
     if (Deskriptor < 0) {
         throw EInOutError("Die Datei ist nicht zum Schreiben geöffnet.");
     }
@@ -173,7 +198,8 @@ void TAtomareDatei::Schreiben(std::string_view bytes) {
     }
 }
 
-void TAtomareDatei::Abschliessen() {
+void TAtomareDatei::Abschliessen()
+{
     if (Deskriptor < 0) {
         throw EInOutError("Die Datei ist nicht zum Schreiben geöffnet.");
     }
@@ -191,15 +217,15 @@ void TAtomareDatei::Abschliessen() {
     Temporaer.clear();
     // Make the rename itself durable; a failure here no longer endangers either file.
     const std::string verzeichnis = std::filesystem::path(Ziel).parent_path().string();
-    const int vfd = ::open(verzeichnis.empty() ? "." : verzeichnis.c_str(),
-                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int vfd = ::open(verzeichnis.empty() ? "." : verzeichnis.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (vfd >= 0) {
         ::fsync(vfd);
         ::close(vfd);
     }
 }
 
-void TAtomareDatei::Verwerfen() noexcept {
+void TAtomareDatei::Verwerfen() noexcept
+{
     if (Deskriptor >= 0) {
         ::close(Deskriptor);
         Deskriptor = -1;

@@ -53,6 +53,6 @@ public:
 
 private:
     int Deskriptor = -1;
-    std::string Ziel;       // the file being replaced
-    std::string Temporaer;  // the file being written
+    std::string Ziel;      // the file being replaced
+    std::string Temporaer; // the file being written
 };

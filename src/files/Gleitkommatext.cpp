@@ -7,10 +7,14 @@
 
 namespace {
 
-bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
+bool IstZiffer(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Advances i over digits; returns how many there were.
-std::size_t ZiffernUeberspringen(std::string_view text, std::size_t& i) {
+std::size_t ZiffernUeberspringen(std::string_view text, std::size_t& i)
+{
     const std::size_t anfang = i;
     while (i < text.size() && IstZiffer(text[i])) {
         ++i;
@@ -18,9 +22,10 @@ std::size_t ZiffernUeberspringen(std::string_view text, std::size_t& i) {
     return i - anfang;
 }
 
-}  // namespace
+} // namespace
 
-std::string GleitkommaText(double x) {
+std::string GleitkommaText(double x)
+{
     if (!std::isfinite(x)) {
         throw EConvertError("Ein ungültiger Zahlenwert (unendlich oder keine Zahl) kann nicht "
                             "gespeichert werden.");
@@ -28,8 +33,8 @@ std::string GleitkommaText(double x) {
     // to_chars gives e.g. "2.50000000000000e+00" (at least two exponent digits), never
     // depending on the locale.
     char puffer[40];
-    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, std::fabs(x),
-                                              std::chars_format::scientific, 14);
+    const auto [ende, fehler] =
+        std::to_chars(puffer, puffer + sizeof puffer, std::fabs(x), std::chars_format::scientific, 14);
     const std::string_view roh(puffer, static_cast<std::size_t>(ende - puffer));
     const std::size_t e = roh.find('e');
     const std::string_view mantisse = roh.substr(0, e);
@@ -47,7 +52,8 @@ std::string GleitkommaText(double x) {
     return text;
 }
 
-std::optional<double> GleitkommaAusText(std::string_view text) {
+std::optional<double> GleitkommaAusText(std::string_view text)
+{
     std::size_t i = 0;
     bool negativ = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -77,8 +83,7 @@ std::optional<double> GleitkommaAusText(std::string_view text) {
     }
     // from_chars accepts no leading '+' and reads the rest in the C locale's form.
     double wert = 0;
-    const auto [ende, fehler] =
-        std::from_chars(text.data() + zahlAnfang, text.data() + text.size(), wert);
+    const auto [ende, fehler] = std::from_chars(text.data() + zahlAnfang, text.data() + text.size(), wert);
     if (fehler != std::errc() || ende != text.data() + text.size()) {
         return std::nullopt;
     }

@@ -14,13 +14,23 @@ constexpr std::size_t Schreibpuffer = 64 * 1024;
 // How much of an unreadable number a message quotes.
 constexpr std::size_t ZitatLaenge = 30;
 
-bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
-bool IstLeerraum(char c) { return c == ' ' || c == '\r' || c == '\n'; }
-bool IstKleinbuchstabe(char c) { return c >= 'a' && c <= 'z'; }
+bool IstZiffer(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool IstLeerraum(char c)
+{
+    return c == ' ' || c == '\r' || c == '\n';
+}
+bool IstKleinbuchstabe(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
 
 // The unreadable number as a message may quote it: cut short, control characters blanked,
 // in UTF-8.
-std::string Zitat(std::string_view roh) {
+std::string Zitat(std::string_view roh)
+{
     std::string kurz(roh.substr(0, ZitatLaenge));
     for (char& c : kurz) {
         if (static_cast<unsigned char>(c) < 32) {
@@ -34,14 +44,15 @@ std::string Zitat(std::string_view roh) {
     return zitat + "“";
 }
 
-[[noreturn]] void DateiendeMelden(const char* erwartet) {
-    throw EConvertError(std::string("Unerwartetes Dateiende: Es wurde ") + erwartet +
-                        " erwartet.");
+[[noreturn]] void DateiendeMelden(const char* erwartet)
+{
+    throw EConvertError(std::string("Unerwartetes Dateiende: Es wurde ") + erwartet + " erwartet.");
 }
 
-}  // namespace
+} // namespace
 
-bool TLoadSave::OpenRead(const std::string& pfad) {
+bool TLoadSave::OpenRead(const std::string& pfad)
+{
     Zuruecksetzen();
     std::string inhalt;
     OeffnungsfehlerFeld = DateiGanzLesen(pfad, inhalt);
@@ -52,7 +63,8 @@ bool TLoadSave::OpenRead(const std::string& pfad) {
     return false;
 }
 
-bool TLoadSave::OpenWrite(const std::string& pfad) {
+bool TLoadSave::OpenWrite(const std::string& pfad)
+{
     Zuruecksetzen();
     if (!Datei.Oeffnen(pfad)) {
         return true;
@@ -61,7 +73,8 @@ bool TLoadSave::OpenWrite(const std::string& pfad) {
     return false;
 }
 
-void TLoadSave::OpenReadBytes(std::string bytes) {
+void TLoadSave::OpenReadBytes(std::string bytes)
+{
     Zuruecksetzen();
     // Cutting at the first Ctrl-Z makes it the end for every reader at once.
     const std::size_t ende = bytes.find(Dateiende);
@@ -72,14 +85,19 @@ void TLoadSave::OpenReadBytes(std::string bytes) {
     Modus = TModus::Lesen;
 }
 
-void TLoadSave::OpenWriteMemory() {
+void TLoadSave::OpenWriteMemory()
+{
     Zuruecksetzen();
     Modus = TModus::SchreibenSpeicher;
 }
 
-const std::string& TLoadSave::Bytes() const { return Speicher; }
+const std::string& TLoadSave::Bytes() const
+{
+    return Speicher;
+}
 
-void TLoadSave::Close() {
+void TLoadSave::Close()
+{
     switch (Modus) {
     case TModus::Geschlossen:
     case TModus::SchreibenSpeicher:
@@ -89,7 +107,7 @@ void TLoadSave::Close() {
         Puffer.shrink_to_fit();
         break;
     case TModus::SchreibenDatei: {
-        Modus = TModus::Geschlossen;  // whatever happens now, this stream is done
+        Modus = TModus::Geschlossen; // whatever happens now, this stream is done
         const std::string rest = std::move(Puffer);
         Puffer.clear();
         try {
@@ -105,7 +123,8 @@ void TLoadSave::Close() {
     Modus = TModus::Geschlossen;
 }
 
-bool TLoadSave::ExpectChar(char c) {
+bool TLoadSave::ExpectChar(char c)
+{
     char gelesen = Lesen();
     while (IstLeerraum(gelesen)) {
         gelesen = Lesen();
@@ -113,7 +132,8 @@ bool TLoadSave::ExpectChar(char c) {
     return gelesen == c;
 }
 
-void TLoadSave::WriteText(std::string_view text) {
+void TLoadSave::WriteText(std::string_view text)
+{
     const std::string bytes = Utf8NachWindows1252(text);
     std::string geschrieben;
     geschrieben.reserve(bytes.size() + 2);
@@ -128,7 +148,8 @@ void TLoadSave::WriteText(std::string_view text) {
     Schreiben(geschrieben);
 }
 
-std::string TLoadSave::ReadText() {
+std::string TLoadSave::ReadText()
+{
     if (!ExpectChar('[')) {
         return {};
     }
@@ -145,11 +166,13 @@ std::string TLoadSave::ReadText() {
     return Windows1252NachUtf8(bytes);
 }
 
-void TLoadSave::WriteInteger(std::int32_t n) {
+void TLoadSave::WriteInteger(std::int32_t n)
+{
     Schreiben(" " + std::to_string(n) + " ");
 }
 
-std::int32_t TLoadSave::ReadInteger() {
+std::int32_t TLoadSave::ReadInteger()
+{
     char c = Lesen();
     while (c != '-' && !IstZiffer(c)) {
         if (c == Dateiende) {
@@ -173,17 +196,19 @@ std::int32_t TLoadSave::ReadInteger() {
         throw EConvertError("„-“ ist keine gültige ganze Zahl.");
     }
     if (betrag > (negativ ? Grenze : Grenze - 1)) {
-        throw EConvertError("Die Zahl " + Zitat(text) +
-                            " liegt außerhalb des Bereichs von -2147483648 bis 2147483647.");
+        throw EConvertError("Die Zahl " + Zitat(text)
+                            + " liegt außerhalb des Bereichs von -2147483648 bis 2147483647.");
     }
     return static_cast<std::int32_t>(negativ ? -betrag : betrag);
 }
 
-void TLoadSave::WriteFloat(double x) {
+void TLoadSave::WriteFloat(double x)
+{
     Schreiben(" " + GleitkommaText(x) + " ");
 }
 
-double TLoadSave::ReadFloat() {
+double TLoadSave::ReadFloat()
+{
     char c = Lesen();
     while (c != '-' && c != '+' && !IstZiffer(c)) {
         if (c == Dateiende) {
@@ -202,9 +227,13 @@ double TLoadSave::ReadFloat() {
     return *wert;
 }
 
-void TLoadSave::WriteBoolean(bool b) { Schreiben(b ? " true " : " false "); }
+void TLoadSave::WriteBoolean(bool b)
+{
+    Schreiben(b ? " true " : " false ");
+}
 
-bool TLoadSave::ReadBoolean() {
+bool TLoadSave::ReadBoolean()
+{
     char c = Lesen();
     while (!IstKleinbuchstabe(c) && c != Dateiende) {
         c = Lesen();
@@ -219,7 +248,8 @@ bool TLoadSave::ReadBoolean() {
     return gleich && laenge == Wahr.size();
 }
 
-void TLoadSave::WriteFont(const TSchrift& schrift) {
+void TLoadSave::WriteFont(const TSchrift& schrift)
+{
     Schreiben(" [");
     WriteText(schrift.Name);
     WriteInteger(schrift.Groesse);
@@ -230,7 +260,8 @@ void TLoadSave::WriteFont(const TSchrift& schrift) {
     WriteLineEnd();
 }
 
-TSchrift TLoadSave::ReadFont() {
+TSchrift TLoadSave::ReadFont()
+{
     TSchrift schrift;
     ExpectChar('[');
     schrift.Name = ReadText();
@@ -242,11 +273,18 @@ TSchrift TLoadSave::ReadFont() {
     return schrift;
 }
 
-void TLoadSave::WriteLineEnd() { Schreiben("\r\n"); }
+void TLoadSave::WriteLineEnd()
+{
+    Schreiben("\r\n");
+}
 
-bool TLoadSave::AmEnde() const { return Modus != TModus::Lesen || Position >= Puffer.size(); }
+bool TLoadSave::AmEnde() const
+{
+    return Modus != TModus::Lesen || Position >= Puffer.size();
+}
 
-char TLoadSave::Lesen() {
+char TLoadSave::Lesen()
+{
     if (Modus != TModus::Lesen) {
         throw EInOutError("Der Datenstrom ist nicht zum Lesen geöffnet.");
     }
@@ -256,7 +294,8 @@ char TLoadSave::Lesen() {
     return Puffer[Position++];
 }
 
-void TLoadSave::Schreiben(std::string_view bytes) {
+void TLoadSave::Schreiben(std::string_view bytes)
+{
     switch (Modus) {
     case TModus::SchreibenSpeicher:
         Speicher += bytes;
@@ -273,7 +312,8 @@ void TLoadSave::Schreiben(std::string_view bytes) {
     }
 }
 
-void TLoadSave::Zuruecksetzen() {
+void TLoadSave::Zuruecksetzen()
+{
     Datei.Verwerfen();
     Modus = TModus::Geschlossen;
     Puffer.clear();

@@ -100,9 +100,9 @@ private:
     void Zuruecksetzen();
 
     TModus Modus = TModus::Geschlossen;
-    std::string Puffer;        // bytes being read, or bytes not yet handed to the file
-    std::size_t Position = 0;  // reading position in Puffer
-    std::string Speicher;      // everything written by a stream in memory
+    std::string Puffer;       // bytes being read, or bytes not yet handed to the file
+    std::size_t Position = 0; // reading position in Puffer
+    std::string Speicher;     // everything written by a stream in memory
     TAtomareDatei Datei;
     int OeffnungsfehlerFeld = 0;
 };

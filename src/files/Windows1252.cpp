@@ -7,26 +7,27 @@ namespace {
 
 // Code points of the bytes 0x80..0x9F; the undefined ones stand for themselves.
 constexpr std::array<char32_t, 32> Zeichen80bis9F = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char32_t Codepunkt(unsigned char b) {
+char32_t Codepunkt(unsigned char b)
+{
     if (b >= 0x80 && b <= 0x9F) {
         return Zeichen80bis9F[b - 0x80];
     }
-    return b;  // ASCII and 0xA0..0xFF equal Latin-1
+    return b; // ASCII and 0xA0..0xFF equal Latin-1
 }
 
-void Utf8Anhaengen(std::string& ziel, char32_t c) {
+void Utf8Anhaengen(std::string& ziel, char32_t c)
+{
     if (c < 0x80) {
         ziel += static_cast<char>(c);
     } else if (c < 0x800) {
         ziel += static_cast<char>(0xC0 | (c >> 6));
         ziel += static_cast<char>(0x80 | (c & 0x3F));
-    } else {  // Windows-1252 reaches no further than the Basic Multilingual Plane
+    } else { // Windows-1252 reaches no further than the Basic Multilingual Plane
         ziel += static_cast<char>(0xE0 | (c >> 12));
         ziel += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         ziel += static_cast<char>(0x80 | (c & 0x3F));
@@ -34,7 +35,8 @@ void Utf8Anhaengen(std::string& ziel, char32_t c) {
 }
 
 // Returns the Windows-1252 byte for a code point, or '?' when there is none.
-char Byte(char32_t c) {
+char Byte(char32_t c)
+{
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
         return static_cast<char>(c);
     }
@@ -46,12 +48,16 @@ char Byte(char32_t c) {
     return '?';
 }
 
-bool IstFolgebyte(unsigned char b) { return (b & 0xC0) == 0x80; }
+bool IstFolgebyte(unsigned char b)
+{
+    return (b & 0xC0) == 0x80;
+}
 
 // Decodes one well-formed UTF-8 sequence at text[i]; returns its length, or 0 when the bytes
 // there are not well-formed (overlong forms, surrogates and code points above U+10FFFF
 // included).
-std::size_t Dekodieren(std::string_view text, std::size_t i, char32_t& c) {
+std::size_t Dekodieren(std::string_view text, std::size_t i, char32_t& c)
+{
     const auto b0 = static_cast<unsigned char>(text[i]);
     std::size_t laenge = 0;
     char32_t minimum = 0;
@@ -89,9 +95,10 @@ std::size_t Dekodieren(std::string_view text, std::size_t i, char32_t& c) {
     return laenge;
 }
 
-}  // namespace
+} // namespace
 
-std::string Windows1252NachUtf8(std::string_view bytes) {
+std::string Windows1252NachUtf8(std::string_view bytes)
+{
     std::string ergebnis;
     ergebnis.reserve(bytes.size());
     for (const char b : bytes) {
@@ -100,7 +107,8 @@ std::string Windows1252NachUtf8(std::string_view bytes) {
     return ergebnis;
 }
 
-std::string Utf8NachWindows1252(std::string_view text) {
+std::string Utf8NachWindows1252(std::string_view text)
+{
     std::string ergebnis;
     ergebnis.reserve(text.size());
     std::size_t i = 0;
@@ -118,7 +126,8 @@ std::string Utf8NachWindows1252(std::string_view text) {
     return ergebnis;
 }
 
-std::string Utf8Maskiert(std::string_view text) {
+std::string Utf8Maskiert(std::string_view text)
+{
     static constexpr char Hex[] = "0123456789ABCDEF";
     std::string ergebnis;
     ergebnis.reserve(text.size());

@@ -49,8 +49,14 @@ constexpr std::int64_t Zehnerpotenz(int n)
 }
 
 // Smallest number with n digits (0 for one digit) and the largest.
-constexpr std::int64_t MinStellen(int n) { return n <= 1 ? 0 : Zehnerpotenz(n - 1); }
-constexpr std::int64_t MaxStellen(int n) { return Zehnerpotenz(n) - 1; }
+constexpr std::int64_t MinStellen(int n)
+{
+    return n <= 1 ? 0 : Zehnerpotenz(n - 1);
+}
+constexpr std::int64_t MaxStellen(int n)
+{
+    return Zehnerpotenz(n) - 1;
+}
 
 // Whether three numbers fit a task record: 32-bit values, and texts of at most 10 characters
 // (the ghost pattern has 10 columns).

@@ -16,6 +16,6 @@ std::int32_t Dezimalstellen(std::int64_t n)
 
 std::int32_t Ziffernbreite(const TGSAufgabe& aufgabe)
 {
-    return std::max({Dezimalstellen(aufgabe.Operand1), Dezimalstellen(aufgabe.Operand2),
-                     Dezimalstellen(aufgabe.Ergebnis)});
+    return std::max(
+        {Dezimalstellen(aufgabe.Operand1), Dezimalstellen(aufgabe.Operand2), Dezimalstellen(aufgabe.Ergebnis)});
 }

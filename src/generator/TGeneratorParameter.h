@@ -10,14 +10,14 @@
 // A fresh record is all zeros, like the generator's fields before the first hand-over.
 // Arrays are indexed as the user counts (1-based); index 0 is unused where noted.
 struct TGeneratorParameter {
-    bool NullKommtVor = false;   // 0 may occur as operand or result of + and -
-    bool PlatzhalterPM = false;  // + and - take their placeholder from the allowed positions
+    bool NullKommtVor = false;  // 0 may occur as operand or result of + and -
+    bool PlatzhalterPM = false; // + and - take their placeholder from the allowed positions
     bool PlusKommtVor = false;
     bool MinusKommtVor = false;
-    std::int32_t Zahlenraum = 0;     // bounds the sum, the minuend (digit places: the difference)
-    std::uint8_t HUModus = 0;       // crossing the hundred: 0 never, 1 free, 2 always
-    std::uint8_t ZUModus = 0;       // crossing the ten: 0 never, 1 free, 2 always
-    bool NurKombinationen = false;  // + and - only of the checked operand-type combinations
+    std::int32_t Zahlenraum = 0;   // bounds the sum, the minuend (digit places: the difference)
+    std::uint8_t HUModus = 0;      // crossing the hundred: 0 never, 1 free, 2 always
+    std::uint8_t ZUModus = 0;      // crossing the ten: 0 never, 1 free, 2 always
+    bool NurKombinationen = false; // + and - only of the checked operand-type combinations
     // [i][j], 1 <= j <= i <= 7: first operand of type i-1 with second of type j-1 allowed
     std::array<std::array<bool, 8>, 8> Kombination{};
     bool MalKommtVor = false;
@@ -32,7 +32,7 @@ struct TGeneratorParameter {
     bool SchwereMultHaeufiger = false;
     bool SchwereDivHaeufiger = false;
     std::array<TTypPaar, 9> BesondereProdukte{}; // [1..8]
-    std::int32_t BesondereAnzahl = 0;           // 0, 2 or 4
+    std::int32_t BesondereAnzahl = 0;            // 0, 2 or 4
     std::int32_t Faktor1Von = 0;
     std::int32_t Faktor1Bis = 0;
     std::int32_t Faktor2Von = 0;

@@ -37,8 +37,7 @@ bool PasstInAufgabe(std::int64_t operand1, std::int64_t operand2, std::int64_t e
 
 } // namespace generator_intern
 
-TGSAufgabengenerator::TGSAufgabengenerator(TZufall& zufall)
-    : Zufall(zufall)
+TGSAufgabengenerator::TGSAufgabengenerator(TZufall& zufall) : Zufall(zufall)
 {
     Zufall.Neuseeden();
     for (int n = 0; n <= 1000; ++n)
@@ -147,8 +146,7 @@ void Umdrehen(std::int32_t& n)
 
 } // namespace
 
-void TGSAufgabengenerator::NegativMachen(std::int32_t& a, std::int32_t& b, std::uint8_t modus,
-                                         std::int32_t wert)
+void TGSAufgabengenerator::NegativMachen(std::int32_t& a, std::int32_t& b, std::uint8_t modus, std::int32_t wert)
 {
     if (modus == 0)
         return;

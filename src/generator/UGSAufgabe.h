@@ -21,10 +21,10 @@ extern const std::array<std::array<std::int32_t, 11>, 11> Gewichtstabelle;
 class TGSAufgabengenerator final : public TGeneratorParameter {
 public:
     static constexpr int VorratGroesse = 300;
-    static constexpr int MaxVersuche = 1000;         // attempts of one pool build
-    static constexpr int MaxKandidaten = 31;         // candidates per attempt (trivial retries)
-    static constexpr int MaxOperationsaufrufe = 99;  // calls of one operation per candidate
-    static constexpr int MaxPaare = 56;              // every combination in both orders
+    static constexpr int MaxVersuche = 1000;        // attempts of one pool build
+    static constexpr int MaxKandidaten = 31;        // candidates per attempt (trivial retries)
+    static constexpr int MaxOperationsaufrufe = 99; // calls of one operation per candidate
+    static constexpr int MaxPaare = 56;             // every combination in both orders
 
     // Work one pool build may spend, in units of about one random draw (see Arbeit()). Where
     // tasks are rare or impossible the retries above would cost seconds; a build that reaches
@@ -141,8 +141,8 @@ private:
     // Addition and subtraction (UGSAufgabePlusMinus.cpp).
     bool PlusErlaubt(std::int32_t a, std::int32_t b) const;
     bool MinusErlaubt(std::int32_t a, std::int32_t b) const;
-    bool ZweitenOperandenWaehlen(bool minus, std::int32_t a, std::int64_t bis, int typ,
-                                 std::int32_t& b, TFehler& fehler);
+    bool ZweitenOperandenWaehlen(bool minus, std::int32_t a, std::int64_t bis, int typ, std::int32_t& b,
+                                 TFehler& fehler);
     bool ErsterSummandMoeglich(TTypPaar paar) const;
     bool OffenerSummandMoeglich() const;
     bool MinuendMoeglich(TTypPaar paar) const;
@@ -150,15 +150,13 @@ private:
     std::int64_t KleinsteMaskenzahl(int operand) const;
     bool PlusSicherFehlschlag() const;
     bool MinusSicherFehlschlag() const;
-    void PlusMinusAbschliessen(TGSAufgabe& aufgabe, std::int32_t a, std::int32_t b, bool minus,
-                               TFehler fehler);
+    void PlusMinusAbschliessen(TGSAufgabe& aufgabe, std::int32_t a, std::int32_t b, bool minus, TFehler fehler);
 
     // Multiplication and division (UGSAufgabeMalGeteilt.cpp).
     const TGewichtsliste& MultGewichtsliste();
     const TGewichtsliste& DivGewichtsliste();
-    void GewichtslisteBauen(TGewichtsliste& liste,
-                            const std::array<std::array<bool, 21>, 21>& tabelle,
-                            bool gewichtet, bool quadrate) const;
+    void GewichtslisteBauen(TGewichtsliste& liste, const std::array<std::array<bool, 21>, 21>& tabelle, bool gewichtet,
+                            bool quadrate) const;
     int Zelleziehen(const TGewichtsliste& liste);
     void DivTabelleBereinigen();
     std::int64_t GrenzwertMitStellen(int k, bool groesster, std::int32_t mindest) const;
@@ -174,7 +172,7 @@ private:
     std::array<Rechenart, 4> Rechenarten{};
     int RechenartenAnzahl = 0;
     std::array<bool, 1001> Erlaubt{};
-    std::array<TTypPaar, MaxPaare + 1> PlusPaare{};  // [1..PlusAnzahl]
+    std::array<TTypPaar, MaxPaare + 1> PlusPaare{}; // [1..PlusAnzahl]
     std::int32_t PlusAnzahl = 0;
     std::array<TTypPaar, MaxPaare + 1> MinusPaare{}; // [1..MinusAnzahl]
     std::int32_t MinusAnzahl = 0;

@@ -73,8 +73,8 @@ std::int64_t TGSAufgabengenerator::GrenzwertMitStellen(int k, bool groesster, st
 }
 
 void TGSAufgabengenerator::GewichtslisteBauen(TGewichtsliste& liste,
-                                              const std::array<std::array<bool, 21>, 21>& tabelle,
-                                              bool gewichtet, bool quadrate) const
+                                              const std::array<std::array<bool, 21>, 21>& tabelle, bool gewichtet,
+                                              bool quadrate) const
 {
     std::int32_t summe = 0;
     for (int r = 0; r <= 20; ++r) {
@@ -197,10 +197,8 @@ void TGSAufgabengenerator::MalAufgabe(TGSAufgabe& aufgabe)
         vorzeichenGesetzt = true;
         break;
     case 2:
-        a = static_cast<std::int32_t>(
-            ZufallVonBis(std::min(Faktor1Von, Faktor1Bis), std::max(Faktor1Von, Faktor1Bis)));
-        b = static_cast<std::int32_t>(
-            ZufallVonBis(std::min(Faktor2Von, Faktor2Bis), std::max(Faktor2Von, Faktor2Bis)));
+        a = static_cast<std::int32_t>(ZufallVonBis(std::min(Faktor1Von, Faktor1Bis), std::max(Faktor1Von, Faktor1Bis)));
+        b = static_cast<std::int32_t>(ZufallVonBis(std::min(Faktor2Von, Faktor2Bis), std::max(Faktor2Von, Faktor2Bis)));
         break;
     case 3:
         if (BesondereAnzahl <= 0) {

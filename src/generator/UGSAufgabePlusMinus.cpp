@@ -417,8 +417,8 @@ void TGSAufgabengenerator::PlusAufgabe(TGSAufgabe& aufgabe)
         if (ZUModus == 1 && HUModus == 1)
             b = static_cast<std::int32_t>(ZufallVonBis(Mindestwert, std::int64_t{Zahlenraum} - a));
         else
-            ZweitenOperandenWaehlen(false, a, std::min<std::int64_t>(std::int64_t{Zahlenraum} - a, 1000 - a),
-                                    KeinTyp, b, fehler);
+            ZweitenOperandenWaehlen(false, a, std::min<std::int64_t>(std::int64_t{Zahlenraum} - a, 1000 - a), KeinTyp,
+                                    b, fehler);
     }
     PlusMinusAbschliessen(aufgabe, a, b, false, fehler);
 }
@@ -483,8 +483,7 @@ void TGSAufgabengenerator::MinusAufgabe(TGSAufgabe& aufgabe)
         if (ZUModus == 1 && HUModus == 1)
             b = static_cast<std::int32_t>(ZufallVonBis(Mindestwert, oben - Mindestwert));
         else
-            ZweitenOperandenWaehlen(true, a, NegativPM == 0 ? std::int64_t{a} - Mindestwert : 999, KeinTyp, b,
-                                    fehler);
+            ZweitenOperandenWaehlen(true, a, NegativPM == 0 ? std::int64_t{a} - Mindestwert : 999, KeinTyp, b, fehler);
     }
     PlusMinusAbschliessen(aufgabe, a, b, true, fehler);
 }

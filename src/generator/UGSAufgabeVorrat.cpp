@@ -42,8 +42,7 @@ void TGSAufgabengenerator::VorratErzeugen()
     // draws exactly what unlimited retries draw. The first candidate makes at least one
     // operation call and always enters the pool.
     TGSAufgabe kandidat;
-    for (int versuch = 1; versuch <= MaxVersuche && NaechsteFeld <= VorratGroesse && !AufbauAbbrechen();
-         ++versuch) {
+    for (int versuch = 1; versuch <= MaxVersuche && NaechsteFeld <= VorratGroesse && !AufbauAbbrechen(); ++versuch) {
         EineAufgabe(kandidat);
         for (int gemacht = 1; gemacht < MaxKandidaten && IstTrivial(kandidat) && !AufbauAbbrechen(); ++gemacht)
             EineAufgabe(kandidat);
@@ -51,14 +50,12 @@ void TGSAufgabengenerator::VorratErzeugen()
         // A candidate the budget cut short (still failing or trivial) would not have been the
         // attempt's choice with its full retries; it only enters an empty pool, which must
         // hold the error task of a setting without any task.
-        if (AufbauAbbrechen() && NaechsteFeld > 1
-            && (!kandidat.Fehlermeldung.empty() || IstTrivial(kandidat)))
+        if (AufbauAbbrechen() && NaechsteFeld > 1 && (!kandidat.Fehlermeldung.empty() || IstTrivial(kandidat)))
             break;
 
         const auto ende = VorratFeld.begin() + NaechsteFeld;
-        const bool doppelt = std::any_of(VorratFeld.begin() + 1, ende, [&](const TGSAufgabe& t) {
-            return GleicheAufgabe(t, kandidat);
-        });
+        const bool doppelt =
+            std::any_of(VorratFeld.begin() + 1, ende, [&](const TGSAufgabe& t) { return GleicheAufgabe(t, kandidat); });
         if (!doppelt)
             VorratFeld[NaechsteFeld++] = kandidat;
     }

@@ -25,7 +25,8 @@ struct TPdfDrucker::TAuftrag {
     }
 };
 
-TPdfDrucker::TPdfDrucker() : Auftrag(std::make_unique<TAuftrag>()), Flaeche(Auftrag->Schreiber) {}
+TPdfDrucker::TPdfDrucker() : Auftrag(std::make_unique<TAuftrag>()), Flaeche(Auftrag->Schreiber)
+{}
 
 TPdfDrucker::~TPdfDrucker()
 {
@@ -64,7 +65,8 @@ int TPdfDrucker::SeitePxHoehe() const
 void TPdfDrucker::BeginDoc()
 {
     if (Maler.isActive())
-        throw EZifferbogenFehler("Der PDF-Druck ist schon begonnen; ein neuer Auftrag kann erst nach dem Ende des laufenden beginnen.");
+        throw EZifferbogenFehler(
+            "Der PDF-Druck ist schon begonnen; ein neuer Auftrag kann erst nach dem Ende des laufenden beginnen.");
     // A buffer that was opened belongs to an earlier job, successful or not.
     if (Auftrag->Puffer.isOpen() || Auftrag->Puffer.size() > 0) {
         auto neu = std::make_unique<TAuftrag>();

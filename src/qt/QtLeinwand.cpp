@@ -30,7 +30,8 @@ QRectF Rechteck(int links, int oben, int rechts, int unten)
 
 } // namespace
 
-TQtLeinwand::TQtLeinwand(QPaintDevice& geraet) : Geraet(&geraet), Font(QtSchrift(Schrift)) {}
+TQtLeinwand::TQtLeinwand(QPaintDevice& geraet) : Geraet(&geraet), Font(QtSchrift(Schrift))
+{}
 
 void TQtLeinwand::GeraetSetzen(QPaintDevice& geraet)
 {

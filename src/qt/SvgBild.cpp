@@ -67,8 +67,8 @@ QByteArray AlsPdf(QSvgRenderer& zeichner, QSize groesse, int dpi)
         schreiber.setCreator(QStringLiteral("Zifferbogen"));
         schreiber.setResolution(dpi);
         const QSizeF mm(groesse.width() * 25.4 / dpi, groesse.height() * 25.4 / dpi);
-        schreiber.setPageLayout(QPageLayout(QPageSize(mm, QPageSize::Millimeter), QPageLayout::Portrait,
-                                            QMarginsF(0, 0, 0, 0)));
+        schreiber.setPageLayout(
+            QPageLayout(QPageSize(mm, QPageSize::Millimeter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         QPainter maler;
         if (!maler.begin(&schreiber))
             throw EZifferbogenFehler("Das Bild kann nicht als PDF in die Zwischenablage gelegt werden.");

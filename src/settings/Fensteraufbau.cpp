@@ -16,8 +16,8 @@ TGroupBox& Gruppe(TFormular& f, std::string name, TContainer* parent, std::strin
     return g;
 }
 
-TCheckBox& Kasten(TFormular& f, std::string name, TContainer* parent, std::string caption,
-                  bool checked = false, std::string hint = {})
+TCheckBox& Kasten(TFormular& f, std::string name, TContainer* parent, std::string caption, bool checked = false,
+                  std::string hint = {})
 {
     auto& c = f.Erzeuge<TCheckBox>(std::move(name), parent);
     c.SetCaption(std::move(caption));
@@ -27,8 +27,8 @@ TCheckBox& Kasten(TFormular& f, std::string name, TContainer* parent, std::strin
     return c;
 }
 
-TRadioButton& Knopf(TFormular& f, std::string name, TContainer* parent, std::string caption,
-                    bool checked = false, int tag = 0)
+TRadioButton& Knopf(TFormular& f, std::string name, TContainer* parent, std::string caption, bool checked = false,
+                    int tag = 0)
 {
     auto& r = f.Erzeuge<TRadioButton>(std::move(name), parent);
     r.SetCaption(std::move(caption));
@@ -59,8 +59,7 @@ TEdit& Feld(TFormular& f, std::string name, TContainer* parent, std::string text
 }
 
 // An interval up-down with the read-only field that shows its position.
-TUpDown& Intervall(TFormular& f, std::string udName, std::string eName, TContainer* parent,
-                   int position)
+TUpDown& Intervall(TFormular& f, std::string udName, std::string eName, TContainer* parent, int position)
 {
     auto& e = Feld(f, std::move(eName), parent, std::to_string(position));
     e.ReadOnly = true;
@@ -139,12 +138,10 @@ void TMainForm::ErzeugePlusMinus()
     RBOhneHU = &Knopf(*this, "RBOhneHU", GBHunderteruebergang, "ohne HÜ", false, 0);
     RBMitHU = &Knopf(*this, "RBMitHU", GBHunderteruebergang, "Mit HÜ", true, 1);
     RBImmerHU = &Knopf(*this, "RBImmerHU", GBHunderteruebergang, "immer HÜ", false, 2);
-    CBErgHunderter = &Kasten(*this, "CBErgHunderter", GBHunderteruebergang,
-                             "Ergänzen auf den nächsten Hunderter");
+    CBErgHunderter = &Kasten(*this, "CBErgHunderter", GBHunderteruebergang, "Ergänzen auf den nächsten Hunderter");
     Beschriftung(*this, "LErgHunderter", GBHunderteruebergang, "zählt als Hunderterübergang");
 
-    GBSpezielleRechnungen = &Gruppe(*this, "GBSpezielleRechnungen", GSPlusMinus,
-                                    "Welche Rechnungen dürfen vorkommen?");
+    GBSpezielleRechnungen = &Gruppe(*this, "GBSpezielleRechnungen", GSPlusMinus, "Welche Rechnungen dürfen vorkommen?");
     RBAlleRechenarten = &Knopf(*this, "RBAlleRechenarten", GBSpezielleRechnungen, "Alle", true);
     RBNichtAlle = &Knopf(*this, "RBNichtAlle", GBSpezielleRechnungen, "Nur folgende Kombinationen:");
     Beschriftung(*this, "LFahrenSie", GBSpezielleRechnungen, "Fahren Sie");
@@ -161,16 +158,15 @@ void TMainForm::ErzeugePlusMinus()
     RBEplusZE = &Knopf(*this, "RBEplusZE", GroupBox1, "E + ZE");
     RBPlusArtenbeide = &Knopf(*this, "RBPlusArtenbeide", GroupBox1, "sowohl als auch!", true);
 
-    GBAllgemein = &Gruppe(*this, "GBAllgemein", GSPlusMinus,
-                          "Allgemeine Eigenschaften (betreffen beide Rechenarten)");
+    GBAllgemein = &Gruppe(*this, "GBAllgemein", GSPlusMinus, "Allgemeine Eigenschaften (betreffen beide Rechenarten)");
     CBNullKommtVor = &Kasten(*this, "CBNullKommtVor", GBAllgemein, "Null kommt vor");
     CBPlatzhalteraufgaben = &Kasten(*this, "CBPlatzhalteraufgaben", GBAllgemein, "Platzhalter kommen vor");
     Beschriftung(*this, "LNegativePM", GBAllgemein, "Sollen negative Zahlen vorkommen?");
     RBPlusMinusohneNegative = &Knopf(*this, "RBPlusMinusohneNegative", GBAllgemein, "nein", true);
     RBPlusMinusmitNegative = &Knopf(*this, "RBPlusMinusmitNegative", GBAllgemein, "ja");
     RBPlusMinusNegativeImmer = &Knopf(*this, "RBPlusMinusNegativeImmer", GBAllgemein, "Immer");
-    CBPositiveZahlenKlammernPM = &Kasten(*this, "CBPositiveZahlenKlammernPM", GBAllgemein,
-                                         "Positive Zahlen klammern: ");
+    CBPositiveZahlenKlammernPM =
+        &Kasten(*this, "CBPositiveZahlenKlammernPM", GBAllgemein, "Positive Zahlen klammern: ");
     CBPositiveZahlenKlammernPM->SetVisible(false);
 
     GBKlasse4Aufgaben = &Gruppe(*this, "GBKlasse4Aufgaben", GSPlusMinus,
@@ -196,8 +192,8 @@ void TMainForm::ErzeugeMalGeteilt()
     GBMultArt = &Gruppe(*this, "GBMultArt", GBMal, "Wie rechnen?");
     RBEinmaleins = &Knopf(*this, "RBEinmaleins", GBMultArt, "Einmaleins", true);
     RBSchriftlich = &Knopf(*this, "RBSchriftlich", GBMultArt, "schriftlich");
-    RBFaktorenInnerhalbVonIntervallen = &Knopf(*this, "RBFaktorenInnerhalbVonIntervallen", GBMultArt,
-                                               "Faktoren innerhalb");
+    RBFaktorenInnerhalbVonIntervallen =
+        &Knopf(*this, "RBFaktorenInnerhalbVonIntervallen", GBMultArt, "Faktoren innerhalb");
     Beschriftung(*this, "LVonIntervallen", GBMultArt, "von Intervallen");
     RBBesondereProdukte = &Knopf(*this, "RBBesondereProdukte", GBMultArt, "Besondere Produkte");
 
@@ -206,17 +202,16 @@ void TMainForm::ErzeugeMalGeteilt()
     BMult11bis20 = &Taste(*this, "BMult11bis20", GBMultWelcheEinmalEins, "11..20");
     CBMalUA = &Kasten(*this, "CBMalUA", GBMultWelcheEinmalEins, "TA", false,
                       "Tauschaufgaben zulassen, z.B. 5*4=20 beim 5'er Einmaleins");
-    CBMultkzmalkz = &Kasten(*this, "CBMultkzmalkz", GBMultWelcheEinmalEins, "<=10 · <=10", true,
-                            "Beide Faktoren <= 10");
+    CBMultkzmalkz =
+        &Kasten(*this, "CBMultkzmalkz", GBMultWelcheEinmalEins, "<=10 · <=10", true, "Beide Faktoren <= 10");
     CBMultkzmalgz = &Kasten(*this, "CBMultkzmalgz", GBMultWelcheEinmalEins, "<=10 · >=10", false,
                             "1. Faktor <= 10, 2. Faktor >= 10");
-    CBMultgzmalgz = &Kasten(*this, "CBMultgzmalgz", GBMultWelcheEinmalEins, ">=10 · >=10", false,
-                            "Beide Faktoren >= 10");
+    CBMultgzmalgz =
+        &Kasten(*this, "CBMultgzmalgz", GBMultWelcheEinmalEins, ">=10 · >=10", false, "Beide Faktoren >= 10");
     CBSchwereEinmaleinshaeufiger = &Kasten(*this, "CBSchwereEinmaleinshaeufiger", GBMultWelcheEinmalEins, "");
     Beschriftung(*this, "LSchwereMult1", GBMultWelcheEinmalEins, "Schwere Einmaleins-");
     Beschriftung(*this, "LSchwereMult2", GBMultWelcheEinmalEins, "Rechnungen häufiger:");
-    CBQuadrataufgaben = &Kasten(*this, "CBQuadrataufgaben", GBMultWelcheEinmalEins,
-                                "Quadrataufg. (z.B. 7 · 7 = __)");
+    CBQuadrataufgaben = &Kasten(*this, "CBQuadrataufgaben", GBMultWelcheEinmalEins, "Quadrataufg. (z.B. 7 · 7 = __)");
     LBis = &Beschriftung(*this, "LBis", GBMultWelcheEinmalEins, "bis:");
     EQuadrataufgabenBis = &Feld(*this, "EQuadrataufgabenBis", GBMultWelcheEinmalEins, "10");
 
@@ -226,10 +221,8 @@ void TMainForm::ErzeugeMalGeteilt()
     CBEmalZ = &Kasten(*this, "CBEmalZ", GBBesondereProdukte, "E · Z", false, "z.B. 5 · 20");
     CBZEmalZ = &Kasten(*this, "CBZEmalZ", GBBesondereProdukte, "ZE · Z", false, "z.B. 34 · 50");
 
-    GBZahlenraumFaktor1 = &Gruppe(*this, "GBZahlenraumFaktor1", GBMal,
-                                  "Zahlenraum für 1. Faktor (schriftlich)");
-    GBZahlenraumFaktor2 = &Gruppe(*this, "GBZahlenraumFaktor2", GBMal,
-                                  "Zahlenraum für 2. Faktor (schriftlich)");
+    GBZahlenraumFaktor1 = &Gruppe(*this, "GBZahlenraumFaktor1", GBMal, "Zahlenraum für 1. Faktor (schriftlich)");
+    GBZahlenraumFaktor2 = &Gruppe(*this, "GBZahlenraumFaktor2", GBMal, "Zahlenraum für 2. Faktor (schriftlich)");
 
     StellenBeschriftungen(*this, *GBZahlenraumFaktor1, "Faktor1");
     StellenBeschriftungen(*this, *GBZahlenraumFaktor2, "Faktor2");
@@ -276,25 +269,23 @@ void TMainForm::ErzeugeMalGeteilt()
     RBRestJa = &Knopf(*this, "RBRestJa", GBDivisionsrest, "ja");
     RBRestimmer = &Knopf(*this, "RBRestimmer", GBDivisionsrest, "immer");
 
-    GBDividendZahlenraum = &Gruppe(*this, "GBDividendZahlenraum", GBGeteilt,
-                                   "Zahlenraum Dividend (schriftlich)");
-    GBDivisorZahlenraum = &Gruppe(*this, "GBDivisorZahlenraum", GBGeteilt,
-                                  "Zahlenraum Divisor (schriftlich)");
+    GBDividendZahlenraum = &Gruppe(*this, "GBDividendZahlenraum", GBGeteilt, "Zahlenraum Dividend (schriftlich)");
+    GBDivisorZahlenraum = &Gruppe(*this, "GBDivisorZahlenraum", GBGeteilt, "Zahlenraum Divisor (schriftlich)");
 
     StellenBeschriftungen(*this, *GBDividendZahlenraum, "Dividend");
     StellenBeschriftungen(*this, *GBDivisorZahlenraum, "Divisor");
 
-    GBAllgEigenschaften = &Gruppe(*this, "GBAllgEigenschaften", GSMalGeteilt,
-                                  "Allgemeine Eigenschaften (betreffen beide Rechenarten)");
+    GBAllgEigenschaften =
+        &Gruppe(*this, "GBAllgEigenschaften", GSMalGeteilt, "Allgemeine Eigenschaften (betreffen beide Rechenarten)");
     CBNullkommtvorMultDiv = &Kasten(*this, "CBNullkommtvorMultDiv", GBAllgEigenschaften, "Null kommt vor");
-    CBPlatzhalterkommenvormultdiv = &Kasten(*this, "CBPlatzhalterkommenvormultdiv", GBAllgEigenschaften,
-                                            "Platzhalter kommen vor");
+    CBPlatzhalterkommenvormultdiv =
+        &Kasten(*this, "CBPlatzhalterkommenvormultdiv", GBAllgEigenschaften, "Platzhalter kommen vor");
     Beschriftung(*this, "LNegativeMG", GBAllgEigenschaften, "Sollen negative Zahlen vorkommen?");
     RBMalGeteiltNegativeNie = &Knopf(*this, "RBMalGeteiltNegativeNie", GBAllgEigenschaften, "nein", true);
     RBMalGeteiltNegativeja = &Knopf(*this, "RBMalGeteiltNegativeja", GBAllgEigenschaften, "ja");
     RBMalGeteiltNegativeImmer = &Knopf(*this, "RBMalGeteiltNegativeImmer", GBAllgEigenschaften, "Immer");
-    CBPositiveZahlenKlammernMG = &Kasten(*this, "CBPositiveZahlenKlammernMG", GBAllgEigenschaften,
-                                         "Positive Zahlen klammern: ");
+    CBPositiveZahlenKlammernMG =
+        &Kasten(*this, "CBPositiveZahlenKlammernMG", GBAllgEigenschaften, "Positive Zahlen klammern: ");
     CBPositiveZahlenKlammernMG->SetVisible(false);
 
     GBErgDiv = &Gruppe(*this, "GBErgDiv", GSMalGeteilt, "Kleinstes Ergebnis der Division soll sein:");
@@ -317,8 +308,7 @@ void TMainForm::ErzeugePlatzhalterUndTriviale()
     Beschriftung(*this, "LBeispielGleich", GroupBox2, "=");
     Beschriftung(*this, "LBeispielErg", GroupBox2, "7");
 
-    GroupBox3 = &Gruppe(*this, "GroupBox3", TSPlatzhalterauswahl,
-                        "Bei diesen Rechenarten kommen Platzhalter vor: ");
+    GroupBox3 = &Gruppe(*this, "GroupBox3", TSPlatzhalterauswahl, "Bei diesen Rechenarten kommen Platzhalter vor: ");
     CBPlatzhaleraddsub = &Kasten(*this, "CBPlatzhaleraddsub", GroupBox3, "Addition/Subtraktion");
     CBPlatzhalterMultDiv = &Kasten(*this, "CBPlatzhalterMultDiv", GroupBox3, "Multiplikation/Division");
 
@@ -327,13 +317,11 @@ void TMainForm::ErzeugePlatzhalterUndTriviale()
     RGPlatzhalterart->Items = {"Einfacher Platzhalterstrich", "Doppelter Platzhalterstrich"};
     RGPlatzhalterart->SetItemIndex(0);
 
-    Beschriftung(*this, "LBedingungen", TabSheet1,
-                 "Der Computer soll versuchen, folgende Bedingungen zu beachten :");
-    CBMinimalWert = &Kasten(*this, "CBMinimalWert", TabSheet1,
-                            "Keine Operanden/Ergebnisse betragsmäßig kleiner als");
+    Beschriftung(*this, "LBedingungen", TabSheet1, "Der Computer soll versuchen, folgende Bedingungen zu beachten :");
+    CBMinimalWert = &Kasten(*this, "CBMinimalWert", TabSheet1, "Keine Operanden/Ergebnisse betragsmäßig kleiner als");
     EMinimalwert = &Feld(*this, "EMinimalwert", TabSheet1, "0");
-    CBKeine10HochN = &Kasten(*this, "CBKeine10HochN", TabSheet1,
-                             "Keine Operatoren der Form k*10^n mit k aus {0..9} und n aus N");
+    CBKeine10HochN =
+        &Kasten(*this, "CBKeine10HochN", TabSheet1, "Keine Operatoren der Form k*10^n mit k aus {0..9} und n aus N");
     Beschriftung(*this, "LKeine10HochN", TabSheet1,
                  "(Also keine Zahlen der Form 1,2,...,9,10,20,...,90,100,200,...,900,...");
     Beschriftung(*this, "LBemerkung1", TabSheet1,

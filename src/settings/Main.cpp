@@ -116,8 +116,7 @@ void TMainForm::ErzeugeStellenfelder()
     constexpr int FeldOben[4] = {14, 14, 40, 40};
     constexpr int UDLinks[4] = {101, 158, 101, 158};
     constexpr int UDOben[4] = {12, 12, 38, 38};
-    TGroupBox* const gruppen[4] = {GBZahlenraumFaktor1, GBZahlenraumFaktor2, GBDividendZahlenraum,
-                                   GBDivisorZahlenraum};
+    TGroupBox* const gruppen[4] = {GBZahlenraumFaktor1, GBZahlenraumFaktor2, GBDividendZahlenraum, GBDivisorZahlenraum};
     for (int t = 1; t <= 16; ++t) {
         const int glied = (t - 1) % 4; // 0, 1: digit counts; 2, 3: zero counts
         const bool ziffern = glied < 2;
@@ -146,9 +145,7 @@ void TMainForm::Verdrahten()
     const auto klick = [this](TCheckBox& box, std::function<void()> handler) {
         box.OnClick = [this, handler = std::move(handler)](TCheckBox&) { Behandle(handler); };
     };
-    const auto logik = [this](auto* control) {
-        control->OnClick = [this](auto&) { LogikCheck(); };
-    };
+    const auto logik = [this](auto* control) { control->OnClick = [this](auto&) { LogikCheck(); }; };
 
     BitBtn1->OnClick = [this](TButton&) { Behandle([this] { VorschauClick(); }); };
 
@@ -173,8 +170,8 @@ void TMainForm::Verdrahten()
     paar(*CBPlatzhalterkommenvormultdiv, *CBPlatzhalterMultDiv);
     paar(*CBPlatzhalterMultDiv, *CBPlatzhalterkommenvormultdiv);
 
-    for (TRadioButton* rb : {RBZRbis10, RBZRbis20, RBZRbis100, RBZRbis1000, RBZRbis10000, RBZRbis100000,
-                             RBZRbis1000000})
+    for (TRadioButton* rb :
+         {RBZRbis10, RBZRbis20, RBZRbis100, RBZRbis1000, RBZRbis10000, RBZRbis100000, RBZRbis1000000})
         rb->OnClick = [this](TRadioButton& r) { Behandle([this, &r] { ZahlenraumRBClicked(r); }); };
     RBManuelleEingabe->OnClick = [this](TRadioButton&) {
         Behandle([this] {
@@ -193,29 +190,61 @@ void TMainForm::Verdrahten()
     Button2->OnClick = [this](TButton&) { Behandle([this] { ReihenUmschalten(CBDivReihe, 11); }); };
 
     klick(*CBPositiveZahlenKlammernPM, [this] { CBPositiveZahlenKlammernPMClick(); });
-    klick(*CBPositiveZahlenKlammernMG, [this] {
-        CBPositiveZahlenKlammernPM->SetChecked(CBPositiveZahlenKlammernMG->Checked());
-    });
+    klick(*CBPositiveZahlenKlammernMG,
+          [this] { CBPositiveZahlenKlammernPM->SetChecked(CBPositiveZahlenKlammernMG->Checked()); });
     RGPlatzhalterart->OnClick = [this](TRadioGroup&) { Behandle([this] { RGPlatzhalterartClick(); }); };
 
     for (TUpDown* ud : {UDIntFaktor1Von, UDIntFaktor1Bis, UDIntFaktor2Von, UdIntFaktor2Bis})
         ud->OnClick = [this](TUpDown&, TUDBtnType) { LogikCheck(); }; // UDIntFaktor1VonClick
 
-    for (TCheckBox* box : {CBErgZehner, CBErgHunderter, CBNullKommtVor, CBNurFolgendeOperanden,
-                           CBSchwereEinmaleinshaeufiger, CBMalUA, CBMultkzmalkz, CBMultkzmalgz, CBMultgzmalgz,
-                           CBQuadrataufgaben, CBEmalZ, CBZEmalZ, CBDivSchwerehaeufiger, CBGeteiltUA,
-                           CBDivkzdurchkz, CBDivgzdurchkz, CBDivgzdurchgz, CBNullkommtvorMultDiv,
-                           CBPlatzhalterOp1, CBPlatzhalterOp2, CBPlatzhalterErg, CBMinimalWert, CBKeine10HochN})
+    for (TCheckBox* box : {CBErgZehner,
+                           CBErgHunderter,
+                           CBNullKommtVor,
+                           CBNurFolgendeOperanden,
+                           CBSchwereEinmaleinshaeufiger,
+                           CBMalUA,
+                           CBMultkzmalkz,
+                           CBMultkzmalgz,
+                           CBMultgzmalgz,
+                           CBQuadrataufgaben,
+                           CBEmalZ,
+                           CBZEmalZ,
+                           CBDivSchwerehaeufiger,
+                           CBGeteiltUA,
+                           CBDivkzdurchkz,
+                           CBDivgzdurchkz,
+                           CBDivgzdurchgz,
+                           CBNullkommtvorMultDiv,
+                           CBPlatzhalterOp1,
+                           CBPlatzhalterOp2,
+                           CBPlatzhalterErg,
+                           CBMinimalWert,
+                           CBKeine10HochN})
         logik(box);
-    for (TRadioButton* rb : {RBAlleRechenarten, RBNichtAlle, RBZEplusE, RBEplusZE, RBPlusArtenbeide,
-                             RBPlusMinusohneNegative, RBPlusMinusmitNegative, RBPlusMinusNegativeImmer,
-                             RBEinmaleins, RBSchriftlich, RBBesondereProdukte, RBFaktorenInnerhalbVonIntervallen,
-                             RBEinmaleinsdiv, RBSchriftlichdiv, RBRestnie, RBRestJa, RBRestimmer,
-                             RBMalGeteiltNegativeNie, RBMalGeteiltNegativeja, RBMalGeteiltNegativeImmer})
+    for (TRadioButton* rb : {RBAlleRechenarten,
+                             RBNichtAlle,
+                             RBZEplusE,
+                             RBEplusZE,
+                             RBPlusArtenbeide,
+                             RBPlusMinusohneNegative,
+                             RBPlusMinusmitNegative,
+                             RBPlusMinusNegativeImmer,
+                             RBEinmaleins,
+                             RBSchriftlich,
+                             RBBesondereProdukte,
+                             RBFaktorenInnerhalbVonIntervallen,
+                             RBEinmaleinsdiv,
+                             RBSchriftlichdiv,
+                             RBRestnie,
+                             RBRestJa,
+                             RBRestimmer,
+                             RBMalGeteiltNegativeNie,
+                             RBMalGeteiltNegativeja,
+                             RBMalGeteiltNegativeImmer})
         logik(rb);
 
     for (const auto& feldUndWert : {std::pair{EZahlenraumbis, &Zahlenraum}, std::pair{EQuadrataufgabenBis, &QuadratBis},
-                             std::pair{EMinimalwert, &Minimalwert}}) {
+                                    std::pair{EMinimalwert, &Minimalwert}}) {
         TEdit* feld = feldUndWert.first;
         std::int32_t* wert = feldUndWert.second;
         feld->OnKeyPress = [this, wert](TEdit& e, char& key) {
@@ -265,7 +294,6 @@ void TMainForm::LayoutWarnung()
 {
     if (WarnungStumm)
         return;
-    Meldungen.Zeige("Warnung:",
-                    "Das Layout \"schriftliche Rechnung\" ist nur für Addition und Subtraktion vorgesehen.",
+    Meldungen.Zeige("Warnung:", "Das Layout \"schriftliche Rechnung\" ist nur für Addition und Subtraktion vorgesehen.",
                     TMeldungsart::Warnung);
 }

@@ -114,9 +114,9 @@ public:
     TGroupBox* GBSpezielleRechnungen = nullptr;
     TRadioButton* RBAlleRechenarten = nullptr;
     TRadioButton* RBNichtAlle = nullptr;
-    std::array<TButton*, 8> BSpaltenkopf{};                    // [1..7]
-    std::array<TButton*, 8> BZeilenkopf{};                     // [1..7]
-    std::array<std::array<TCheckBox*, 8>, 8> CBKombination{};  // [i][j], 1 <= j <= i <= 7
+    std::array<TButton*, 8> BSpaltenkopf{};                   // [1..7]
+    std::array<TButton*, 8> BZeilenkopf{};                    // [1..7]
+    std::array<std::array<TCheckBox*, 8>, 8> CBKombination{}; // [i][j], 1 <= j <= i <= 7
     TGroupBox* GroupBox1 = nullptr;
     TRadioButton* RBZEplusE = nullptr;
     TRadioButton* RBEplusZE = nullptr;

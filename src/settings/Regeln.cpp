@@ -22,10 +22,8 @@ void TMainForm::LogikSchritte()
     const bool nichtAlle = RBNichtAlle->Checked();
     // Outside the range where carries are a matter of choice, the carry options only matter
     // for a hand-picked set of combinations.
-    GBZehneruebergang->SetEnabled(Zahlenraum > 10 && Zahlenraum <= 1000 ? !nurStellen
-                                                                         : nichtAlle && !nurStellen);
-    GBHunderteruebergang->SetEnabled(Zahlenraum > 100 && Zahlenraum <= 1000 ? !nurStellen
-                                                                            : nichtAlle && !nurStellen);
+    GBZehneruebergang->SetEnabled(Zahlenraum > 10 && Zahlenraum <= 1000 ? !nurStellen : nichtAlle && !nurStellen);
+    GBHunderteruebergang->SetEnabled(Zahlenraum > 100 && Zahlenraum <= 1000 ? !nurStellen : nichtAlle && !nurStellen);
 
     KombinationenBerechnen();
 
@@ -123,7 +121,7 @@ bool TMainForm::PositiveKlammernNachGenerator() const
 {
     // The modes as last handed over, as the page was built from them.
     return CBPositiveZahlenKlammernPM->Checked()
-           && (GeneratorFeld->NegativPM != 0 || GeneratorFeld->NegativMultDiv != 0);
+        && (GeneratorFeld->NegativPM != 0 || GeneratorFeld->NegativMultDiv != 0);
 }
 
 void TMainForm::RechenartClick(TCheckBox& haupt, TCheckBox& schnell, bool warnen)

@@ -8,9 +8,8 @@ namespace {
 // Which products k · m a set of the three size boxes admits; 10 counts as small and as large.
 bool GroessenRegel(int k, int m, bool kleinKlein, bool kleinGross, bool grossGross)
 {
-    return (k <= 10 && m <= 10 && kleinKlein)
-           || (((k <= 10 && m >= 10) || (k >= 10 && m <= 10)) && kleinGross)
-           || (k >= 10 && m >= 10 && grossGross);
+    return (k <= 10 && m <= 10 && kleinKlein) || (((k <= 10 && m >= 10) || (k >= 10 && m <= 10)) && kleinGross)
+        || (k >= 10 && m >= 10 && grossGross);
 }
 
 std::uint8_t Auswahl3(const TRadioButton& erster, const TRadioButton& zweiter)
@@ -82,8 +81,7 @@ void TMainForm::GeneratorEinstellen()
     for (int k = 1; k <= 20; ++k) {
         for (int m = m0; m <= 20; ++m) {
             if (CBMultReihe[k]->Checked()
-                && GroessenRegel(k, m, CBMultkzmalkz->Checked(), CBMultkzmalgz->Checked(),
-                                 CBMultgzmalgz->Checked())) {
+                && GroessenRegel(k, m, CBMultkzmalkz->Checked(), CBMultkzmalgz->Checked(), CBMultgzmalgz->Checked())) {
                 g.MultTabelle[k][m] = true;
                 if (CBMalUA->Checked())
                     g.MultTabelle[m][k] = true;

@@ -95,7 +95,8 @@ void TAufgabe::Zeichnen(const TAufgabe& muster, double x, double y)
         for (int i = 1; i <= Stellen; ++i) {
             const int k = Stellen - i;
             const char ch = i <= static_cast<int>(text.size()) ? text[static_cast<std::size_t>(i - 1)] : ' ';
-            const bool versteckt = seite.Gespenster && !seite.LoesungaufPlatzhalter && k < static_cast<int>(Daten.Gespenstermuster.size())
+            const bool versteckt = seite.Gespenster && !seite.LoesungaufPlatzhalter
+                && k < static_cast<int>(Daten.Gespenstermuster.size())
                 && Daten.Gespenstermuster[static_cast<std::size_t>(k)] == wer;
             if (versteckt) {
                 if (ch != ' ' && seite.MitFragezeichen) {

@@ -127,20 +127,34 @@ void TAufgabe::BerechneQuersumme()
         for (std::size_t k = 0; k < Daten.Gespenstermuster.size(); ++k) {
             const int spalte = static_cast<int>(k);
             switch (Daten.Gespenstermuster[k]) {
-            case 0: summe += Ziffer(Daten.Operand1, spalte); break;
-            case 1: summe += Ziffer(Daten.Operand2, spalte); break;
-            case 2: summe += Ziffer(Daten.Ergebnis, spalte); break;
-            default: break;
+            case 0:
+                summe += Ziffer(Daten.Operand1, spalte);
+                break;
+            case 1:
+                summe += Ziffer(Daten.Operand2, spalte);
+                break;
+            case 2:
+                summe += Ziffer(Daten.Ergebnis, spalte);
+                break;
+            default:
+                break;
             }
         }
         Daten.Quersumme = summe;
         return;
     }
     switch (Daten.Platzhalter) {
-    case 1: Daten.Quersumme = Quersumme(Daten.Operand1); break;
-    case 2: Daten.Quersumme = Quersumme(Daten.Operand2); break;
-    case 3: Daten.Quersumme = Quersumme(Daten.Ergebnis) + Quersumme(Daten.Rest); break;
-    default: break; // no blank: the stored value stands
+    case 1:
+        Daten.Quersumme = Quersumme(Daten.Operand1);
+        break;
+    case 2:
+        Daten.Quersumme = Quersumme(Daten.Operand2);
+        break;
+    case 3:
+        Daten.Quersumme = Quersumme(Daten.Ergebnis) + Quersumme(Daten.Rest);
+        break;
+    default:
+        break; // no blank: the stored value stands
     }
 }
 
@@ -210,8 +224,8 @@ void TAufgabe::Messen(int nummer, int spalte)
             BreiteErgebnis = TextBreiteErgebnis;
         Wachsen(p.BreiteErgebnis, BreiteErgebnis);
 
-        Gesamtbreite = p.Breite1 + p.BreiteZeichen + p.Breite2 + s.GleichBreite + p.BreiteErgebnis
-                       + 4 * s.LeerBreite + s.Spaltenabstand;
+        Gesamtbreite = p.Breite1 + p.BreiteZeichen + p.Breite2 + s.GleichBreite + p.BreiteErgebnis + 4 * s.LeerBreite
+            + s.Spaltenabstand;
         if (s.NurRechnung)
             Gesamtbreite -= s.GleichBreite + 2 * s.LeerBreite;
         p.Gesamtbreite = Gesamtbreite;
@@ -221,10 +235,18 @@ void TAufgabe::Messen(int nummer, int spalte)
         Gesamtbreite += p.NummerBreite + s.NummerAbstand;
 
     switch (Daten.Platzhalter) {
-    case 1: LoesungsText = ZahlText(Daten.Operand1); break;
-    case 2: LoesungsText = ZahlText(Daten.Operand2); break;
-    case 3: LoesungsText = ErgebnisText; break;
-    default: LoesungsText.clear(); break;
+    case 1:
+        LoesungsText = ZahlText(Daten.Operand1);
+        break;
+    case 2:
+        LoesungsText = ZahlText(Daten.Operand2);
+        break;
+    case 3:
+        LoesungsText = ErgebnisText;
+        break;
+    default:
+        LoesungsText.clear();
+        break;
     }
     LoesungsText += ';';
 

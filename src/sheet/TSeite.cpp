@@ -96,8 +96,8 @@ void TSeite::Layout(bool neu, TLoadSave* strom, int dateiversion)
     if (strom != nullptr) {
         dateizeilen = strom->ReadInteger();
         if (dateizeilen < 0 || dateizeilen > GroessteBlockzahl) {
-            throw ERangeError("Die Datei nennt " + std::to_string(dateizeilen)
-                              + " Aufgabenzeilen; möglich sind 0 bis " + std::to_string(GroessteBlockzahl) + ".");
+            throw ERangeError("Die Datei nennt " + std::to_string(dateizeilen) + " Aufgabenzeilen; möglich sind 0 bis "
+                              + std::to_string(GroessteBlockzahl) + ".");
         }
     }
 

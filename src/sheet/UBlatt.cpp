@@ -40,10 +40,14 @@ struct TZoomeintrag {
 };
 
 constexpr TZoomeintrag Zoomeintraege[] = {
-    {"25%", {0.25, TZoomfaktor::Fest}},  {"50%", {0.5, TZoomfaktor::Fest}},
-    {"75%", {0.75, TZoomfaktor::Fest}},  {"100%", {1.0, TZoomfaktor::Fest}},
-    {"200%", {2.0, TZoomfaktor::Fest}},  {"400%", {4.0, TZoomfaktor::Fest}},
-    {"Ganze Seite", {0, TZoomfaktor::GanzeSeite}}, {"Seitenbreite", {0, TZoomfaktor::Seitenbreite}},
+    {"25%", {0.25, TZoomfaktor::Fest}},
+    {"50%", {0.5, TZoomfaktor::Fest}},
+    {"75%", {0.75, TZoomfaktor::Fest}},
+    {"100%", {1.0, TZoomfaktor::Fest}},
+    {"200%", {2.0, TZoomfaktor::Fest}},
+    {"400%", {4.0, TZoomfaktor::Fest}},
+    {"Ganze Seite", {0, TZoomfaktor::GanzeSeite}},
+    {"Seitenbreite", {0, TZoomfaktor::Seitenbreite}},
 };
 
 } // namespace

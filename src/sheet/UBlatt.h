@@ -38,8 +38,8 @@ class TBlatt final {
 public:
     // Links the events of the main window's controls: the scroll bars' changes, the zoom
     // box's selection and keys. Fills the zoom list and selects "100%".
-    TBlatt(TPaintBox& paintBox, TPageControl& pcEigenschaften, TComboBox& zoomBox,
-           TScrollBar& scrollBarVert, TScrollBar& scrollBarHor);
+    TBlatt(TPaintBox& paintBox, TPageControl& pcEigenschaften, TComboBox& zoomBox, TScrollBar& scrollBarVert,
+           TScrollBar& scrollBarHor);
     ~TBlatt();
     TBlatt(const TBlatt&) = delete;
     TBlatt& operator=(const TBlatt&) = delete;

@@ -135,7 +135,10 @@ public:
     void Zeichnen();
 
     // The shown task at row r, column c (both from 0).
-    TAufgabe& Aufgabe(int r, int c) { return *Zeilen[static_cast<std::size_t>(r)]->Aufgaben[static_cast<std::size_t>(c)]; }
+    TAufgabe& Aufgabe(int r, int c)
+    {
+        return *Zeilen[static_cast<std::size_t>(r)]->Aufgaben[static_cast<std::size_t>(c)];
+    }
     const TAufgabe& Aufgabe(int r, int c) const
     {
         return *Zeilen[static_cast<std::size_t>(r)]->Aufgaben[static_cast<std::size_t>(c)];

@@ -20,8 +20,8 @@ std::string OhneLeerzeichen(std::string_view text)
 TControl* TFormular::Finde(std::string_view name) const
 {
     const std::string gesucht = OhneLeerzeichen(name);
-    const auto it = std::find_if(Liste.begin(), Liste.end(),
-                                 [&](const auto& control) { return control->Name() == gesucht; });
+    const auto it =
+        std::find_if(Liste.begin(), Liste.end(), [&](const auto& control) { return control->Name() == gesucht; });
     return it == Liste.end() ? nullptr : it->get();
 }
 

@@ -19,11 +19,11 @@ struct TSchrift final {
     static constexpr int ZeichensatzAnsi = 0;
     static constexpr int ZeichensatzStandard = 1;
 
-    std::string Name = "Arial";                  // typeface, UTF-8
-    std::int32_t Groesse = 10;                   // points
-    int Stil = 0;                                // style bits 0..15
-    std::int32_t Farbe = FarbeFenstertext;       // 0x00BBGGRR, or negative for a system colour
-    int Zeichensatz = ZeichensatzStandard;       // character-set number 0..255
+    std::string Name = "Arial";            // typeface, UTF-8
+    std::int32_t Groesse = 10;             // points
+    int Stil = 0;                          // style bits 0..15
+    std::int32_t Farbe = FarbeFenstertext; // 0x00BBGGRR, or negative for a system colour
+    int Zeichensatz = ZeichensatzStandard; // character-set number 0..255
 
     friend bool operator==(const TSchrift&, const TSchrift&) = default;
 };

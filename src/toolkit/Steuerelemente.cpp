@@ -15,10 +15,8 @@ int AufSechzehnBit(int wert)
 
 } // namespace
 
-TControl::TControl(std::string name, TContainer* parent)
-    : NameFeld(std::move(name)), ParentFeld(parent)
-{
-}
+TControl::TControl(std::string name, TContainer* parent) : NameFeld(std::move(name)), ParentFeld(parent)
+{}
 
 void TControl::Melden() const
 {

@@ -16,8 +16,20 @@
 class TContainer;
 
 enum class TSteuerelementArt : std::uint8_t {
-    Label, Button, CheckBox, RadioButton, RadioGroup, Edit, Memo, UpDown, ComboBox,
-    ScrollBar, GroupBox, TabSheet, PageControl, PaintBox,
+    Label,
+    Button,
+    CheckBox,
+    RadioButton,
+    RadioGroup,
+    Edit,
+    Memo,
+    UpDown,
+    ComboBox,
+    ScrollBar,
+    GroupBox,
+    TabSheet,
+    PageControl,
+    PaintBox,
 };
 
 // Base of every control: name, tag, caption, hint, geometry, enabled and visible state.

@@ -13,15 +13,11 @@ std::uint32_t Uhrzeitstartwert()
 
 } // namespace
 
-TMersenneZufall::TMersenneZufall()
-    : Engine(Uhrzeitstartwert()), FesterStartwert(false)
-{
-}
+TMersenneZufall::TMersenneZufall() : Engine(Uhrzeitstartwert()), FesterStartwert(false)
+{}
 
-TMersenneZufall::TMersenneZufall(std::uint32_t seed)
-    : Engine(seed), FesterStartwert(true)
-{
-}
+TMersenneZufall::TMersenneZufall(std::uint32_t seed) : Engine(seed), FesterStartwert(true)
+{}
 
 int TMersenneZufall::Random(int n)
 {

@@ -136,9 +136,9 @@ TEST(EditAufgabe, ArithmeticErrorsAreReportedAndKeepTheDialogOpen)
         std::uint8_t Code;
         std::string Op2, Meldung;
     };
-    for (const Fall& f : {Fall{"5", 3, "0", "Null"}, Fall{"46341", 2, "46341", "Überlauf"},
-                          Fall{"2147483647", 0, "1", "Überlauf"}, Fall{"-2147483648", 1, "1", "Überlauf"},
-                          Fall{"-2147483648", 3, "-1", "Überlauf"}}) {
+    for (const Fall& f :
+         {Fall{"5", 3, "0", "Null"}, Fall{"46341", 2, "46341", "Überlauf"}, Fall{"2147483647", 0, "1", "Überlauf"},
+          Fall{"-2147483648", 1, "1", "Überlauf"}, Fall{"-2147483648", 3, "-1", "Überlauf"}}) {
         TAufgabe& aufgabe = h.Oeffnen(40, f.Code, 2);
         const TGSAufgabe vorher = aufgabe.Daten;
         const std::string angezeigt = h.Edit.EErg->Text();

@@ -97,7 +97,9 @@ TEST(Kommandozeile, ThePoolOfTheStandardSettingsHoldsTimesTableTasks)
     ASSERT_LE(zeilen.size(), 100u);
     for (const auto& zeile : zeilen) {
         int a = 0, zeichen = 0, b = 0, ergebnis = 0, rest = 0, platzhalter = 0;
-        ASSERT_EQ(std::sscanf(zeile.c_str(), "%d\t%d\t%d\t%d\t%d\t%d", &a, &zeichen, &b, &ergebnis, &rest, &platzhalter), 6) << zeile;
+        ASSERT_EQ(
+            std::sscanf(zeile.c_str(), "%d\t%d\t%d\t%d\t%d\t%d", &a, &zeichen, &b, &ergebnis, &rest, &platzhalter), 6)
+            << zeile;
         EXPECT_EQ(zeichen, 2);
         EXPECT_TRUE(a >= 1 && a <= 10 && b >= 1 && b <= 10) << zeile;
         EXPECT_EQ(ergebnis, a * b);
@@ -126,7 +128,9 @@ std::vector<Aufgabe> Aufgaben(const std::string& text)
     std::vector<Aufgabe> aufgaben;
     for (const auto& zeile : Zeilen(text)) {
         Aufgabe a;
-        EXPECT_EQ(std::sscanf(zeile.c_str(), "%d\t%d\t%d\t%d\t%d\t%d", &a.A, &a.Zeichen, &a.B, &a.Ergebnis, &a.Rest, &a.Platzhalter), 6);
+        EXPECT_EQ(std::sscanf(zeile.c_str(), "%d\t%d\t%d\t%d\t%d\t%d", &a.A, &a.Zeichen, &a.B, &a.Ergebnis, &a.Rest,
+                              &a.Platzhalter),
+                  6);
         a.Meldung = zeile.substr(zeile.rfind('\t') + 1);
         aufgaben.push_back(a);
     }
@@ -152,8 +156,8 @@ TEST(Kommandozeile, AdditionUpTo100WithoutCrossingTheTen)
 
 TEST(Kommandozeile, TheSevenTimesTableWithSwappedTasks)
 {
-    const auto lauf = Ausfuehren({"--seed", "4", "--set", "BMult1bis10=true", "--set", "CBMultReihe[7]=true",
-                                  "--set", "CBMalUA=true", "--pool"});
+    const auto lauf = Ausfuehren({"--seed", "4", "--set", "BMult1bis10=true", "--set", "CBMultReihe[7]=true", "--set",
+                                  "CBMalUA=true", "--pool"});
     ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
     const auto aufgaben = Aufgaben(lauf.Aus);
     // 1 · 7 to 10 · 7 and 7 · 1 to 7 · 10, with 7 · 7 once.
@@ -262,7 +266,8 @@ TEST(Kommandozeile, AnOutputThatCannotBeWrittenEndsTheRunWithStatusOne)
         TVolleAusgabe voll;
         std::ostream aus(&voll);
         std::ostringstream fehler;
-        EXPECT_EQ(KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler), StatusDateifehler) << argumente[0];
+        EXPECT_EQ(KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler), StatusDateifehler)
+            << argumente[0];
         EXPECT_NE(fehler.str().find("Die Ausgabe konnte nicht vollständig geschrieben werden"), std::string::npos);
     }
 }

@@ -1,8 +1,8 @@
 #include "app/Kommandozeile.h"
+#include "doubles/ZeichnenPlatzhalter.h"
 #include "files/Dateikopf.h"
 #include "files/LadenSpeichern.h"
 #include "settings/Main.h"
-#include "doubles/ZeichnenPlatzhalter.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Zufall.h"
 
@@ -170,8 +170,8 @@ TEST_F(KommandozeileDatei, AStandardFileThatCannotBeReadIsReportedAndTheDefaults
 {
     const auto fifo = Ordner / "Standard.zfb";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-    std::vector<std::pair<std::filesystem::path, std::string>> faelle{
-        {fifo, "(keine gewöhnliche Datei)"}, {Ordner, "(ist ein Verzeichnis)"}};
+    std::vector<std::pair<std::filesystem::path, std::string>> faelle{{fifo, "(keine gewöhnliche Datei)"},
+                                                                      {Ordner, "(ist ein Verzeichnis)"}};
     if (::geteuid() != 0) { // root reads every file, whatever its permissions
         const auto gesperrt = Schreiben("gesperrt.zfb", AdditionBis20);
         std::filesystem::permissions(gesperrt, std::filesystem::perms::none);

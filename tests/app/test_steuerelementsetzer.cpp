@@ -25,7 +25,8 @@ public:
         Pfeile = &Erzeuge<TUpDown>(Indexname("UDPfeile", {2}));
         Pfeile->SetRange(1, 7);
         Pfeile->OnClick = [this](TUpDown& u, TUDBtnType r) {
-            Protokoll.push_back("pfeil " + std::to_string(u.Position()) + (r == TUDBtnType::btNext ? " hoch" : " runter"));
+            Protokoll.push_back("pfeil " + std::to_string(u.Position())
+                                + (r == TUDBtnType::btNext ? " hoch" : " runter"));
         };
         Gruppenwahl = &Erzeuge<TRadioGroup>("RGWahl");
         Gruppenwahl->Items = {"a", "b"};
@@ -69,7 +70,8 @@ TEST(Steuerelementsetzer, SetsEachKindAsAUserWould)
     EXPECT_TRUE(f.Zwei->Checked());
     EXPECT_FALSE(f.Eins->Checked());
     EXPECT_EQ(f.Gruppenwahl->ItemIndex(), 1);
-    EXPECT_EQ(f.Protokoll, (std::vector<std::string>{"box", "change 2 500", "key 13", "pfeil 5 hoch", "pfeil 3 runter", "knopf"}));
+    EXPECT_EQ(f.Protokoll,
+              (std::vector<std::string>{"box", "change 2 500", "key 13", "pfeil 5 hoch", "pfeil 3 runter", "knopf"}));
 }
 
 TEST(Steuerelementsetzer, RefusesWhatAUserCouldNotDoAndChangesNothing)

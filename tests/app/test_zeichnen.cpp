@@ -144,7 +144,8 @@ TEST(Hauptfenster, ALeftClickReplacesOnlyTheClickedTaskOrOpensTheHeading)
     // Above the end of the heading the heading dialog opens; empty paper does nothing.
     h.Zeichnen.PaintBoxMouseDown(TMaustaste::Links, x, blatt.YGeraet(seite.KopfEnde - 0.1, true));
     EXPECT_EQ(h.UeberschriftGezeigt, 1);
-    h.Zeichnen.PaintBoxMouseDown(TMaustaste::Links, blatt.XGeraet(0.1, true), blatt.YGeraet(seite.KopfEnde + 0.01, true));
+    h.Zeichnen.PaintBoxMouseDown(TMaustaste::Links, blatt.XGeraet(0.1, true),
+                                 blatt.YGeraet(seite.KopfEnde + 0.01, true));
     EXPECT_EQ(h.UeberschriftGezeigt, 1);
 }
 
@@ -190,8 +191,8 @@ Lauf Ausfuehren(const std::vector<std::string>& argumente)
 TEST(KommandozeileSeite, ExactModeShowsTheGeneratorsFirstTasksInRows)
 {
     // Typed counts take effect at the next hand-over; the arrows lay the page out at once.
-    const auto lauf = Ausfuehren({"--seed", "3", "--set", "RBGenauFestlegen=true", "--set", "EZeilen=4", "--set",
-                                  "UDSpalten=5", "--page"});
+    const auto lauf = Ausfuehren(
+        {"--seed", "3", "--set", "RBGenauFestlegen=true", "--set", "EZeilen=4", "--set", "UDSpalten=5", "--page"});
     ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
     std::istringstream zeilen(lauf.Aus);
     std::vector<std::string> gelesen;

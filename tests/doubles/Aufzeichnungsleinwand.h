@@ -144,8 +144,7 @@ public:
     // A4 portrait at 600 dpi with a printable area of 19.99 × 28.7 cm by default.
     explicit TAufzeichnungsdrucker(int dpi = 600, int breitePx = 4722, int hoehePx = 6780)
         : Dpi(dpi), BreitePx(breitePx), HoehePx(hoehePx), Flaeche(dpi / 72.0)
-    {
-    }
+    {}
 
     std::string Name() const override { return "Aufzeichnung"; }
     int DpiX() const override { return Dpi; }
@@ -191,8 +190,7 @@ class TAufzeichnungsbild final : public TBild {
 public:
     TAufzeichnungsbild(int breite, int hoehe, double pxProCm)
         : Breite(breite), Hoehe(hoehe), PxProCm(pxProCm), Flaeche(96.0 / 72.0)
-    {
-    }
+    {}
     TLeinwand& Leinwand() override { return Flaeche; }
     void Abschliessen() override
     {

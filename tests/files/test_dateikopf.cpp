@@ -6,7 +6,8 @@
 
 namespace {
 
-TEST(Dateikopf, OlderHeadersGiveTheirVersion) {
+TEST(Dateikopf, OlderHeadersGiveTheirVersion)
+{
     const char* const Koepfe[] = {
         "Zifferbogen 2.0", "Zifferbogen 2.1", "Zifferbogen 2.2", "Zifferbogen 2.3",
         "Zifferbogen 2.4", "Zifferbogen 2.5", "Zifferbogen 2.6", "Zifferbogen 2.7",
@@ -17,14 +18,14 @@ TEST(Dateikopf, OlderHeadersGiveTheirVersion) {
     }
 }
 
-TEST(Dateikopf, EveryOtherHeaderIsTheCurrentVersion) {
+TEST(Dateikopf, EveryOtherHeaderIsTheCurrentVersion)
+{
     EXPECT_EQ(AktuellerDateikopf, "Zifferbogen 3.1");
-    for (const std::string& kopf : {std::string(AktuellerDateikopf), std::string(),
-                                   std::string("zifferbogen 2.3"), std::string("Zifferbogen 2.3 "),
-                                   std::string(" Zifferbogen 2.3"), std::string("Zifferbogen 1.9"),
-                                   std::string("Zifferbogen")}) {
+    for (const std::string& kopf : {std::string(AktuellerDateikopf), std::string(), std::string("zifferbogen 2.3"),
+                                    std::string("Zifferbogen 2.3 "), std::string(" Zifferbogen 2.3"),
+                                    std::string("Zifferbogen 1.9"), std::string("Zifferbogen")}) {
         EXPECT_EQ(DateiversionAusKopf(kopf), 11) << "'" << kopf << "'";
     }
 }
 
-}  // namespace
+} // namespace

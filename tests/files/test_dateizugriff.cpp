@@ -18,28 +18,31 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Inhalt(const fs::path& pfad) {
+std::string Inhalt(const fs::path& pfad)
+{
     std::ifstream datei(pfad, std::ios::binary);
     return {std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
 }
 
-void Anlegen(const fs::path& pfad, const std::string& inhalt) {
+void Anlegen(const fs::path& pfad, const std::string& inhalt)
+{
     std::ofstream(pfad, std::ios::binary) << inhalt;
 }
 
 // Each test works in a directory of its own, removed afterwards.
 class Dateizugriff : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         std::string muster = (fs::temp_directory_path() / "zb-dateizugriff-XXXXXX").string();
         ASSERT_NE(::mkdtemp(muster.data()), nullptr);
         Verzeichnis = muster;
     }
     void TearDown() override { fs::remove_all(Verzeichnis); }
 
-    std::size_t AnzahlDateien() const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(Verzeichnis), fs::directory_iterator()));
+    std::size_t AnzahlDateien() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(Verzeichnis), fs::directory_iterator()));
     }
 
     fs::path Verzeichnis;
@@ -48,14 +51,16 @@ protected:
 // Limits the size of files this process may write, for one test.
 class TGroessengrenze final {
 public:
-    explicit TGroessengrenze(rlim_t bytes) {
+    explicit TGroessengrenze(rlim_t bytes)
+    {
         ::getrlimit(RLIMIT_FSIZE, &Vorher);
-        VorherSignal = std::signal(SIGXFSZ, SIG_IGN);  // a failed write instead of a signal
+        VorherSignal = std::signal(SIGXFSZ, SIG_IGN); // a failed write instead of a signal
         rlimit grenze = Vorher;
         grenze.rlim_cur = bytes;
         ::setrlimit(RLIMIT_FSIZE, &grenze);
     }
-    ~TGroessengrenze() {
+    ~TGroessengrenze()
+    {
         ::setrlimit(RLIMIT_FSIZE, &Vorher);
         std::signal(SIGXFSZ, VorherSignal);
     }
@@ -69,7 +74,8 @@ private:
 
 // Whatever is not a regular file is refused before a byte is read: a FIFO without a writer
 // would otherwise block the program for good.
-TEST_F(Dateizugriff, OpeningTellsWhyAFileCannotBeRead) {
+TEST_F(Dateizugriff, OpeningTellsWhyAFileCannotBeRead)
+{
     const fs::path fifo = Verzeichnis / "fifo.zfb";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     struct Fall {
@@ -92,10 +98,11 @@ TEST_F(Dateizugriff, OpeningTellsWhyAFileCannotBeRead) {
 
 // A worksheet file is small; a huge one is refused with a message instead of being read
 // into memory.
-TEST_F(Dateizugriff, AFileAboveTheSizeLimitIsRefused) {
+TEST_F(Dateizugriff, AFileAboveTheSizeLimitIsRefused)
+{
     const fs::path gross = Verzeichnis / "gross.zfb";
     Anlegen(gross, "[Zifferbogen 3.1]");
-    fs::resize_file(gross, GroessteDateigroesse + 1);  // sparse: costs no disk space
+    fs::resize_file(gross, GroessteDateigroesse + 1); // sparse: costs no disk space
     TLoadSave strom;
     try {
         (void)strom.OpenRead(gross.string());
@@ -109,7 +116,8 @@ TEST_F(Dateizugriff, AFileAboveTheSizeLimitIsRefused) {
     EXPECT_EQ(strom.ReadText(), "Zifferbogen 3.1");
 }
 
-TEST_F(Dateizugriff, PathsThatCannotBeOpenedReportFailure) {
+TEST_F(Dateizugriff, PathsThatCannotBeOpenedReportFailure)
+{
     TLoadSave strom;
     EXPECT_TRUE(strom.OpenRead(""));
     EXPECT_TRUE(strom.OpenRead((Verzeichnis / "fehlt.zfb").string()));
@@ -120,7 +128,8 @@ TEST_F(Dateizugriff, PathsThatCannotBeOpenedReportFailure) {
     EXPECT_EQ(AnzahlDateien(), 0u);
 }
 
-TEST_F(Dateizugriff, WrittenFileHoldsTheBytesAndReadsBack) {
+TEST_F(Dateizugriff, WrittenFileHoldsTheBytesAndReadsBack)
+{
     const fs::path pfad = Verzeichnis / "Blatt.zfb";
     {
         TLoadSave schreiber;
@@ -130,7 +139,9 @@ TEST_F(Dateizugriff, WrittenFileHoldsTheBytesAndReadsBack) {
         schreiber.WriteFloat(0.5);
         schreiber.Close();
     }
-    EXPECT_EQ(Inhalt(pfad), "[\xDC" "berschrift]\r\n  5.00000000000000E-0001 ");
+    EXPECT_EQ(Inhalt(pfad),
+              "[\xDC"
+              "berschrift]\r\n  5.00000000000000E-0001 ");
     EXPECT_EQ(AnzahlDateien(), 1u);
 
     TLoadSave leser;
@@ -140,19 +151,21 @@ TEST_F(Dateizugriff, WrittenFileHoldsTheBytesAndReadsBack) {
     leser.Close();
 }
 
-TEST_F(Dateizugriff, TheOldFileStaysUntilClose) {
+TEST_F(Dateizugriff, TheOldFileStaysUntilClose)
+{
     const fs::path pfad = Verzeichnis / "Standard.zfb";
     Anlegen(pfad, "alt");
     TLoadSave schreiber;
     ASSERT_FALSE(schreiber.OpenWrite(pfad.string()));
-    schreiber.WriteText(std::string(100000, 'x'));  // more than is kept in memory
+    schreiber.WriteText(std::string(100000, 'x')); // more than is kept in memory
     EXPECT_EQ(Inhalt(pfad), "alt");
     schreiber.Close();
     EXPECT_EQ(Inhalt(pfad).size(), 100002u);
     EXPECT_EQ(AnzahlDateien(), 1u);
 }
 
-TEST_F(Dateizugriff, AStreamDestroyedWithoutCloseLeavesTheOldFile) {
+TEST_F(Dateizugriff, AStreamDestroyedWithoutCloseLeavesTheOldFile)
+{
     const fs::path pfad = Verzeichnis / "Blatt.zfb";
     Anlegen(pfad, "alt");
     {
@@ -162,14 +175,15 @@ TEST_F(Dateizugriff, AStreamDestroyedWithoutCloseLeavesTheOldFile) {
         schreiber.WriteInteger(1);
     }
     EXPECT_EQ(Inhalt(pfad), "alt");
-    EXPECT_EQ(AnzahlDateien(), 1u);  // no temporary file left behind
+    EXPECT_EQ(AnzahlDateien(), 1u); // no temporary file left behind
 }
 
-TEST_F(Dateizugriff, AFailedWriteRaisesTheInOutErrorAndKeepsTheOldFile) {
+TEST_F(Dateizugriff, AFailedWriteRaisesTheInOutErrorAndKeepsTheOldFile)
+{
     const fs::path pfad = Verzeichnis / "Blatt.zfb";
     Anlegen(pfad, "alt");
     for (const std::size_t laenge : {std::size_t{200000}, std::size_t{1000}}) {
-        SCOPED_TRACE(laenge);  // failing while writing, and failing at Close
+        SCOPED_TRACE(laenge); // failing while writing, and failing at Close
         TLoadSave schreiber;
         ASSERT_FALSE(schreiber.OpenWrite(pfad.string()));
         try {
@@ -179,15 +193,15 @@ TEST_F(Dateizugriff, AFailedWriteRaisesTheInOutErrorAndKeepsTheOldFile) {
             ADD_FAILURE() << "no error raised";
         } catch (const EInOutError& fehler) {
             EXPECT_EQ(std::string(fehler.what()),
-                      "Die Datei „" + pfad.string() +
-                          "“ konnte nicht geschrieben werden (Datei zu groß).");
+                      "Die Datei „" + pfad.string() + "“ konnte nicht geschrieben werden (Datei zu groß).");
         }
     }
     EXPECT_EQ(Inhalt(pfad), "alt");
     EXPECT_EQ(AnzahlDateien(), 1u);
 }
 
-TEST_F(Dateizugriff, SavingKeepsPermissionsAndLinks) {
+TEST_F(Dateizugriff, SavingKeepsPermissionsAndLinks)
+{
     const fs::path echt = Verzeichnis / "echt.zfb";
     const fs::path verweis = Verzeichnis / "verweis.zfb";
     Anlegen(echt, "alt");
@@ -201,11 +215,11 @@ TEST_F(Dateizugriff, SavingKeepsPermissionsAndLinks) {
 
     EXPECT_TRUE(fs::is_symlink(verweis));
     EXPECT_EQ(Inhalt(echt), " true ");
-    EXPECT_EQ(fs::status(echt).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(echt).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST_F(Dateizugriff, ANewFileGetsTheUsualPermissions) {
+TEST_F(Dateizugriff, ANewFileGetsTheUsualPermissions)
+{
     const fs::path pfad = Verzeichnis / "neu.zfb";
     const mode_t maske = ::umask(022);
     TLoadSave schreiber;
@@ -216,7 +230,8 @@ TEST_F(Dateizugriff, ANewFileGetsTheUsualPermissions) {
     EXPECT_EQ(fs::status(pfad).permissions(), static_cast<fs::perms>(0644));
 }
 
-TEST_F(Dateizugriff, ReadingAFileStopsAtCtrlZ) {
+TEST_F(Dateizugriff, ReadingAFileStopsAtCtrlZ)
+{
     const fs::path pfad = Verzeichnis / "alt.zfb";
     Anlegen(pfad, std::string("[Zifferbogen 2.3]\x1a[Rest]"));
     TLoadSave leser;
@@ -226,4 +241,4 @@ TEST_F(Dateizugriff, ReadingAFileStopsAtCtrlZ) {
     EXPECT_TRUE(leser.AmEnde());
 }
 
-}  // namespace
+} // namespace

@@ -10,7 +10,8 @@
 namespace {
 
 // Returns the bytes one write produces on a stream in memory.
-std::string Geschrieben(const std::function<void(TLoadSave&)>& schreiben) {
+std::string Geschrieben(const std::function<void(TLoadSave&)>& schreiben)
+{
     TLoadSave strom;
     strom.OpenWriteMemory();
     schreiben(strom);
@@ -20,7 +21,8 @@ std::string Geschrieben(const std::function<void(TLoadSave&)>& schreiben) {
 
 // --- texts -------------------------------------------------------------------------------
 
-TEST(WertestromText, WritesEscapedBytesAndReadsThemBack) {
+TEST(WertestromText, WritesEscapedBytesAndReadsThemBack)
+{
     const struct {
         std::string Text;
         std::string Bytes;
@@ -31,7 +33,9 @@ TEST(WertestromText, WritesEscapedBytesAndReadsThemBack) {
         {"]]\\[", "[\\]\\]\\\\\\[]"},
         {"Zeile 1\r\nZeile 2", "[Zeile 1\r\nZeile 2]"},
         {"  Rand  ", "[  Rand  ]"},
-        {"Größe · 3 €", "[Gr\xF6\xDF" "e \xB7 3 \x80]"},
+        {"Größe · 3 €",
+         "[Gr\xF6\xDF"
+         "e \xB7 3 \x80]"},
     };
     for (const auto& fall : Faelle) {
         const std::string bytes = Geschrieben([&](TLoadSave& s) { s.WriteText(fall.Text); });
@@ -43,24 +47,30 @@ TEST(WertestromText, WritesEscapedBytesAndReadsThemBack) {
     }
 }
 
-TEST(WertestromText, CharactersWindows1252CannotHoldAreWrittenAsQuestionMarks) {
+TEST(WertestromText, CharactersWindows1252CannotHoldAreWrittenAsQuestionMarks)
+{
     EXPECT_EQ(Geschrieben([](TLoadSave& s) { s.WriteText("π ≈ 3"); }), "[? ? 3]");
-    EXPECT_EQ(Geschrieben([](TLoadSave& s) { s.WriteText("a\xFF" "b"); }), "[a?b]");
+    EXPECT_EQ(Geschrieben([](TLoadSave& s) {
+                  s.WriteText("a\xFF"
+                              "b");
+              }),
+              "[a?b]");
 }
 
-TEST(WertestromText, ReadsWhatOtherWritersMayHaveLeft) {
+TEST(WertestromText, ReadsWhatOtherWritersMayHaveLeft)
+{
     const struct {
         std::string Bytes;
         std::string Erster;
         std::string Zweiter;
     } Faelle[] = {
-        {"[\\[x\\\\][y]", "[x\\", "y"},           // older escapes of "[" and "\"
-        {"[\\a\\]b]", "a]b", ""},                 // any escaped character stands for itself
-        {" \r\n  [a] \r\n[b]", "a", "b"},         // blanks and line breaks before a text
-        {"x[abc]", "", "abc"},                    // no bracket: empty, one character used up
-        {"\t[abc]", "", "abc"},                   // a tab is not whitespace
-        {"[offen", "offen", ""},                  // end of file ends an open text
-        {"[ab\\", "ab", ""},                      // a backslash at the very end is dropped
+        {"[\\[x\\\\][y]", "[x\\", "y"},   // older escapes of "[" and "\"
+        {"[\\a\\]b]", "a]b", ""},         // any escaped character stands for itself
+        {" \r\n  [a] \r\n[b]", "a", "b"}, // blanks and line breaks before a text
+        {"x[abc]", "", "abc"},            // no bracket: empty, one character used up
+        {"\t[abc]", "", "abc"},           // a tab is not whitespace
+        {"[offen", "offen", ""},          // end of file ends an open text
+        {"[ab\\", "ab", ""},              // a backslash at the very end is dropped
         {"", "", ""},
     };
     for (const auto& fall : Faelle) {
@@ -73,7 +83,8 @@ TEST(WertestromText, ReadsWhatOtherWritersMayHaveLeft) {
 
 // --- integers ----------------------------------------------------------------------------
 
-TEST(WertestromGanzzahl, WritesShortestFormAndReadsItBack) {
+TEST(WertestromGanzzahl, WritesShortestFormAndReadsItBack)
+{
     const struct {
         std::int32_t Wert;
         const char* Bytes;
@@ -94,13 +105,13 @@ TEST(WertestromGanzzahl, WritesShortestFormAndReadsItBack) {
     }
 }
 
-TEST(WertestromGanzzahl, SkipsEverythingBeforeTheNumber) {
+TEST(WertestromGanzzahl, SkipsEverythingBeforeTheNumber)
+{
     const struct {
         std::string Bytes;
         std::int32_t Wert;
     } Faelle[] = {
-        {"abc12def", 12}, {"[Zeile]\r\n 7", 7}, {"x-3y", -3}, {"007", 7},
-        {"\t\t42", 42},   {"+5", 5},            {"1.5", 1},
+        {"abc12def", 12}, {"[Zeile]\r\n 7", 7}, {"x-3y", -3}, {"007", 7}, {"\t\t42", 42}, {"+5", 5}, {"1.5", 1},
     };
     for (const auto& fall : Faelle) {
         TLoadSave leser;
@@ -109,32 +120,35 @@ TEST(WertestromGanzzahl, SkipsEverythingBeforeTheNumber) {
     }
 }
 
-TEST(WertestromGanzzahl, ConsumesTheCharacterThatEndsTheNumber) {
+TEST(WertestromGanzzahl, ConsumesTheCharacterThatEndsTheNumber)
+{
     TLoadSave leser;
     leser.OpenReadBytes("12[ab] 34");
     EXPECT_EQ(leser.ReadInteger(), 12);
-    EXPECT_EQ(leser.ReadText(), "");  // the "[" went with the number
+    EXPECT_EQ(leser.ReadText(), ""); // the "[" went with the number
     EXPECT_EQ(leser.ReadInteger(), 34);
 }
 
-TEST(WertestromGanzzahl, UnreadableNumbersRaiseTheConversionError) {
-    for (const char* bytes : {"-", "- 5", "--5", "2147483648", "-2147483649",
-                                    "99999999999999999999999999999999999999", "", "abc",
-                                    "[Text ohne Zahl]\r\n"}) {
+TEST(WertestromGanzzahl, UnreadableNumbersRaiseTheConversionError)
+{
+    for (const char* bytes : {"-", "- 5", "--5", "2147483648", "-2147483649", "99999999999999999999999999999999999999",
+                              "", "abc", "[Text ohne Zahl]\r\n"}) {
         TLoadSave leser;
         leser.OpenReadBytes(bytes);
         EXPECT_THROW(leser.ReadInteger(), EConvertError) << bytes;
     }
 }
 
-TEST(WertestromGanzzahl, ErrorMessagesSayWhatWentWrong) {
+TEST(WertestromGanzzahl, ErrorMessagesSayWhatWentWrong)
+{
     const struct {
         std::string Bytes;
         std::string Meldung;
     } Faelle[] = {
         {"-", "„-“ ist keine gültige ganze Zahl."},
-        {"3000000000", "Die Zahl „3000000000“ liegt außerhalb des Bereichs von -2147483648 bis "
-                       "2147483647."},
+        {"3000000000",
+         "Die Zahl „3000000000“ liegt außerhalb des Bereichs von -2147483648 bis "
+         "2147483647."},
         {"[x]", "Unerwartetes Dateiende: Es wurde eine ganze Zahl erwartet."},
     };
     for (const auto& fall : Faelle) {
@@ -151,9 +165,10 @@ TEST(WertestromGanzzahl, ErrorMessagesSayWhatWentWrong) {
 
 // --- floating-point numbers --------------------------------------------------------------
 
-TEST(WertestromGleitkomma, LayoutValuesComeBackAsTheSameDouble) {
-    for (const double wert : {0.3, 0.4, 0.5, 0.7, 0.8, 1.0, 2.0, 8.0, 2.5, 0.1, 21.0, 29.7,
-                              -1.25, 0.0, 1e-300, 123456789012345.0}) {
+TEST(WertestromGleitkomma, LayoutValuesComeBackAsTheSameDouble)
+{
+    for (const double wert :
+         {0.3, 0.4, 0.5, 0.7, 0.8, 1.0, 2.0, 8.0, 2.5, 0.1, 21.0, 29.7, -1.25, 0.0, 1e-300, 123456789012345.0}) {
         const std::string bytes = Geschrieben([&](TLoadSave& s) { s.WriteFloat(wert); });
         ASSERT_EQ(bytes.size(), 25u);
         EXPECT_EQ(bytes.front(), ' ');
@@ -165,14 +180,15 @@ TEST(WertestromGleitkomma, LayoutValuesComeBackAsTheSameDouble) {
     EXPECT_EQ(Geschrieben([](TLoadSave& s) { s.WriteFloat(0.8); }), "  8.00000000000000E-0001 ");
 }
 
-TEST(WertestromGleitkomma, ReadsNumbersAfterOtherText) {
+TEST(WertestromGleitkomma, ReadsNumbersAfterOtherText)
+{
     const struct {
         std::string Bytes;
         double Wert;
     } Faelle[] = {
         {"x 1.5\r\n", 1.5},
         {"[a]+2.5E+0000 ", 2.5},
-        {"-8.00000000000000E-0001", -0.8},  // ends at the end of the file
+        {"-8.00000000000000E-0001", -0.8}, // ends at the end of the file
         {"\t3 ", 3.0},
     };
     for (const auto& fall : Faelle) {
@@ -182,17 +198,18 @@ TEST(WertestromGleitkomma, ReadsNumbersAfterOtherText) {
     }
 }
 
-TEST(WertestromGleitkomma, UnreadableNumbersRaiseTheConversionError) {
+TEST(WertestromGleitkomma, UnreadableNumbersRaiseTheConversionError)
+{
     // Only blank and CR end a number, so a bare LF leaves two numbers run together.
-    for (const char* bytes : {"-", "+ 1", "2,5 ", "1.5E ", "1.5\n2.5 ", "1.5]", "", "abc",
-                                    "1E+9999 "}) {
+    for (const char* bytes : {"-", "+ 1", "2,5 ", "1.5E ", "1.5\n2.5 ", "1.5]", "", "abc", "1E+9999 "}) {
         TLoadSave leser;
         leser.OpenReadBytes(bytes);
         EXPECT_THROW(leser.ReadFloat(), EConvertError) << bytes;
     }
 }
 
-TEST(WertestromGleitkomma, InfinityIsRefusedAndNothingWritten) {
+TEST(WertestromGleitkomma, InfinityIsRefusedAndNothingWritten)
+{
     TLoadSave strom;
     strom.OpenWriteMemory();
     strom.WriteInteger(1);
@@ -202,7 +219,8 @@ TEST(WertestromGleitkomma, InfinityIsRefusedAndNothingWritten) {
 
 // --- truth values ------------------------------------------------------------------------
 
-TEST(WertestromWahrheitswert, WritesLowerCaseWords) {
+TEST(WertestromWahrheitswert, WritesLowerCaseWords)
+{
     EXPECT_EQ(Geschrieben([](TLoadSave& s) {
                   s.WriteBoolean(true);
                   s.WriteBoolean(false);
@@ -210,14 +228,14 @@ TEST(WertestromWahrheitswert, WritesLowerCaseWords) {
               " true  false ");
 }
 
-TEST(WertestromWahrheitswert, OnlyTheWordTrueReadsTrue) {
+TEST(WertestromWahrheitswert, OnlyTheWordTrueReadsTrue)
+{
     const struct {
         std::string Bytes;
         bool Wert;
     } Faelle[] = {
-        {" true ", true},  {" false ", false}, {"True", false}, {"TRUE", false},
-        {"truex", false},  {"tru", false},     {"true1", true}, {"[true]", true},
-        {"12 true", true}, {"", false},        {"  \r\n", false},
+        {" true ", true}, {" false ", false}, {"True", false},   {"TRUE", false}, {"truex", false},  {"tru", false},
+        {"true1", true},  {"[true]", true},   {"12 true", true}, {"", false},     {"  \r\n", false},
     };
     for (const auto& fall : Faelle) {
         TLoadSave leser;
@@ -226,7 +244,8 @@ TEST(WertestromWahrheitswert, OnlyTheWordTrueReadsTrue) {
     }
 }
 
-TEST(WertestromWahrheitswert, CapitalLettersAreSkippedBeforeTheWord) {
+TEST(WertestromWahrheitswert, CapitalLettersAreSkippedBeforeTheWord)
+{
     // "True" reads as the word "rue"; the next value starts after it.
     TLoadSave leser;
     leser.OpenReadBytes("True true");
@@ -236,18 +255,19 @@ TEST(WertestromWahrheitswert, CapitalLettersAreSkippedBeforeTheWord) {
 
 // --- fonts -------------------------------------------------------------------------------
 
-TEST(WertestromSchrift, WritesTheRecordByteForByte) {
+TEST(WertestromSchrift, WritesTheRecordByteForByte)
+{
     TSchrift schrift;
     schrift.Name = "Arial";
     schrift.Groesse = 16;
     schrift.Stil = TSchrift::Fett;
     schrift.Farbe = TSchrift::FarbeFenstertext;
     schrift.Zeichensatz = TSchrift::ZeichensatzStandard;
-    EXPECT_EQ(Geschrieben([&](TLoadSave& s) { s.WriteFont(schrift); }),
-              " [[Arial] 16  1  -2147483640  1 ] \r\n");
+    EXPECT_EQ(Geschrieben([&](TLoadSave& s) { s.WriteFont(schrift); }), " [[Arial] 16  1  -2147483640  1 ] \r\n");
 }
 
-TEST(WertestromSchrift, RoundTripsUnchanged) {
+TEST(WertestromSchrift, RoundTripsUnchanged)
+{
     TSchrift alle;
     alle.Name = "Times [Größe] \\ Neu";
     alle.Groesse = 24;
@@ -258,7 +278,7 @@ TEST(WertestromSchrift, RoundTripsUnchanged) {
     rgb.Name = "";
     rgb.Groesse = 8;
     rgb.Stil = TSchrift::Kursiv | TSchrift::Durchgestrichen;
-    rgb.Farbe = 0x00FF8000;  // blue-green
+    rgb.Farbe = 0x00FF8000; // blue-green
     rgb.Zeichensatz = 255;
 
     const std::string bytes = Geschrieben([&](TLoadSave& s) {
@@ -272,7 +292,8 @@ TEST(WertestromSchrift, RoundTripsUnchanged) {
     EXPECT_EQ(leser.ReadFont(), rgb);
 }
 
-TEST(WertestromSchrift, KeepsOnlyWhatAFontCanHold) {
+TEST(WertestromSchrift, KeepsOnlyWhatAFontCanHold)
+{
     TLoadSave leser;
     leser.OpenReadBytes(" [[Arial] 12  31  255  300 ] \r\n");
     const TSchrift schrift = leser.ReadFont();
@@ -283,7 +304,8 @@ TEST(WertestromSchrift, KeepsOnlyWhatAFontCanHold) {
 
 // --- end of file -------------------------------------------------------------------------
 
-TEST(WertestromDateiende, CtrlZEndsTheFileForEveryReader) {
+TEST(WertestromDateiende, CtrlZEndsTheFileForEveryReader)
+{
     const struct {
         const char* Name;
         std::function<void(TLoadSave&)> Lesen;
@@ -301,27 +323,33 @@ TEST(WertestromDateiende, CtrlZEndsTheFileForEveryReader) {
         strom.OpenReadBytes(std::string(" \r\n\x1a[true] 1 [[Arial] 1 2 3 4 ] true 2.5 "));
         leser.Lesen(strom);
         EXPECT_TRUE(strom.AmEnde());
-        EXPECT_TRUE(strom.ExpectChar(TLoadSave::Dateiende));  // every read at the end yields 26
+        EXPECT_TRUE(strom.ExpectChar(TLoadSave::Dateiende)); // every read at the end yields 26
     }
 }
 
-TEST(WertestromDateiende, CtrlZInsideATextEndsIt) {
+TEST(WertestromDateiende, CtrlZInsideATextEndsIt)
+{
     TLoadSave leser;
-    leser.OpenReadBytes(std::string("[ab\x1a" "cd]", 7));
+    leser.OpenReadBytes(std::string("[ab\x1a"
+                                    "cd]",
+                                    7));
     EXPECT_EQ(leser.ReadText(), "ab");
     EXPECT_TRUE(leser.AmEnde());
 }
 
-TEST(WertestromDateiende, NumberEndingAtCtrlZIsComplete) {
+TEST(WertestromDateiende, NumberEndingAtCtrlZIsComplete)
+{
     TLoadSave leser;
-    leser.OpenReadBytes(std::string("12\x1a" "34"));
+    leser.OpenReadBytes(std::string("12\x1a"
+                                    "34"));
     EXPECT_EQ(leser.ReadInteger(), 12);
     EXPECT_THROW(leser.ReadInteger(), EConvertError);
 }
 
 // --- the stream as a whole ---------------------------------------------------------------
 
-TEST(Wertestrom, ASequenceOfValuesReadsBackInOrder) {
+TEST(Wertestrom, ASequenceOfValuesReadsBackInOrder)
+{
     TSchrift schrift;
     schrift.Name = "Arial";
     schrift.Stil = TSchrift::Kursiv;
@@ -357,17 +385,19 @@ TEST(Wertestrom, ASequenceOfValuesReadsBackInOrder) {
     EXPECT_TRUE(leser.AmEnde());
 }
 
-TEST(Wertestrom, ExpectCharSkipsOnlyBlankCrAndLf) {
+TEST(Wertestrom, ExpectCharSkipsOnlyBlankCrAndLf)
+{
     TLoadSave leser;
     leser.OpenReadBytes(" \r\n]\t]x");
     EXPECT_TRUE(leser.ExpectChar(']'));
-    EXPECT_FALSE(leser.ExpectChar(']'));  // the tab is the character read
+    EXPECT_FALSE(leser.ExpectChar(']')); // the tab is the character read
     EXPECT_TRUE(leser.ExpectChar(']'));
-    EXPECT_FALSE(leser.ExpectChar('y'));  // "x" is consumed although it did not match
+    EXPECT_FALSE(leser.ExpectChar('y')); // "x" is consumed although it did not match
     EXPECT_TRUE(leser.AmEnde());
 }
 
-TEST(Wertestrom, RefusesTheWrongDirection) {
+TEST(Wertestrom, RefusesTheWrongDirection)
+{
     TLoadSave leser;
     leser.OpenReadBytes("[a]");
     EXPECT_THROW(leser.WriteText("b"), EInOutError);
@@ -378,4 +408,4 @@ TEST(Wertestrom, RefusesTheWrongDirection) {
     EXPECT_THROW(schreiber.WriteInteger(1), EInOutError);
 }
 
-}  // namespace
+} // namespace

@@ -24,24 +24,28 @@ TEST(Kandidat, ImpossibleSettingsGiveErrorTasksWithTheirMessage)
         std::string Meldung;
     };
     const std::vector<Fall> faelle{
-        {"digit places without a place", [](auto& g) {
+        {"digit places without a place",
+         [](auto& g) {
              g.PlusKommtVor = true;
              g.NurStellen = true;
              g.Stellenmaske[1][1][1] = true;
          },
          "Bei +/- (ganz unten) wurden bei mind. einem Operanden keine Ziffern ausgewählt, die vorkommen dürfen."},
-        {"empty grid, addition", [](auto& g) {
+        {"empty grid, addition",
+         [](auto& g) {
              g.PlusKommtVor = true;
              g.MinusKommtVor = true;
              g.NurKombinationen = true;
          },
          "Es wurde kein spezieller Aufgabentyp für + ausgewählt"},
-        {"empty grid, subtraction only", [](auto& g) {
+        {"empty grid, subtraction only",
+         [](auto& g) {
              g.MinusKommtVor = true;
              g.NurKombinationen = true;
          },
          " Es wurde kein spezieller Aufgabentyp für - ausgewählt"},
-        {"E + E with immer ZÜ leaves no subtraction pair", [](auto& g) {
+        {"E + E with immer ZÜ leaves no subtraction pair",
+         [](auto& g) {
              g.PlusKommtVor = true;
              g.MinusKommtVor = true;
              g.NurKombinationen = true;
@@ -53,30 +57,35 @@ TEST(Kandidat, ImpossibleSettingsGiveErrorTasksWithTheirMessage)
          " Es wurde kein spezieller Aufgabentyp für - ausgewählt"},
         {"nothing checked", [](auto&) {}, "Keine Aufgabenart angewählt."},
         {"no times table", [](auto& g) { g.MalKommtVor = true; }, "Keine Einmaleinsaufgabe ausgewählt"},
-        {"no special product", [](auto& g) {
+        {"no special product",
+         [](auto& g) {
              g.MalKommtVor = true;
              g.MultArt = 3;
          },
          "Keine besondere Multiplikationsaufgabe gewählt"},
-        {"division table with divisor 0 only", [](auto& g) {
+        {"division table with divisor 0 only",
+         [](auto& g) {
              g.GeteiltKommtVor = true;
              g.DivTabelle[0].fill(true);
          },
          "Keine Einmaleinsaufgabe (bei Division) ausgewählt"},
-        {"written division, quotient too small", [](auto& g) {
+        {"written division, quotient too small",
+         [](auto& g) {
              g.GeteiltKommtVor = true;
              g.DivArt = 1;
              g.StellenGrenzen = {0, 1, 1, 0, 0, 1, 1, 0, 0, 1, 1, 0, 0, 1, 1, 0, 0};
              g.MinErgebnisDiv = 10;
          },
          "Konnte keine Geteiltaufgabe ohne Rest finden, deren Ergebnis >= 10 ist."},
-        {"written multiplication beyond 32 bits", [](auto& g) {
+        {"written multiplication beyond 32 bits",
+         [](auto& g) {
              g.MalKommtVor = true;
              g.MultArt = 1;
              g.StellenGrenzen = {0, 7, 7, 0, 0, 7, 7, 0, 0, 1, 1, 0, 0, 1, 1, 0, 0};
          },
          "Das Produkt wird bei diesen Stellenzahlen zu groß. Bitte weniger Stellen wählen."},
-        {"digit places beyond the range", [](auto& g) {
+        {"digit places beyond the range",
+         [](auto& g) {
              g.PlusKommtVor = true;
              g.Zahlenraum = 100;
              g.NurStellen = true;
@@ -84,7 +93,8 @@ TEST(Kandidat, ImpossibleSettingsGiveErrorTasksWithTheirMessage)
              g.Stellenmaske[2][1][1] = true;
          },
          "Konnte keine gewünschte Plusaufgabe im vorgegebenen Zahlenraum finden!"},
-        {"digit places, subtraction beyond the range", [](auto& g) {
+        {"digit places, subtraction beyond the range",
+         [](auto& g) {
              g.MinusKommtVor = true;
              g.Zahlenraum = 100;
              g.NurStellen = true;
@@ -92,14 +102,16 @@ TEST(Kandidat, ImpossibleSettingsGiveErrorTasksWithTheirMessage)
              g.Stellenmaske[2][1][1] = true;
          },
          "Konnte keine Minusaufgabe ohne negative Zahlen / Null finden."},
-        {"HZE + HZE in range 10", [](auto& g) {
+        {"HZE + HZE in range 10",
+         [](auto& g) {
              g.PlusKommtVor = true;
              g.Zahlenraum = 10;
              g.NurKombinationen = true;
              g.Kombination[7][7] = true;
          },
          "Konnte zu 102 + ... keinen passenden 2. Operanden finden."},
-        {"no minuend above the hundred in range 10", [](auto& g) {
+        {"no minuend above the hundred in range 10",
+         [](auto& g) {
              g.MinusKommtVor = true;
              g.Zahlenraum = 10;
              g.ZUModus = 1;
@@ -208,10 +220,10 @@ TEST(Kandidat, GhostPatternMovesAwayFromBlanks)
     };
     const std::array<int, 3> frei{0, 1, 2};
     const std::vector<Fall> faelle{
-        {100, 0, {frei, {0, 0, 0}, {0, 0, 0}}},   // 100 · 0 = 0: second factor and result blank
-        {0, 100, {frei, {1, 1, 1}, {1, 1, 1}}},   // 0 · 100 = 0: first factor and result blank
-        {5, 100, {frei, {1, 1, 2}, {1, 1, 2}}},   // 5 · 100 = 500
-        {100, 5, {frei, {0, 2, 2}, {0, 2, 2}}},   // 100 · 5 = 500
+        {100, 0, {frei, {0, 0, 0}, {0, 0, 0}}},       // 100 · 0 = 0: second factor and result blank
+        {0, 100, {frei, {1, 1, 1}, {1, 1, 1}}},       // 0 · 100 = 0: first factor and result blank
+        {5, 100, {frei, {1, 1, 2}, {1, 1, 2}}},       // 5 · 100 = 500
+        {100, 5, {frei, {0, 2, 2}, {0, 2, 2}}},       // 100 · 5 = 500
         {-5, 20, {frei, frei, {2, 2, 2}, {2, 2, 2}}}, // -5 · 20 = -100: the minus sign is no blank
     };
     for (const auto& f : faelle) {
@@ -245,8 +257,8 @@ TEST(Kandidat, ZahlVomTypDrawsItsDigitsInOrder)
         int Zahl;
     };
     const std::vector<Fall> faelle{
-        {TypE, {9}, 9},       {TypZ, {4}, 50},        {TypZE, {2, 6}, 73},    {TypH, {8}, 900},
-        {TypHE, {2, 6}, 703}, {TypHZ, {2, 6}, 730},   {TypHZE, {0, 1, 2}, 321}, {7, {}, 0},
+        {TypE, {9}, 9},       {TypZ, {4}, 50},      {TypZE, {2, 6}, 73},      {TypH, {8}, 900},
+        {TypHE, {2, 6}, 703}, {TypHZ, {2, 6}, 730}, {TypHZE, {0, 1, 2}, 321}, {7, {}, 0},
     };
     for (const auto& f : faelle) {
         TSkriptZufall zufall;
@@ -284,13 +296,10 @@ TEST(Kandidat, NegativMachenModes)
         int ErgA, ErgB;
     };
     const std::vector<Fall> faelle{
-        {0, 5, 3, 8, {}, 5, 3},
-        {1, 5, 3, 8, {3, 4}, -5, 3},
-        {1, 5, 3, 8, {4, 0}, 5, -3},
-        {2, 5, 3, 2, {4}, 5, -3},      // first stays: the second turns negative without a draw
-        {2, 5, 3, 2, {3, 3}, -5, -3},
-        {2, 5, 3, 2, {0, 9}, -5, 3},
-        {2, 3, 5, -2, {5, 9}, 3, 5},   // negative value: the second is drawn
+        {0, 5, 3, 8, {}, 5, 3},       {1, 5, 3, 8, {3, 4}, -5, 3},
+        {1, 5, 3, 8, {4, 0}, 5, -3},  {2, 5, 3, 2, {4}, 5, -3}, // first stays: the second turns negative without a draw
+        {2, 5, 3, 2, {3, 3}, -5, -3}, {2, 5, 3, 2, {0, 9}, -5, 3},
+        {2, 3, 5, -2, {5, 9}, 3, 5}, // negative value: the second is drawn
         {2, 3, 5, -2, {5, 2}, 3, -5},
     };
     for (const auto& f : faelle) {

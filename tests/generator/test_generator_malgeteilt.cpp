@@ -38,8 +38,8 @@ TEST(MalGeteilt, WeightsOfHardProducts)
         int Ziehung;
         int A, B;
     };
-    const std::vector<Fall> faelle{{0, 1, 7}, {33, 7, 7}, {34, 8, 7}, {43, 8, 7}, {44, 9, 7}, {55, 10, 7}, {56, 1, 8},
-                                   {110, 10, 8}};
+    const std::vector<Fall> faelle{{0, 1, 7},  {33, 7, 7},  {34, 8, 7}, {43, 8, 7},
+                                   {44, 9, 7}, {55, 10, 7}, {56, 1, 8}, {110, 10, 8}};
     for (const auto& f : faelle) {
         TSkriptZufall zufall;
         TGSAufgabengenerator g(zufall);
@@ -312,15 +312,16 @@ TEST(MalGeteilt, WrittenMultiplicationStaysWithinTheTaskRecord)
     // 5 · 5 digits: many products fit; 6 · 5: only products from 10^9 to 2^31 - 1 fit, well
     // under one in a hundred, yet the redraws find them; 7 · 6: even the smallest product
     // 10^11 is too large, decided without drawing.
-    for (const auto& f : std::vector<Fall>{{3, 2, 0, true}, {5, 5, 0, true}, {5, 5, 2, true}, {6, 5, 0, true}, {7, 6, 1, false}}) {
+    for (const auto& f :
+         std::vector<Fall>{{3, 2, 0, true}, {5, 5, 0, true}, {5, 5, 2, true}, {6, 5, 0, true}, {7, 6, 1, false}}) {
         SCOPED_TRACE(std::to_string(f.Stellen1) + " x " + std::to_string(f.Stellen2));
         TMersenneZufall zufall(48);
         TGSAufgabengenerator g(zufall);
         g.MalKommtVor = true;
         g.MultArt = 1;
         g.NegativMultDiv = f.Negativ;
-        g.StellenGrenzen = Stellen({f.Stellen1, f.Stellen1, 0, 0}, {f.Stellen2, f.Stellen2, 0, 0}, {1, 1, 0, 0},
-                                   {1, 1, 0, 0});
+        g.StellenGrenzen =
+            Stellen({f.Stellen1, f.Stellen1, 0, 0}, {f.Stellen2, f.Stellen2, 0, 0}, {1, 1, 0, 0}, {1, 1, 0, 0});
         int gueltig = 0;
         for (int i = 0; i < 100; ++i) {
             TGSAufgabe t;

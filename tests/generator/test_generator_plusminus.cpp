@@ -25,8 +25,8 @@ struct Regelfall {
 
 std::string Name(const Regelfall& f)
 {
-    return std::to_string(f.A) + (f.Minus ? " - b" : " + b") + ", ZÜ " + std::to_string(f.ZU) + (f.ErgZehner ? "+Erg" : "")
-        + ", HÜ " + std::to_string(f.HU) + (f.ErgHunderter ? "+Erg" : "");
+    return std::to_string(f.A) + (f.Minus ? " - b" : " + b") + ", ZÜ " + std::to_string(f.ZU)
+        + (f.ErgZehner ? "+Erg" : "") + ", HÜ " + std::to_string(f.HU) + (f.ErgHunderter ? "+Erg" : "");
 }
 
 // Every second operand the list can give for the first operand f.A: the first draw is

@@ -214,11 +214,11 @@ TEST(Vorrat, GleicheAufgabe)
     };
     const std::vector<Fall> faelle{
         {Aufgabe(3, 0, 4, 7), Aufgabe(3, 0, 4, 7), true},
-        {Aufgabe(3, 0, 4, 7), Aufgabe(4, 0, 3, 7), true},      // swapped addition
-        {Aufgabe(3, 2, 4, 12), Aufgabe(4, 2, 3, 12), false},   // swapped product
-        {Aufgabe(7, 1, 4, 3), Aufgabe(4, 1, 7, -3), false},    // swapped subtraction
+        {Aufgabe(3, 0, 4, 7), Aufgabe(4, 0, 3, 7), true},    // swapped addition
+        {Aufgabe(3, 2, 4, 12), Aufgabe(4, 2, 3, 12), false}, // swapped product
+        {Aufgabe(7, 1, 4, 3), Aufgabe(4, 1, 7, -3), false},  // swapped subtraction
         {Aufgabe(3, 0, 4, 7, 3), Aufgabe(3, 0, 4, 7, 2), false},
-        {Aufgabe(3, 0, 4, 7), Aufgabe(3, 0, 4, 99), true},     // result not compared
+        {Aufgabe(3, 0, 4, 7), Aufgabe(3, 0, 4, 99), true}, // result not compared
         {Aufgabe(3, 0, 4, 7), Aufgabe(3, 1, 4, 7), false},
         {Aufgabe(12, 3, 4, 3), Aufgabe(12, 3, 4, 2), true},
     };

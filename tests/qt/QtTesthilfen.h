@@ -65,7 +65,8 @@ public:
     {
         QStringList argumente{QStringLiteral("-layout")};
         if (seite > 0)
-            argumente << QStringLiteral("-f") << QString::number(seite) << QStringLiteral("-l") << QString::number(seite);
+            argumente << QStringLiteral("-f") << QString::number(seite) << QStringLiteral("-l")
+                      << QString::number(seite);
         argumente << Pfad() << QStringLiteral("-");
         return Werkzeug(ZB_PDFTOTEXT, argumente);
     }
@@ -73,9 +74,10 @@ public:
     QImage Seite(int seite, int dpi) const
     {
         const QString stamm = Ordner.filePath(QStringLiteral("seite"));
-        Werkzeug(ZB_PDFTOPPM, {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
-                               QString::number(seite), QStringLiteral("-l"), QString::number(seite),
-                               QStringLiteral("-singlefile"), Pfad(), stamm});
+        Werkzeug(ZB_PDFTOPPM,
+                 {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+                  QString::number(seite), QStringLiteral("-l"), QString::number(seite), QStringLiteral("-singlefile"),
+                  Pfad(), stamm});
         return QImage(stamm + QStringLiteral(".png"));
     }
 

@@ -68,18 +68,17 @@ TEST_P(Messen, HatArialsMasseBeimDruckerDpi)
     EXPECT_NEAR(drucker.Leinwand().Texthoehe(fall.Text), 1.117 * em, 0.03 * em);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Qt, Messen,
-    ::testing::Values(TMessfall{"Ziffern12", "1234567890", 12, 0, 10 * 0.556},
-                      TMessfall{"Ziffern8", "1234567890", 8, 0, 10 * 0.556},
-                      TMessfall{"Ziffern36", "1234567890", 36, 0, 10 * 0.556},
-                      TMessfall{"ZiffernFett", "1234567890", 12, TSchrift::Fett, 10 * 0.556},
-                      TMessfall{"Mg12", "Mg", 12, 0, 0.833 + 0.556},
-                      TMessfall{"mmmm", "mmmm", 12, 0, 4 * 0.833},
-                      TMessfall{"mmmmFett", "mmmm", 12, TSchrift::Fett, 4 * 0.889},
-                      TMessfall{"Umlaute", "\xc3\xbc\x62\x65r", 12, 0, 3 * 0.556 + 0.333},
-                      TMessfall{"leer", "", 12, 0, 0.0}),
-    [](const auto& eintrag) { return std::string(eintrag.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Qt, Messen,
+                         ::testing::Values(TMessfall{"Ziffern12", "1234567890", 12, 0, 10 * 0.556},
+                                           TMessfall{"Ziffern8", "1234567890", 8, 0, 10 * 0.556},
+                                           TMessfall{"Ziffern36", "1234567890", 36, 0, 10 * 0.556},
+                                           TMessfall{"ZiffernFett", "1234567890", 12, TSchrift::Fett, 10 * 0.556},
+                                           TMessfall{"Mg12", "Mg", 12, 0, 0.833 + 0.556},
+                                           TMessfall{"mmmm", "mmmm", 12, 0, 4 * 0.833},
+                                           TMessfall{"mmmmFett", "mmmm", 12, TSchrift::Fett, 4 * 0.889},
+                                           TMessfall{"Umlaute", "\xc3\xbc\x62\x65r", 12, 0, 3 * 0.556 + 0.333},
+                                           TMessfall{"leer", "", 12, 0, 0.0}),
+                         [](const auto& eintrag) { return std::string(eintrag.param.Name); });
 
 TEST(PdfDrucker, BreiteWaechstMitDerGroesse)
 {
@@ -194,11 +193,11 @@ public:
     TGerendert(const TPdfDrucker& drucker, int dpi)
         : Datei(drucker.Dokument()), Bild(Datei.Seite(1, dpi)), Faktor(static_cast<double>(dpi) / drucker.DpiX()),
           Rand((595.0 / 72.0 * drucker.DpiX() - drucker.SeitePxBreite()) / 2.0)
-    {
-    }
+    {}
     QPoint Punkt(double x, double y) const
     {
-        return QPoint(static_cast<int>(std::floor((Rand + x) * Faktor)), static_cast<int>(std::floor((Rand + y) * Faktor)));
+        return QPoint(static_cast<int>(std::floor((Rand + x) * Faktor)),
+                      static_cast<int>(std::floor((Rand + y) * Faktor)));
     }
     QRect Rechteck(double links, double oben, double rechts, double unten) const
     {

@@ -79,15 +79,15 @@ TEST_P(Farben, FuellenUndTextZeigenDieFarbe)
     EXPECT_EQ(bild.pixel(stamm.center()), fall.Erwartet);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Qt, Farben,
-    ::testing::Values(TFarbfall{"Fenstertext", TSchrift::FarbeFenstertext, Rgb(0, 0, 0)},
-                      TFarbfall{"andereSystemfarbe", -16777201, Rgb(0, 0, 0)},
-                      TFarbfall{"Rot", 0x0000FF, Rgb(255, 0, 0)}, TFarbfall{"Gruen", 0x00FF00, Rgb(0, 255, 0)},
-                      TFarbfall{"Blau", 0xFF0000, Rgb(0, 0, 255)},
-                      TFarbfall{"Silber", FarbeSilber, Rgb(192, 192, 192)},
-                      TFarbfall{"Gemischt", 0x123456, Rgb(0x56, 0x34, 0x12)}),
-    [](const auto& eintrag) { return std::string(eintrag.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Qt, Farben,
+                         ::testing::Values(TFarbfall{"Fenstertext", TSchrift::FarbeFenstertext, Rgb(0, 0, 0)},
+                                           TFarbfall{"andereSystemfarbe", -16777201, Rgb(0, 0, 0)},
+                                           TFarbfall{"Rot", 0x0000FF, Rgb(255, 0, 0)},
+                                           TFarbfall{"Gruen", 0x00FF00, Rgb(0, 255, 0)},
+                                           TFarbfall{"Blau", 0xFF0000, Rgb(0, 0, 255)},
+                                           TFarbfall{"Silber", FarbeSilber, Rgb(192, 192, 192)},
+                                           TFarbfall{"Gemischt", 0x123456, Rgb(0x56, 0x34, 0x12)}),
+                         [](const auto& eintrag) { return std::string(eintrag.param.Name); });
 
 TEST(QtLeinwand, SchriftfarbeKommtUnveraendertZurueck)
 {
@@ -137,16 +137,15 @@ TEST_P(Linien, BedeckenGanzePixel)
     EXPECT_EQ(bild.pixel(fall.Bedeckt.center()), Rgb(0, 0, 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Qt, Linien,
-    ::testing::Values(TLinienfall{"waagrecht1", 10, 20, 30, 20, 1, QRect(10, 20, 20, 1)},
-                      TLinienfall{"waagrechtNullIstEins", 10, 20, 30, 20, 0, QRect(10, 20, 20, 1)},
-                      TLinienfall{"waagrecht2", 10, 20, 30, 20, 2, QRect(10, 19, 20, 2)},
-                      TLinienfall{"waagrecht3", 10, 20, 30, 20, 3, QRect(10, 19, 20, 3)},
-                      TLinienfall{"senkrecht1", 50, 5, 50, 45, 1, QRect(50, 5, 1, 40)},
-                      TLinienfall{"senkrecht4", 50, 5, 50, 45, 4, QRect(48, 5, 4, 40)},
-                      TLinienfall{"rueckwaerts", 30, 20, 10, 20, 1, QRect(10, 20, 20, 1)}),
-    [](const auto& eintrag) { return std::string(eintrag.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Qt, Linien,
+                         ::testing::Values(TLinienfall{"waagrecht1", 10, 20, 30, 20, 1, QRect(10, 20, 20, 1)},
+                                           TLinienfall{"waagrechtNullIstEins", 10, 20, 30, 20, 0, QRect(10, 20, 20, 1)},
+                                           TLinienfall{"waagrecht2", 10, 20, 30, 20, 2, QRect(10, 19, 20, 2)},
+                                           TLinienfall{"waagrecht3", 10, 20, 30, 20, 3, QRect(10, 19, 20, 3)},
+                                           TLinienfall{"senkrecht1", 50, 5, 50, 45, 1, QRect(50, 5, 1, 40)},
+                                           TLinienfall{"senkrecht4", 50, 5, 50, 45, 4, QRect(48, 5, 4, 40)},
+                                           TLinienfall{"rueckwaerts", 30, 20, 10, 20, 1, QRect(10, 20, 20, 1)}),
+                         [](const auto& eintrag) { return std::string(eintrag.param.Name); });
 
 TEST(QtLeinwand, LinieZuSetztDenNeuenPunkt)
 {

@@ -105,10 +105,10 @@ TEST(SvgBild, ZeichnetWasDieLeinwandBekommt)
         QPainter maler(&pixel);
         zeichner.render(&maler, QRectF(0, 0, 200, 100));
     }
-    EXPECT_TRUE(Dunkel(pixel.pixel(80, 40)));  // the line
-    EXPECT_TRUE(Dunkel(pixel.pixel(30, 75)));  // the filled rectangle
-    EXPECT_TRUE(Weiss(pixel.pixel(100, 75)));  // beside it
-    EXPECT_TRUE(Weiss(pixel.pixel(170, 40)));  // beyond the line's end
+    EXPECT_TRUE(Dunkel(pixel.pixel(80, 40)));                  // the line
+    EXPECT_TRUE(Dunkel(pixel.pixel(30, 75)));                  // the filled rectangle
+    EXPECT_TRUE(Weiss(pixel.pixel(100, 75)));                  // beside it
+    EXPECT_TRUE(Weiss(pixel.pixel(170, 40)));                  // beyond the line's end
     EXPECT_FALSE(Tinte(pixel, QRect(5, 5, 40, 30)).isEmpty()); // the text
 }
 

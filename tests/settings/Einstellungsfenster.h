@@ -4,8 +4,8 @@
 // recording message box and the recording stand-in main window, and typed access to the
 // controls by name as a view would find them.
 
-#include "settings/Main.h"
 #include "doubles/ZeichnenPlatzhalter.h"
+#include "settings/Main.h"
 #include "toolkit/Zufall.h"
 
 #include <gtest/gtest.h>

@@ -10,8 +10,8 @@ using TAufbauTest = TEinstellungenTest;
 TEST_F(TAufbauTest, NachDemErzeugenSindDieAbhaengigenOptionenGesperrt)
 {
     EXPECT_EQ(Form.Caption, "Aufgaben auswählen");
-    for (const char* name : {"EZahlenraumbis", "EQuadrataufgabenBis", "LBis", "EMinimalwert", "RBZEplusE",
-                             "RBEplusZE", "RBPlusArtenbeide"})
+    for (const char* name : {"EZahlenraumbis", "EQuadrataufgabenBis", "LBis", "EMinimalwert", "RBZEplusE", "RBEplusZE",
+                             "RBPlusArtenbeide"})
         EXPECT_FALSE(Form.Finde(name)->Enabled()) << name;
     for (int o = 1; o <= 2; ++o)
         for (int r = 1; r <= 2; ++r)
@@ -59,11 +59,11 @@ TEST_F(TAufbauTest, LaufzeitsteuerelementeLiegenAnIhrenPositionen)
         int Left, Top, Width, Height;
     };
     const Fall faelle[] = {
-        {"CBMultReihe[9]", 128, 40, 25, 17},      {"CBMultReihe[10]", 168, 40, 35, 17},
-        {"CBDivReihe[11]", 8, 64, 35, 17},        {"BSpaltenkopf[3]", 64, 32, 26, 17},
-        {"BZeilenkopf[3]", 204, 87, 26, 17},      {"CBKombination[3][2]", 71, 68, 17, 17},
-        {"CBStelle[2][2][7]", 104, 48, 17, 17},   {"CBStelle[1][1][1]", 248, 32, 17, 17},
-        {"EStellen[16]", 136, 40, 21, 21},        {"UDStellen[14]", 158, 12, 16, 25},
+        {"CBMultReihe[9]", 128, 40, 25, 17},    {"CBMultReihe[10]", 168, 40, 35, 17},
+        {"CBDivReihe[11]", 8, 64, 35, 17},      {"BSpaltenkopf[3]", 64, 32, 26, 17},
+        {"BZeilenkopf[3]", 204, 87, 26, 17},    {"CBKombination[3][2]", 71, 68, 17, 17},
+        {"CBStelle[2][2][7]", 104, 48, 17, 17}, {"CBStelle[1][1][1]", 248, 32, 17, 17},
+        {"EStellen[16]", 136, 40, 21, 21},      {"UDStellen[14]", 158, 12, 16, 25},
     };
     for (const Fall& f : faelle) {
         const TControl* c = Form.Finde(f.Name);

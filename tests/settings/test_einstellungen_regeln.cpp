@@ -16,9 +16,9 @@ TEST_F(TRegelnTest, UebergangsgruppenHaengenVomZahlenraumAb)
         bool HunderterOffen;
     };
     const Fall faelle[] = {
-        {"RBZRbis10", false, false, false},     {"RBZRbis10", true, true, true},
-        {"RBZRbis20", false, true, false},      {"RBZRbis100", false, true, false},
-        {"RBZRbis1000", false, true, true},     {"RBZRbis10000", false, false, false},
+        {"RBZRbis10", false, false, false},      {"RBZRbis10", true, true, true},
+        {"RBZRbis20", false, true, false},       {"RBZRbis100", false, true, false},
+        {"RBZRbis1000", false, true, true},      {"RBZRbis10000", false, false, false},
         {"RBZRbis1000000", false, false, false}, {"RBZRbis1000000", true, true, true},
     };
     for (const Fall& f : faelle) {
@@ -38,8 +38,8 @@ TEST_F(TRegelnTest, FesteStellenSperrenDieOptionenDarueber)
     CB("CBStelle[2][2][4]").Click();
     CB("CBNurFolgendeOperanden").Click();
 
-    for (const char* name : {"RBOhneZU", "RBOhneHU", "RBAlleRechenarten", "RBNichtAlle", "RBZEplusE",
-                             "BSpaltenkopf[1]", "BZeilenkopf[7]", "CBKombination[1][1]", "CBKombination[7][7]"})
+    for (const char* name : {"RBOhneZU", "RBOhneHU", "RBAlleRechenarten", "RBNichtAlle", "RBZEplusE", "BSpaltenkopf[1]",
+                             "BZeilenkopf[7]", "CBKombination[1][1]", "CBKombination[7][7]"})
         EXPECT_FALSE(Form.Finde(name)->Enabled()) << name;
     for (int s = 1; s <= 7; ++s) {
         EXPECT_TRUE(CB(Idx("CBStelle", {1, 2, s})).Enabled());
@@ -107,18 +107,22 @@ TEST_P(TGitterTest, NurMoeglicheKombinationenSindWaehlbar)
 INSTANTIATE_TEST_SUITE_P(
     Uebergaenge, TGitterTest,
     ::testing::Values(
-        TGitterfall{"RBImmerZU", "RBMitHU",
+        TGitterfall{"RBImmerZU",
+                    "RBMitHU",
                     {"E+E", "ZE+E", "ZE+ZE", "HE+E", "HE+ZE", "HE+HE", "HZE+E", "HZE+ZE", "HZE+HE", "HZE+HZE"},
                     {"E", "ZE", "HE", "HZE"}},
-        TGitterfall{"RBMitZU", "RBImmerHU",
+        TGitterfall{"RBMitZU",
+                    "RBImmerHU",
                     {"Z+Z", "ZE+E", "ZE+Z", "ZE+ZE", "HE+E", "HE+Z", "HE+ZE", "HE+HE", "HZ+Z", "HZ+ZE", "HZ+HZ",
                      "HZE+E", "HZE+Z", "HZE+ZE", "HZE+HE", "HZE+HZ", "HZE+HZE"},
                     {"E", "Z", "ZE", "HE", "HZ", "HZE"}},
-        TGitterfall{"RBOhneZU", "RBImmerHU",
+        TGitterfall{"RBOhneZU",
+                    "RBImmerHU",
                     {"Z+Z", "ZE+Z", "ZE+ZE", "HE+E", "HE+Z", "HE+ZE", "HE+HE", "HZ+Z", "HZ+ZE", "HZ+HZ", "HZE+Z",
                      "HZE+ZE", "HZE+HE", "HZE+HZ", "HZE+HZE"},
                     {"Z", "ZE", "HE", "HZ", "HZE"}},
-        TGitterfall{"RBImmerZU", "RBImmerHU",
+        TGitterfall{"RBImmerZU",
+                    "RBImmerHU",
                     {"ZE+E", "ZE+ZE", "HE+E", "HE+Z", "HE+ZE", "HE+HE", "HZE+E", "HZE+ZE", "HZE+HE", "HZE+HZE"},
                     {"E", "ZE", "HE", "HZE"}}));
 
@@ -301,7 +305,8 @@ TEST_F(TRegelnTest, ZumHauptfensterZeigtUndBautNurEinVerstecktesNeu)
     CB("CBGeteiltkommtvor").Click();
     Haupt.Aufrufe.clear();
     B("BitBtn1").Click();
-    EXPECT_EQ(Haupt.Aufrufe, (std::vector<std::string>{"PositiveKlammern", "Generator", "Zeigen", "BNeueAufgabeClick"}));
+    EXPECT_EQ(Haupt.Aufrufe,
+              (std::vector<std::string>{"PositiveKlammern", "Generator", "Zeigen", "BNeueAufgabeClick"}));
     EXPECT_EQ(Haupt.Generator, &Form.Generator());
     EXPECT_TRUE(Haupt.Generator->GeteiltKommtVor);
 

@@ -36,9 +36,8 @@ TEST_F(TUebergabeTest, GroessenregelDerEinmaleinsreihen)
         std::array<bool, 3> ZugelassenVon; // small·small, small·large, large·large
     };
     const Fall faelle[] = {
-        {10, 10, {true, true, true}}, {3, 15, {false, true, false}},
-        {15, 3, {false, true, false}}, {15, 12, {false, false, true}},
-        {4, 7, {true, false, false}},
+        {10, 10, {true, true, true}},   {3, 15, {false, true, false}}, {15, 3, {false, true, false}},
+        {15, 12, {false, false, true}}, {4, 7, {true, false, false}},
     };
     const char* const malBoxen[3] = {"CBMultkzmalkz", "CBMultkzmalgz", "CBMultgzmalgz"};
     const char* const divBoxen[3] = {"CBDivkzdurchkz", "CBDivgzdurchkz", "CBDivgzdurchgz"};

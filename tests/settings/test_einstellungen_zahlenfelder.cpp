@@ -12,9 +12,16 @@ TEST(TZiffernfilter, BehaeltNurZiffernUndFaelltSonstZurueck)
         std::int32_t Erwartet;
     };
     const Fall faelle[] = {
-        {"1 000", 1000},     {"-25", 25},          {"12a3", 123},         {"", 77},
-        {"abc", 77},         {"99999999999", 77},  {"2147483647", 2147483647},
-        {"2147483648", 77},  {"0", 0},             {"0000000000000042", 42},
+        {"1 000", 1000},
+        {"-25", 25},
+        {"12a3", 123},
+        {"", 77},
+        {"abc", 77},
+        {"99999999999", 77},
+        {"2147483647", 2147483647},
+        {"2147483648", 77},
+        {"0", 0},
+        {"0000000000000042", 42},
         {"1,5 cm", 15},
     };
     for (const Fall& f : faelle)
@@ -77,7 +84,7 @@ TEST_F(TZahlenfelderTest, KleinstesErgebnisNurImBereich)
 struct TKopplungsfall {
     const char* Name;
     std::vector<std::pair<int, const char*>> Eingaben; // field t, typed text
-    int Erste;                                          // first field of the group checked
+    int Erste;                                         // first field of the group checked
     std::array<int, 4> Erwartet;
 };
 
@@ -108,18 +115,17 @@ TEST_P(TKopplungTest, GruppeBleibtStimmig)
 
 INSTANTIATE_TEST_SUITE_P(
     Stellenfelder, TKopplungTest,
-    ::testing::Values(
-        TKopplungsfall{"ZiffernVon", {{1, "3"}}, 1, {3, 3, 0, 0}},
-        TKopplungsfall{"DannNullenVon", {{1, "3"}, {3, "3"}}, 1, {4, 4, 3, 3}},
-        TKopplungsfall{"NeunWirdNichtGenommen", {{2, "9"}}, 1, {1, 1, 0, 0}},
-        TKopplungsfall{"NullWirdNichtGenommen", {{4, "2"}, {4, "0"}}, 1, {1, 3, 0, 2}},
-        TKopplungsfall{"SiebenInNullenVon", {{3, "7"}}, 1, {7, 7, 6, 6}},
-        TKopplungsfall{"SiebenInNullenBis", {{4, "7"}}, 1, {1, 7, 0, 6}},
-        TKopplungsfall{"ZiffernBisSenktZiffernVon", {{1, "5"}, {2, "2"}}, 1, {2, 2, 0, 0}},
-        TKopplungsfall{"ZweiterFaktorOhneBindung", {{5, "6"}}, 1, {1, 1, 0, 0}},
-        TKopplungsfall{"DivisorHebtDividend", {{10, "2"}, {14, "5"}}, 9, {1, 5, 0, 0}},
-        TKopplungsfall{"DividendSenktDivisor", {{14, "5"}, {10, "2"}}, 13, {1, 2, 0, 0}},
-        TKopplungsfall{"DivisorVonHebtDividendVon", {{13, "3"}}, 9, {3, 3, 0, 0}}),
+    ::testing::Values(TKopplungsfall{"ZiffernVon", {{1, "3"}}, 1, {3, 3, 0, 0}},
+                      TKopplungsfall{"DannNullenVon", {{1, "3"}, {3, "3"}}, 1, {4, 4, 3, 3}},
+                      TKopplungsfall{"NeunWirdNichtGenommen", {{2, "9"}}, 1, {1, 1, 0, 0}},
+                      TKopplungsfall{"NullWirdNichtGenommen", {{4, "2"}, {4, "0"}}, 1, {1, 3, 0, 2}},
+                      TKopplungsfall{"SiebenInNullenVon", {{3, "7"}}, 1, {7, 7, 6, 6}},
+                      TKopplungsfall{"SiebenInNullenBis", {{4, "7"}}, 1, {1, 7, 0, 6}},
+                      TKopplungsfall{"ZiffernBisSenktZiffernVon", {{1, "5"}, {2, "2"}}, 1, {2, 2, 0, 0}},
+                      TKopplungsfall{"ZweiterFaktorOhneBindung", {{5, "6"}}, 1, {1, 1, 0, 0}},
+                      TKopplungsfall{"DivisorHebtDividend", {{10, "2"}, {14, "5"}}, 9, {1, 5, 0, 0}},
+                      TKopplungsfall{"DividendSenktDivisor", {{14, "5"}, {10, "2"}}, 13, {1, 2, 0, 0}},
+                      TKopplungsfall{"DivisorVonHebtDividendVon", {{13, "3"}}, 9, {3, 3, 0, 0}}),
     [](const auto& fall) { return std::string(fall.param.Name); });
 
 TEST_F(TZahlenfelderTest, PfeileKoppelnUndZeigenDiePosition)

@@ -160,16 +160,48 @@ void Eingabe(const TMainForm& f, const std::string& feld, const std::string& tex
 // Moves many options of all four pages away from their defaults, as a user would.
 void VieleAenderungen(const TMainForm& f)
 {
-    for (const char* name :
-         {"CBPluskommtvor", "CBGeteiltkv", "CBMalkommtvor", "RBManuelleEingabe", "RBImmerZU", "RBOhneHU",
-          "RBNichtAlle", "CBKombination[3][1]", "CBKombination[5][5]", "CBKombination[7][3]", "RBEplusZE",
-          "CBNullKommtVor", "CBPlatzhalteraufgaben", "RBPlusMinusmitNegative", "CBPositiveZahlenKlammernPM",
-          "CBErgZehner", "CBErgHunderter", "CBNurFolgendeOperanden", "CBStelle[1][2][3]", "CBStelle[2][1][6]",
-          "CBMultReihe[2]", "CBMultReihe[13]", "CBDivReihe[7]", "CBDivReihe[20]", "CBMalUA", "CBMultgzmalgz",
-          "CBSchwereEinmaleinshaeufiger", "CBEmalZ", "CBZEmalZ", "CBQuadrataufgaben", "CBGeteiltUA",
-          "CBDivgzdurchkz", "CBDivSchwerehaeufiger", "RBEinmaleinsdiv", "RBRestimmer",
-          "RBMalGeteiltNegativeImmer", "CBNullkommtvorMultDiv", "CBPlatzhalterMultDiv", "CBPlatzhalterOp2",
-          "CBMinimalWert", "CBKeine10HochN", "RBFaktorenInnerhalbVonIntervallen"})
+    for (const char* name : {"CBPluskommtvor",
+                             "CBGeteiltkv",
+                             "CBMalkommtvor",
+                             "RBManuelleEingabe",
+                             "RBImmerZU",
+                             "RBOhneHU",
+                             "RBNichtAlle",
+                             "CBKombination[3][1]",
+                             "CBKombination[5][5]",
+                             "CBKombination[7][3]",
+                             "RBEplusZE",
+                             "CBNullKommtVor",
+                             "CBPlatzhalteraufgaben",
+                             "RBPlusMinusmitNegative",
+                             "CBPositiveZahlenKlammernPM",
+                             "CBErgZehner",
+                             "CBErgHunderter",
+                             "CBNurFolgendeOperanden",
+                             "CBStelle[1][2][3]",
+                             "CBStelle[2][1][6]",
+                             "CBMultReihe[2]",
+                             "CBMultReihe[13]",
+                             "CBDivReihe[7]",
+                             "CBDivReihe[20]",
+                             "CBMalUA",
+                             "CBMultgzmalgz",
+                             "CBSchwereEinmaleinshaeufiger",
+                             "CBEmalZ",
+                             "CBZEmalZ",
+                             "CBQuadrataufgaben",
+                             "CBGeteiltUA",
+                             "CBDivgzdurchkz",
+                             "CBDivSchwerehaeufiger",
+                             "RBEinmaleinsdiv",
+                             "RBRestimmer",
+                             "RBMalGeteiltNegativeImmer",
+                             "CBNullkommtvorMultDiv",
+                             "CBPlatzhalterMultDiv",
+                             "CBPlatzhalterOp2",
+                             "CBMinimalWert",
+                             "CBKeine10HochN",
+                             "RBFaktorenInnerhalbVonIntervallen"})
         Klick(f, name);
     Eingabe(f, "EZahlenraumbis", "500");
     Eingabe(f, "EQuadrataufgabenBis", "15");
@@ -214,11 +246,9 @@ TEST_F(TEinstellungsblockTest, BlockDerVoreinstellungenByteFuerByte)
         // operations and general boxes, the quick twins (Geteilt before Mal), the size boxes
         Wahr("fftf f ff ff ff ff ttt ff ffft tff tff")
         // range, tens, all/some, hundreds, methods, remainder, negative numbers
-        + Wahr("ffftfff f ftf tf ftf tff ft tff tff tff")
-        + Zahlen({1, 1, 0, 0, 1, 1, 0, 0, 1, 1, 0, 0, 1, 1, 0, 0})
-        + Wahr("tttttttttt ffffffffff") + LE + Wahr("ffffffffff ffffffffff") + LE + grid
-        + "[][0]" + LE + LE + Wahr("f") + LE + stellen
-        + Wahr("fft") + Wahr("f") + Zahlen({0}) + Wahr("f") + Zahlen({10}) + Wahr("f") + Zahlen({0})
+        + Wahr("ffftfff f ftf tf ftf tff ft tff tff tff") + Zahlen({1, 1, 0, 0, 1, 1, 0, 0, 1, 1, 0, 0, 1, 1, 0, 0})
+        + Wahr("tttttttttt ffffffffff") + LE + Wahr("ffffffffff ffffffffff") + LE + grid + "[][0]" + LE + LE + Wahr("f")
+        + LE + stellen + Wahr("fft") + Wahr("f") + Zahlen({0}) + Wahr("f") + Zahlen({10}) + Wahr("f") + Zahlen({0})
         + Wahr("f") + Wahr("ff") + Wahr("f") + Zahlen({1, 10, 1, 10});
 
     EXPECT_EQ(Block(Form), erwartet);
@@ -311,8 +341,8 @@ TEST_F(TEinstellungsblockTest, Version0SetztNeuereOptionenZurueckUndLaesstAndere
     EXPECT_EQ(Form.Minimalwert, 0);
     EXPECT_EQ(E("EMinimalwert").Text(), "0");
     EXPECT_FALSE(CB("CBKeine10HochN").Checked());
-    for (const char* name : {"CBErgZehner", "CBErgHunderter", "CBPositiveZahlenKlammernPM",
-                             "CBPositiveZahlenKlammernMG"})
+    for (const char* name :
+         {"CBErgZehner", "CBErgHunderter", "CBPositiveZahlenKlammernPM", "CBPositiveZahlenKlammernMG"})
         EXPECT_FALSE(CB(name).Checked()) << name;
 
     EXPECT_TRUE(RB("RBZEplusE").Checked());
@@ -362,7 +392,8 @@ TEST_F(TEinstellungsblockTest, ZwillingeDieSichWidersprechen)
         werte[f.Spaeter - 1] = f.Wert ? "true" : "false";
         Lesen(ziel.Form, Verbinde(werte, werte.size()), AktuelleDateiversion);
         for (const char* name : f.Boxen)
-            EXPECT_EQ(Element<TCheckBox>(ziel.Form, name).Checked(), f.Wert) << f.Frueher << "/" << f.Spaeter << " " << name;
+            EXPECT_EQ(Element<TCheckBox>(ziel.Form, name).Checked(), f.Wert)
+                << f.Frueher << "/" << f.Spaeter << " " << name;
     }
 }
 
@@ -418,7 +449,7 @@ TEST_F(TEinstellungsblockTest, PositionenAusserhalbVon16BitSindEinLesefehler)
         const char* Name;
     };
     const Fall faelle[] = {
-        {58, "40000", true, "UDStellen[1]"},    {73, "-32769", true, "UDStellen[16]"},
+        {58, "40000", true, "UDStellen[1]"},     {73, "-32769", true, "UDStellen[16]"},
         {186, "40000", true, "UDIntFaktor1Von"}, {189, "-40000", true, "UdIntFaktor2Bis"},
         {58, "32767", false, "UDStellen[1]"},    {189, "-32768", false, "UdIntFaktor2Bis"},
     };
@@ -450,9 +481,9 @@ TEST_F(TEinstellungsblockTest, LayoutwarnungBeimLesenAberNichtBeimZuruecknehmen)
 {
     struct Fall {
         const char* Name;
-        bool MalVorher;      // CBMalkommtvor before the read
-        bool MalImBlock;     // CBMalkommtvor in the block read
-        bool Abgeschnitten;  // the read fails after the first values
+        bool MalVorher;     // CBMalkommtvor before the read
+        bool MalImBlock;    // CBMalkommtvor in the block read
+        bool Abgeschnitten; // the read fails after the first values
         std::size_t Warnungen;
     };
     const Fall faelle[] = {

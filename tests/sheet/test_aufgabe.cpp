@@ -16,9 +16,12 @@ TEST(Aufgabe, NumberTextsOperandsAndLabels)
     TSeitenumgebung u;
     const auto seite = u.NeueSeite();
     const std::tuple<std::int64_t, const char*, int> zahlen[] = {
-        {0, "0", 1},         {7, "7", 1},
-        {1005, "1 005", 4},  {-20000, "-20 000", 5},
-        {1234567, "1 234 567", 7}, {INT_MIN, "-2 147 483 648", 10},
+        {0, "0", 1},
+        {7, "7", 1},
+        {1005, "1 005", 4},
+        {-20000, "-20 000", 5},
+        {1234567, "1 234 567", 7},
+        {INT_MIN, "-2 147 483 648", 10},
     };
     for (const auto& [wert, text, stellen] : zahlen) {
         EXPECT_EQ(ZahlText(wert), text);
@@ -30,7 +33,8 @@ TEST(Aufgabe, NumberTextsOperandsAndLabels)
     EXPECT_EQ(seite->OperandText(5), "( +5 )");
     EXPECT_EQ(seite->OperandText(0), "( 0 )");
 
-    const std::array<std::pair<int, const char*>, 5> marken{{{1, "a)"}, {26, "z)"}, {27, "a1)"}, {52, "z1)"}, {53, "a2)"}}};
+    const std::array<std::pair<int, const char*>, 5> marken{
+        {{1, "a)"}, {26, "z)"}, {27, "a1)"}, {52, "z1)"}, {53, "a2)"}}};
     seite->ZeichenNachNummer = ")";
     seite->NummernMitZiffern = false;
     for (const auto& [nummer, text] : marken)
@@ -100,8 +104,8 @@ TEST(Aufgabe, BlanksCountDigitsOfOperandsAndCharactersOfTheResult)
         EXPECT_EQ(a.LoesungsText, f.Loesung);
         if (f.Schriftlich) {
             // Four digits take the gap after the thousands digit.
-            EXPECT_DOUBLE_EQ(a.Gesamtbreite, 4 * seite->ZifferBreite + seite->GleichBreite + seite->LeerBreite
-                                                 + seite->Spaltenabstand);
+            EXPECT_DOUBLE_EQ(a.Gesamtbreite,
+                             4 * seite->ZifferBreite + seite->GleichBreite + seite->LeerBreite + seite->Spaltenabstand);
         } else {
             const double leer[] = {a.Breite1, a.Breite2, a.BreiteErgebnis};
             EXPECT_DOUBLE_EQ(leer[f.Daten.Platzhalter - 1], f.Leer * seite->ZifferBreite) << f.Loesung;

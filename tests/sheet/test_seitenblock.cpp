@@ -86,9 +86,15 @@ TEST(Seitenblock, ADamagedBlockIsRefusedAndLeavesNothingToDraw)
 {
     // Empty; row count negative or absurd; task count absurd; cut off after one task;
     // operator code 7; ghost value 5; a number of eleven characters; no number at all.
-    const char* faelle[] = {"", " -1 ", " 99999999 ", " 1 20000 ", " 1 2 4 2 3 12 0 3 3 0 0 ",
-                            " 1 1 4 7 3 12 0 3 3 0 0 ", " 1 1 4 2 3 12 0 3 3 5 0 ",
-                            " 1 1 -2147483648 0 0 0 0 3 0 ", "Zifferbogen"};
+    const char* faelle[] = {"",
+                            " -1 ",
+                            " 99999999 ",
+                            " 1 20000 ",
+                            " 1 2 4 2 3 12 0 3 3 0 0 ",
+                            " 1 1 4 7 3 12 0 3 3 0 0 ",
+                            " 1 1 4 2 3 12 0 3 3 5 0 ",
+                            " 1 1 -2147483648 0 0 0 0 3 0 ",
+                            "Zifferbogen"};
     for (const char* block : faelle) {
         TSeitenumgebung u;
         Einmaleins(u.Generator, 3, 3, 1, 10);

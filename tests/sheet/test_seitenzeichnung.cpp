@@ -29,7 +29,8 @@ struct Zeichnung {
     {
         Seite->Aufbauen(true);
         for (std::size_t i = 0; i < daten.size(); ++i)
-            Seite->Aufgabe(static_cast<int>(i) / Seite->SpaltenAnzahl, static_cast<int>(i) % Seite->SpaltenAnzahl).Daten = daten[i];
+            Seite->Aufgabe(static_cast<int>(i) / Seite->SpaltenAnzahl, static_cast<int>(i) % Seite->SpaltenAnzahl)
+                .Daten = daten[i];
         Seite->Aufbauen(false);
     }
     TAufzeichnungsleinwand& Zeichnen()
@@ -163,9 +164,10 @@ TEST(Seitenzeichnung, SeparatorLinesNumberingAndSheetNumber)
         z.Seite->Blattnummer = fall.Blattnummer;
         z.Aufgaben({});
         const auto& flaeche = z.Zeichnen();
-        const auto senkrechte = std::count_if(flaeche.Befehle.begin(), flaeche.Befehle.end(), [](const TZeichenbefehl& b) {
-            return b.Art == TZeichenbefehl::TArt::Linie && b.X1 == b.X2 && b.Y2 - b.Y1 > 100;
-        });
+        const auto senkrechte =
+            std::count_if(flaeche.Befehle.begin(), flaeche.Befehle.end(), [](const TZeichenbefehl& b) {
+                return b.Art == TZeichenbefehl::TArt::Linie && b.X1 == b.X2 && b.Y2 - b.Y1 > 100;
+            });
         EXPECT_EQ(senkrechte, fall.Trennlinien); // one per gap and row
         std::vector<std::string> labels;
         for (const auto& text : flaeche.Texte()) {
@@ -174,9 +176,8 @@ TEST(Seitenzeichnung, SeparatorLinesNumberingAndSheetNumber)
         }
         EXPECT_EQ(labels, fall.ErsteZeile);
         const auto nummer = flaeche.TexteMit("2");
-        const bool gedruckt = std::any_of(nummer.begin(), nummer.end(), [](const TZeichenbefehl& b) {
-            return b.X1 == 40 && b.Y1 == 40;
-        });
+        const bool gedruckt =
+            std::any_of(nummer.begin(), nummer.end(), [](const TZeichenbefehl& b) { return b.X1 == 40 && b.Y1 == 40; });
         EXPECT_EQ(gedruckt, fall.Blattnummer >= 1);
     }
 }

@@ -192,8 +192,7 @@ TEST(Wertwaechter, PutsBackThePreviousValueAlsoWhenNested)
     try {
         const TWertWaechter waechter(wert, 7);
         throw 1;
-    } catch (int) {
-    }
+    } catch (int) {}
     EXPECT_EQ(wert, 3);
 }
 
