@@ -41,6 +41,7 @@ public:
     // call fails quickly, this work outweighs the draws.
     static constexpr std::int64_t ArbeitJeFehlschlag = 8;
     static constexpr std::int64_t ArbeitJeDurchgang = 4;
+    static constexpr std::int64_t ArbeitJeProduktpruefung = 4;
 
     // Takes a fresh seed from the random source, fills TypVon and copies the weights.
     explicit TGSAufgabengenerator(TZufall& zufall);
@@ -87,9 +88,10 @@ public:
     // Work counted since the start of the last VorratErzeugen (later draws included): one
     // unit per random draw, ArbeitJeKandidat per candidate, ArbeitJeFehlschlag per failed
     // operation call, ArbeitJeDurchgang per pass of an addition by operand types, one per
-    // second operand looked at, one per operand built from digit places and one per step of
-    // the quotient-zero search of written division. Deterministic, so a build with a fixed seed stops at the same point on every
-    // machine.
+    // second operand looked at, one per operand built from digit places, one per step of the
+    // quotient-zero search of written division and ArbeitJeProduktpruefung per product of
+    // written multiplication checked. Deterministic, so a build with a fixed seed stops at the
+    // same point on every machine.
     std::int64_t Arbeit() const { return ArbeitFeld; }
     // Whether the last VorratErzeugen stopped early because it reached Arbeitsgrenze.
     bool VorratGekuerzt() const { return Gekuerzt; }

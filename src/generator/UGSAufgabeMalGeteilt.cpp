@@ -163,6 +163,8 @@ void TGSAufgabengenerator::SchriftlichMultiplizieren(std::int32_t& a, std::int32
             a = ZahlMitStellen(1);
             b = ZahlMitStellen(5);
             NegativMachen(a, b, NegativMultDiv, 1);
+            // Checking the product's width costs about as much as the draws themselves.
+            ArbeitFeld += ArbeitJeProduktpruefung;
             if (PasstInAufgabe(a, b, std::int64_t{a} * b))
                 return;
         }
