@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -95,6 +96,25 @@ std::size_t Dekodieren(std::string_view text, std::size_t i, char32_t& c)
     return laenge;
 }
 
+// Walks a UTF-8 text character by character: each well-formed sequence with its code point,
+// each byte that is not part of one alone and without a code point.
+template <class TSchritt>
+void Durchlaufen(std::string_view text, TSchritt schritt)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        char32_t c = 0;
+        const std::size_t laenge = Dekodieren(text, i, c);
+        if (laenge == 0) {
+            schritt(text.substr(i, 1), std::nullopt);
+            ++i;
+        } else {
+            schritt(text.substr(i, laenge), std::optional<char32_t>(c));
+            i += laenge;
+        }
+    }
+}
+
 } // namespace
 
 std::string Windows1252NachUtf8(std::string_view bytes)
@@ -111,18 +131,7 @@ std::string Utf8NachWindows1252(std::string_view text)
 {
     std::string ergebnis;
     ergebnis.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        char32_t c = 0;
-        const std::size_t laenge = Dekodieren(text, i, c);
-        if (laenge == 0) {
-            ergebnis += '?';
-            ++i;
-        } else {
-            ergebnis += Byte(c);
-            i += laenge;
-        }
-    }
+    Durchlaufen(text, [&](std::string_view, std::optional<char32_t> c) { ergebnis += c ? Byte(*c) : '?'; });
     return ergebnis;
 }
 
@@ -131,20 +140,15 @@ std::string Utf8Maskiert(std::string_view text)
     static constexpr char Hex[] = "0123456789ABCDEF";
     std::string ergebnis;
     ergebnis.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        char32_t c = 0;
-        const std::size_t laenge = Dekodieren(text, i, c);
-        if (laenge == 0 || c < 0x20 || (c >= 0x7F && c < 0xA0)) {
-            const auto b = static_cast<unsigned char>(text[i]);
-            ergebnis += "\\x";
-            ergebnis += Hex[b >> 4];
-            ergebnis += Hex[b & 0xF];
-            ++i;
-        } else {
-            ergebnis.append(text.substr(i, laenge));
-            i += laenge;
+    Durchlaufen(text, [&](std::string_view zeichen, std::optional<char32_t> c) {
+        if (c && *c >= 0x20 && !(*c >= 0x7F && *c < 0xA0)) {
+            ergebnis.append(zeichen);
+            return;
         }
-    }
+        const auto b = static_cast<unsigned char>(zeichen.front());
+        ergebnis += "\\x";
+        ergebnis += Hex[b >> 4];
+        ergebnis += Hex[b & 0xF];
+    });
     return ergebnis;
 }
