@@ -113,8 +113,8 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
         } else if (option == "--page") {
             ohne_wert();
             auftrag.Seite = true;
-        } else if (option == "--pdf" || option == "--svg") {
-            std::string& ziel = option == "--pdf" ? auftrag.Pdf : auftrag.Svg;
+        } else if (option == "--pdf" || option == "--svg" || option == "--save") {
+            std::string& ziel = option == "--pdf" ? auftrag.Pdf : option == "--svg" ? auftrag.Svg : auftrag.Speichern;
             ziel = OptionswertLesen(argumente, i, option, wert, hat_wert);
             if (ziel.empty())
                 throw TBedienfehler("Der Option " + option + " fehlt ihr Dateiname.");
@@ -142,7 +142,7 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
         throw TBedienfehler("--pool und --tasks stehen allein (nur mit DATEI, --set und --seed); --page, --pdf, "
                             "--svg, --heading und --instruction gehören zum Arbeitsblatt.");
     if (!auftrag.Seitenausgabe() && (!auftrag.Ueberschrift.empty() || !auftrag.Anweisung.empty()))
-        throw TBedienfehler("--heading und --instruction wirken nur mit --page, --pdf oder --svg.");
+        throw TBedienfehler("--heading und --instruction wirken nur mit --page, --save, --svg oder --pdf.");
     if (auftrag.Pdf.empty()
         && (auftrag.Blaetter || auftrag.Exemplare || auftrag.Loesungsblaetter || auftrag.Nummerieren))
         throw TBedienfehler("--sheets, --copies, --solutions und --number wirken nur mit --pdf.");
@@ -172,6 +172,7 @@ std::string Hilfetext()
            "  --instruction TEXT  eine Zeile der Arbeitsanweisung anfügen (mehrfach möglich)\n"
            "  --page        die Aufgaben des gesetzten Arbeitsblatts ausgeben: Zeile, Spalte\n"
            "                (ab 1) und die Aufgabenfelder\n"
+           "  --save DATEI  das Arbeitsblatt als Arbeitsblattdatei (.zfb) speichern\n"
            "  --svg DATEI   das Arbeitsblatt als Bild (SVG) speichern, wie es die\n"
            "                Zwischenablage erhält\n"
            "  --pdf DATEI   das Arbeitsblatt als PDF (A4) drucken, wie es der Druckdialog\n"
@@ -317,7 +318,7 @@ std::string Seitenzeilen(TSeite& seite)
     return text;
 }
 
-// --page, --svg and --pdf: the main window with its page, started as the desktop program
+// --page, --save, --svg and --pdf: the main window with its page, started as the desktop program
 // starts, then changed by --heading, --instruction and --set, then the outputs in this order.
 int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen& meldungen,
                   const std::filesystem::path& standarddatei, TAusgabegeraete& geraete, std::ostream& aus,
@@ -369,6 +370,8 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
             if (const int status = Ausgeben(aus, fehler, Seitenzeilen(*zeichnen.Seite())); status != StatusFertig)
                 return status;
         }
+        if (!auftrag.Speichern.empty())
+            zeichnen.SaveFile(auftrag.Speichern);
         if (!auftrag.Svg.empty()) {
             zeichnen.Blatt().InZwischenablage();
             const std::string svg = ablage.Letztes() != nullptr ? ablage.Letztes()->Svg() : std::string();
@@ -413,7 +416,7 @@ int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, st
 
     if (auftrag.Seitenausgabe()) {
         if (geraete == nullptr) {
-            Melden(fehler, "Die Ausgaben des Arbeitsblatts (--page, --pdf, --svg) sind hier nicht verfügbar.");
+            Melden(fehler, "Die Ausgaben des Arbeitsblatts (--page, --save, --svg, --pdf) sind hier nicht verfügbar.");
             return StatusBedienfehler;
         }
         return SeiteAusgeben(auftrag, *zufall, meldungen, standarddatei, *geraete, aus, fehler);

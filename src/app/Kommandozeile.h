@@ -36,6 +36,7 @@ struct TKommandozeile {
     bool Seite = false;                                         // --page
     std::string Pdf;                                            // --pdf FILE, empty when none
     std::string Svg;                                            // --svg FILE, empty when none
+    std::string Speichern;                                      // --save FILE, empty when none
     // The print dialog's fields for --pdf, as typed (--sheets N, --copies N; none: the field
     // stays as it is) and its check boxes (--solutions, --number; false: as it is).
     std::optional<std::string> Blaetter;
@@ -46,7 +47,7 @@ struct TKommandozeile {
 
     // True when an output of the laid-out page was asked for, which needs the page model and
     // the platform's printer.
-    bool Seitenausgabe() const { return Seite || !Pdf.empty() || !Svg.empty(); }
+    bool Seitenausgabe() const { return Seite || !Pdf.empty() || !Svg.empty() || !Speichern.empty(); }
     // True when an output option was given, so the program runs without a window.
     bool Kopflos() const { return Hilfe || Version || Vorrat || Aufgaben.has_value() || Seitenausgabe(); }
 };

@@ -1,6 +1,7 @@
 #include "app/UUeberschrift.h"
 
 #include "app/UZeichnen.h"
+#include "files/LadenSpeichern.h"
 
 TFUeberschrift::TFUeberschrift(TZeichnen& hauptfenster)
     : TFormular("Überschrift und Arbeitsanweisung"), Hauptfenster(hauptfenster)
@@ -39,4 +40,18 @@ void TFUeberschrift::AnweisungZeileAnfuegen(std::string zeile)
 void TFUeberschrift::MUeberschriftChange()
 {
     Hauptfenster.Seitenmetrik();
+}
+
+void TFUeberschrift::UeberschriftSchreiben(TLoadSave& strom) const
+{
+    for (const TMemo* memo : {MUeberschrift, MArbeitsanweisung}) {
+        strom.WriteInteger(static_cast<std::int32_t>(memo->Lines().size()));
+        strom.WriteLineEnd();
+        for (const std::string& zeile : memo->Lines()) {
+            strom.WriteText(zeile);
+            strom.WriteLineEnd();
+        }
+    }
+    strom.WriteLineEnd();
+    strom.WriteLineEnd();
 }

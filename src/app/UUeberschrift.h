@@ -5,6 +5,7 @@
 
 #include "toolkit/Formular.h"
 
+class TLoadSave;
 class TZeichnen;
 
 class TFUeberschrift final : public TFormular {
@@ -14,6 +15,10 @@ public:
     // Appends a line to the heading or the work instruction, as typing it would.
     void UeberschriftZeileAnfuegen(std::string zeile);
     void AnweisungZeileAnfuegen(std::string zeile);
+
+    // Writes the heading block of a worksheet file: the line count and the lines of the
+    // heading, then those of the work instruction.
+    void UeberschriftSchreiben(TLoadSave& strom) const;
 
     TMemo* MUeberschrift = nullptr;
     TMemo* MArbeitsanweisung = nullptr;

@@ -19,6 +19,7 @@ class TFEditAufgabe;
 class TFNummerierung;
 class TFDrucken;
 class TFUeberschrift;
+class TLoadSave;
 class TMainForm;
 class TMeldungen;
 class TSeite;
@@ -108,6 +109,13 @@ public:
     void PaintBoxMouseDown(TMaustaste taste, int x, int y);
     // The numbering dialog with the present numbering style, which is taken afterwards.
     void BNummerierungsartClick();
+    // Writes the whole worksheet file: header, settings, heading, fonts, layout values, layout
+    // options and the page's tasks. The file at pfad is replaced only by a complete new one;
+    // raises EZifferbogenFehler (a German message) when it cannot be written.
+    void SaveFile(const std::string& pfad);
+    // The same into a stream already open for writing (a file or memory).
+    void Speichern(TLoadSave& strom);
+
     // Copies the page to the clipboard as a picture.
     void Kopieren1Click();
     // The print command ("Drucken ..."): opens the print dialog.

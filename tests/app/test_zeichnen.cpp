@@ -4,6 +4,7 @@
 #include "app/UZeichnen.h"
 #include "doubles/Aufzeichnungsleinwand.h"
 #include "files/Fehler.h"
+#include "files/LadenSpeichern.h"
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
@@ -161,6 +162,57 @@ TEST(Hauptfenster, TheCopyCommandShowsTheAboutWindowAtMostOnce)
     EXPECT_EQ(info, 1);
     ASSERT_NE(ablage.Bild, nullptr);
     EXPECT_FALSE(ablage.Bild->Flaeche.Texte().empty());
+}
+
+// The worksheet file holds its blocks in a fixed order; reading them back with the stream's
+// readers in that order finds every value where it belongs.
+TEST(Hauptfenster, AWorksheetFileHoldsEveryBlockInItsOrder)
+{
+    Hauptfenster h;
+    h.Ueberschrift.UeberschriftZeileAnfuegen("Einmaleins [7]");
+    h.Ctl<TCheckBox>("CBNummerierung").SetChecked(true);
+    h.Zeichnen.Schriftgroessen[2] = 9;
+    h.Zeichnen.ZeichenNachNummer = ")";
+    TLoadSave schreiben;
+    schreiben.OpenWriteMemory();
+    h.Zeichnen.Speichern(schreiben);
+
+    TLoadSave lesen;
+    lesen.OpenReadBytes(schreiben.Bytes());
+    EXPECT_EQ(lesen.ReadText(), "Zifferbogen 3.1");
+    TMersenneZufall zufall(1);
+    StilleMeldungen meldungen;
+    TMainForm andere(zufall, meldungen, nullptr);
+    andere.EinstellungenLesen(lesen, 11);
+    EXPECT_EQ(lesen.ReadInteger(), 1);
+    EXPECT_EQ(lesen.ReadText(), "Einmaleins [7]");
+    EXPECT_EQ(lesen.ReadInteger(), 0);
+    for (std::size_t k = 1; k <= 5; ++k) {
+        TSchrift erwartet = h.Zeichnen.Schriften[k];
+        erwartet.Groesse = h.Zeichnen.Schriftgroessen[k];
+        EXPECT_EQ(lesen.ReadFont(), erwartet) << k;
+    }
+    for (std::size_t i = 1; i <= 9; ++i)
+        EXPECT_DOUBLE_EQ(lesen.ReadFloat(), h.Zeichnen.RandWerte[i]) << i;
+    EXPECT_FALSE(lesen.ReadBoolean()); // solution column
+    EXPECT_FALSE(lesen.ReadBoolean()); // exact count
+    EXPECT_EQ(lesen.ReadInteger(), 1);
+    EXPECT_EQ(lesen.ReadInteger(), 1);
+    EXPECT_TRUE(lesen.ReadBoolean()); // numbering
+    EXPECT_FALSE(lesen.ReadBoolean());
+    EXPECT_TRUE(lesen.ReadBoolean());
+    EXPECT_EQ(lesen.ReadText(), ")");
+    for (int option = 9; option <= 17; ++option)
+        EXPECT_FALSE(lesen.ReadBoolean()) << option;
+    EXPECT_TRUE(lesen.ReadBoolean()); // X
+    EXPECT_TRUE(lesen.ReadBoolean()); // ?
+    const TSeite& seite = h.Seite();
+    ASSERT_EQ(lesen.ReadInteger(), static_cast<int>(seite.Zeilen.size()));
+    ASSERT_EQ(lesen.ReadInteger(), static_cast<int>(seite.Zeilen[0]->Aufgaben.size()));
+    EXPECT_EQ(lesen.ReadInteger(), seite.Zeilen[0]->Aufgaben[0]->Daten.Operand1);
+
+    // A file that cannot be written is reported, not passed over.
+    EXPECT_THROW(h.Zeichnen.SaveFile("/gibt/es/nicht/blatt.zfb"), EInOutError);
 }
 
 // The recording printer and picture stand in for Qt's PDF and SVG.
