@@ -1,4 +1,4 @@
-// Writing whole worksheet files: the blocks of the settings window, the heading dialog, the
+// Writing and reading whole worksheet files: the blocks of the settings window, the heading dialog, the
 // main window and the page, one after the other through one value stream.
 
 #include "app/UUeberschrift.h"
@@ -9,6 +9,9 @@
 #include "files/Windows1252.h"
 #include "settings/Main.h"
 #include "sheet/USeite.h"
+#include "toolkit/Waechter.h"
+
+#include "generator/UGSAufgabe.h"
 
 void TZeichnen::SaveFile(const std::string& pfad)
 {
@@ -75,4 +78,84 @@ void TZeichnen::Speichern(TLoadSave& strom)
     } else {
         strom.WriteInteger(0); // a page block without rows
     }
+}
+
+int TZeichnen::OpenFile(const std::string& pfad)
+{
+    TLoadSave strom;
+    if (strom.OpenRead(pfad))
+        return strom.Oeffnungsfehler();
+    // The program's own state as a file in memory: a read that fails part-way reads it back,
+    // so a damaged file changes nothing.
+    TLoadSave schnappschuss;
+    schnappschuss.OpenWriteMemory();
+    Speichern(schnappschuss);
+    try {
+        Laden(strom);
+    } catch (...) {
+        TLoadSave zurueck;
+        zurueck.OpenReadBytes(schnappschuss.Bytes());
+        Laden(zurueck);
+        throw;
+    }
+    return 0;
+}
+
+void TZeichnen::Laden(TLoadSave& strom)
+{
+    {
+        const TWertWaechter laedt(Laedt, true);
+        Dateiversion = DateiversionAusKopf(strom.ReadText());
+        if (Einstellungen != nullptr)
+            Einstellungen->EinstellungenLesen(strom, Dateiversion);
+        if (Ueberschrift != nullptr)
+            Ueberschrift->UeberschriftLesen(strom);
+        for (std::size_t k = 1; k <= 5; ++k) {
+            Schriften[k] = strom.ReadFont();
+            Schriftgroessen[k] = Schriften[k].Groesse;
+        }
+        for (std::size_t i = 1; i <= 9; ++i)
+            RandWerte[i] = strom.ReadFloat();
+        RandWerteEditsSetzen();
+
+        // Each option is set as a click would set it; options newer than the file stay.
+        const auto wahl = [&](int ab, TCheckBox& box) {
+            if (Dateiversion >= ab)
+                box.SetChecked(strom.ReadBoolean());
+        };
+        const auto paar = [&](int ab, TRadioButton& ja, TRadioButton& nein) {
+            if (Dateiversion >= ab)
+                (strom.ReadBoolean() ? ja : nein).SetChecked(true);
+        };
+        wahl(0, *CBLoesungen);
+        paar(0, *RBGenauFestlegen, *RBSeiteFuellen);
+        UDSpalten->SetPosition(strom.ReadInteger());
+        ESpalten->SetText(std::to_string(UDSpalten->Position()));
+        UDZeilen->SetPosition(strom.ReadInteger());
+        EZeilen->SetText(std::to_string(UDZeilen->Position()));
+        wahl(0, *CBNummerierung);
+        wahl(0, *CBTrennlinien);
+        NummernMitZiffern = strom.ReadBoolean();
+        ZeichenNachNummer = strom.ReadText();
+        wahl(0, *CBNurRechnung);
+        wahl(0, *CBQuersumme);
+        wahl(0, *CBLoesungaufPlatzhalter);
+        wahl(4, *CBSchriftlichFeld);
+        wahl(7, *CBLoesungenDurcheinander);
+        wahl(7, *CBVertikalNummerieren);
+        paar(9, *RBRechtsbuendig, *RBZentriert);
+        wahl(9, *CBRechenkaestchen);
+        wahl(10, *CBGespensterAufgaben);
+        wahl(10, *CBX);
+        wahl(10, *CBFragezeichen);
+
+        if (Generator != nullptr && !SeiteFeld)
+            SeiteErzeugen();
+        ParameterUebergeben();
+        if (SeiteFeld)
+            SeiteFeld->SeiteLaden(strom, Dateiversion);
+    }
+    if (Generator != nullptr)
+        Generator->VorratErzeugen();
+    Seitenmetrik();
 }

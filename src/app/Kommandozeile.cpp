@@ -20,6 +20,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -224,12 +225,12 @@ int Ausgeben(std::ostream& aus, std::ostream& fehler, const std::string& text)
 // Returns the exit status: a file named by the user that cannot be opened or read ends the
 // run; a missing standard file is no error, one that exists but cannot be read is reported
 // and the defaults stay, as at every start of the program.
-int EinstellungenLaden(TMainForm& einstellungen, const std::string& datei, const std::filesystem::path& standarddatei,
-                       std::ostream& fehler)
+int EinstellungenLaden(const std::function<int(const std::string&)>& oeffnen, const std::string& datei,
+                       const std::filesystem::path& standarddatei, std::ostream& fehler)
 {
     if (!datei.empty()) {
         try {
-            if (const int grund = EinstellungenAusDateiLesen(einstellungen, datei); grund != 0) {
+            if (const int grund = oeffnen(datei); grund != 0) {
                 Melden(fehler,
                        "Die Datei „" + datei + "“ konnte nicht geöffnet werden (" + Fehlerursache(grund) + ").");
                 return StatusDateifehler;
@@ -245,7 +246,7 @@ int EinstellungenLaden(TMainForm& einstellungen, const std::string& datei, const
     const std::string pfad = standarddatei.string();
     const std::string nichtGelesen = "Die Standardeinstellungen „" + pfad + "“ konnten nicht gelesen werden";
     try {
-        if (const int grund = EinstellungenAusDateiLesen(einstellungen, pfad); grund != 0 && grund != ENOENT)
+        if (const int grund = oeffnen(pfad); grund != 0 && grund != ENOENT)
             Melden(fehler, nichtGelesen + " (" + Fehlerursache(grund) + "); es gelten die Vorgaben.");
     } catch (const EZifferbogenFehler& dateifehler) {
         Melden(fehler, Dateifehlertext(nichtGelesen, dateifehler) + " Es gelten die Vorgaben.");
@@ -336,10 +337,6 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
     drucken.SetzeDrucker({drucker.get()});
     zeichnen.VerbindenDrucken(&drucken);
 
-    if (const int status = EinstellungenLaden(einstellungen, auftrag.Datei, standarddatei, fehler);
-        status != StatusFertig)
-        return status;
-
     try {
         // The first showing of the main window at its designed size: the rules hand the
         // settings over and lend the generator, then the first page is built.
@@ -348,6 +345,17 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
         zeichnen.ErsterStart = false;
         einstellungen.LogikCheck();
         zeichnen.BNeueAufgabeClick();
+    } catch (const EZifferbogenFehler& laufzeitfehler) {
+        Melden(fehler, laufzeitfehler.what());
+        return StatusDateifehler;
+    }
+    // The worksheet named on the command line, else the standard settings, opened whole as
+    // the desktop program opens them once its first page stands.
+    if (const int status = EinstellungenLaden([&](const std::string& pfad) { return zeichnen.OpenFile(pfad); },
+                                              auftrag.Datei, standarddatei, fehler);
+        status != StatusFertig)
+        return status;
+    try {
         for (const std::string& zeile : auftrag.Ueberschrift)
             ueberschrift.UeberschriftZeileAnfuegen(zeile);
         for (const std::string& zeile : auftrag.Anweisung)
@@ -426,7 +434,9 @@ int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, st
     TZeichnen hauptfenster(*zufall, meldungen);
     TMainForm einstellungen(*zufall, meldungen, &hauptfenster);
     hauptfenster.Verbinden(&einstellungen, nullptr);
-    if (const int status = EinstellungenLaden(einstellungen, auftrag.Datei, standarddatei, fehler);
+    if (const int status =
+            EinstellungenLaden([&](const std::string& pfad) { return EinstellungenAusDateiLesen(einstellungen, pfad); },
+                               auftrag.Datei, standarddatei, fehler);
         status != StatusFertig)
         return status;
     try {

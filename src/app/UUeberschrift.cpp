@@ -1,6 +1,7 @@
 #include "app/UUeberschrift.h"
 
 #include "app/UZeichnen.h"
+#include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
 
 TFUeberschrift::TFUeberschrift(TZeichnen& hauptfenster)
@@ -54,4 +55,24 @@ void TFUeberschrift::UeberschriftSchreiben(TLoadSave& strom) const
     }
     strom.WriteLineEnd();
     strom.WriteLineEnd();
+}
+
+void TFUeberschrift::UeberschriftLesen(TLoadSave& strom)
+{
+    // A heading of a thousand lines would not fit any sheet; a count beyond that comes only
+    // from a damaged file and must not make the reader run on.
+    constexpr std::int32_t GroessteZeilenzahl = 1000;
+    for (TMemo* memo : {MUeberschrift, MArbeitsanweisung}) {
+        memo->Clear();
+        const std::int32_t anzahl = strom.ReadInteger();
+        if (anzahl < 0 || anzahl > GroessteZeilenzahl)
+            throw ERangeError("Die Zeilenzahl " + std::to_string(anzahl) + " der Überschrift ist ungültig.");
+        std::vector<std::string> zeilen;
+        for (std::int32_t i = 0; i < anzahl; ++i) {
+            if (strom.AmEnde())
+                throw EConvertError("Die Datei endet mitten in der Überschrift.");
+            zeilen.push_back(strom.ReadText());
+        }
+        memo->SetLines(std::move(zeilen));
+    }
 }

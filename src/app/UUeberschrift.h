@@ -19,6 +19,9 @@ public:
     // Writes the heading block of a worksheet file: the line count and the lines of the
     // heading, then those of the work instruction.
     void UeberschriftSchreiben(TLoadSave& strom) const;
+    // Reads a heading block into the memos, which are cleared first. Raises ERangeError for a
+    // line count that no heading has, EConvertError at the end of the file.
+    void UeberschriftLesen(TLoadSave& strom);
 
     TMemo* MUeberschrift = nullptr;
     TMemo* MArbeitsanweisung = nullptr;

@@ -115,6 +115,12 @@ public:
     void SaveFile(const std::string& pfad);
     // The same into a stream already open for writing (a file or memory).
     void Speichern(TLoadSave& strom);
+    // Opens a whole worksheet file: its settings, heading, fonts, layout values and options,
+    // then the page with the stored tasks as far as they fit, on a fresh pool. Returns the
+    // reason the file could not be opened (as DateiGanzLesen gives it), 0 when it was read.
+    // Raises EZifferbogenFehler when the file cannot be read; everything is then as it was
+    // before (the pool aside, which is built anew).
+    int OpenFile(const std::string& pfad);
 
     // Copies the page to the clipboard as a picture.
     void Kopieren1Click();
@@ -191,6 +197,8 @@ private:
     void UDZeilenClick();
     void CBSchriftlichClick();
     int Randindex(const TEdit& feld) const;
+    // Reads a whole file from the stream, with re-layouts held back until the end.
+    void Laden(TLoadSave& strom);
 
     TZufall& Zufall;
     TMeldungen& Meldungen;

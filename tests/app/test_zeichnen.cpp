@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -213,6 +214,47 @@ TEST(Hauptfenster, AWorksheetFileHoldsEveryBlockInItsOrder)
 
     // A file that cannot be written is reported, not passed over.
     EXPECT_THROW(h.Zeichnen.SaveFile("/gibt/es/nicht/blatt.zfb"), EInOutError);
+}
+
+std::string Gespeichert(TZeichnen& zeichnen)
+{
+    TLoadSave strom;
+    strom.OpenWriteMemory();
+    zeichnen.Speichern(strom);
+    return strom.Bytes();
+}
+
+TEST(Hauptfenster, AnOpenedFileShowsTheSavedWorksheetAndADamagedOneChangesNothing)
+{
+    const auto pfad = std::filesystem::temp_directory_path()
+        / ("zb_blatt_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".zfb");
+    Hauptfenster quelle;
+    quelle.Ueberschrift.UeberschriftZeileAnfuegen("Kopfrechnen");
+    quelle.Ctl<TCheckBox>("CBTrennlinien").SetChecked(true);
+    quelle.Ctl<TRadioButton>("RBRechtsbuendig").SetChecked(true);
+    quelle.Zeichnen.RandWerte[1] = 1.5;
+    quelle.Zeichnen.SaveFile(pfad.string());
+    const std::string datei = Gespeichert(quelle.Zeichnen);
+
+    Hauptfenster ziel;
+    EXPECT_EQ(ziel.Zeichnen.OpenFile(pfad.string()), 0);
+    // The same settings, heading, fonts, values, options and tasks: it saves the same bytes.
+    EXPECT_EQ(Gespeichert(ziel.Zeichnen), datei);
+    EXPECT_EQ(ziel.Ueberschrift.MUeberschrift->Lines(), std::vector<std::string>{"Kopfrechnen"});
+    EXPECT_EQ(ziel.Seite().Aufgabe(1, 1).Daten.Operand1, quelle.Seite().Aufgabe(1, 1).Daten.Operand1);
+
+    // Cut in its settings, heading, layout values or the rows the page reaches, the file is
+    // refused and the worksheet stays as it was. (Rows the page does not reach are never read.)
+    Hauptfenster dritte;
+    const std::string vorher = Gespeichert(dritte.Zeichnen);
+    for (const std::size_t laenge : {datei.size() / 10, datei.size() / 3, datei.size() / 2}) {
+        std::ofstream(pfad, std::ios::binary | std::ios::trunc) << datei.substr(0, laenge);
+        EXPECT_THROW(dritte.Zeichnen.OpenFile(pfad.string()), EZifferbogenFehler) << laenge;
+        EXPECT_EQ(Gespeichert(dritte.Zeichnen), vorher) << laenge;
+        EXPECT_FALSE(dritte.Zeichnen.Laedt);
+    }
+    EXPECT_EQ(dritte.Zeichnen.OpenFile((pfad.string() + ".fehlt")), ENOENT);
+    std::filesystem::remove(pfad);
 }
 
 // The recording printer and picture stand in for Qt's PDF and SVG.
