@@ -9,9 +9,12 @@
 #include "files/Windows1252.h"
 #include "settings/Main.h"
 #include "sheet/USeite.h"
+#include "toolkit/Meldungen.h"
 #include "toolkit/Waechter.h"
 
 #include "generator/UGSAufgabe.h"
+
+#include <system_error>
 
 void TZeichnen::SaveFile(const std::string& pfad)
 {
@@ -21,6 +24,22 @@ void TZeichnen::SaveFile(const std::string& pfad)
         throw EInOutError("Die Datei „" + Utf8Maskiert(pfad) + "“ kann nicht gespeichert werden.");
     Speichern(strom);
     strom.Close();
+}
+
+void TZeichnen::StandardeinstellungenSpeichern(const std::filesystem::path& pfad)
+{
+    if (pfad.empty())
+        throw EInOutError("Für die Standardeinstellungen ist kein Verzeichnis bekannt (HOME ist nicht gesetzt).");
+    std::error_code fehler;
+    std::filesystem::create_directories(pfad.parent_path(), fehler);
+    if (fehler)
+        throw EInOutError("Das Verzeichnis „" + Utf8Maskiert(pfad.parent_path().string())
+                          + "“ für die Standardeinstellungen kann nicht angelegt werden.");
+    SaveFile(pfad.string());
+    Meldungen.Zeige("Standardeinstellungen...",
+                    "Die aktuellen Einstellungen wurden als Standardeinstellungen gespeichert.\n"
+                        + Utf8Maskiert(pfad.string()),
+                    TMeldungsart::Information);
 }
 
 void TZeichnen::Speichern(TLoadSave& strom)

@@ -9,6 +9,7 @@
 #include "toolkit/Schrift.h"
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -113,6 +114,11 @@ public:
     // options and the page's tasks. The file at pfad is replaced only by a complete new one;
     // raises EZifferbogenFehler (a German message) when it cannot be written.
     void SaveFile(const std::string& pfad);
+    // "Standardeinstellungen Speichern": saves the worksheet as the standard settings at pfad
+    // (the configuration directory's Standard.zfb; the directory is made when missing) and
+    // says so in a message naming the file. Raises EZifferbogenFehler, with no message of
+    // success, when it cannot be written.
+    void StandardeinstellungenSpeichern(const std::filesystem::path& pfad);
     // The same into a stream already open for writing (a file or memory).
     void Speichern(TLoadSave& strom);
     // Opens a whole worksheet file: its settings, heading, fonts, layout values and options,

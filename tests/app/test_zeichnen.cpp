@@ -257,6 +257,24 @@ TEST(Hauptfenster, AnOpenedFileShowsTheSavedWorksheetAndADamagedOneChangesNothin
     std::filesystem::remove(pfad);
 }
 
+TEST(Hauptfenster, StandardSettingsAreSavedIntoANewDirectoryAndSaySo)
+{
+    const auto ordner = std::filesystem::temp_directory_path()
+        / ("zb_standard_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::remove_all(ordner);
+    Hauptfenster h;
+    const auto pfad = ordner / "zifferbogen" / "Standard.zfb";
+    h.Zeichnen.StandardeinstellungenSpeichern(pfad);
+    EXPECT_TRUE(std::filesystem::is_regular_file(pfad));
+    EXPECT_EQ(h.Meldungen.Titel, std::vector<std::string>{"Standardeinstellungen..."});
+
+    // A directory that cannot be made: reported, and no message of success.
+    std::ofstream(ordner / "datei") << "x";
+    EXPECT_THROW(h.Zeichnen.StandardeinstellungenSpeichern(ordner / "datei" / "Standard.zfb"), EInOutError);
+    EXPECT_EQ(h.Meldungen.Titel.size(), 1u);
+    std::filesystem::remove_all(ordner);
+}
+
 // The recording printer and picture stand in for Qt's PDF and SVG.
 class Aufzeichnungsgeraete final : public TAusgabegeraete {
 public:
