@@ -26,10 +26,8 @@ struct Programm {
     {
         Zeichnen.Blatt().SetzeDrucker(&Drucker);
         Zeichnen.Verbinden(&Einstellungen, nullptr);
-        Zeichnen.FormResize(762, 504);
         Zeichnen.Zeigen();
-        Einstellungen.LogikCheck();
-        Zeichnen.BNeueAufgabeClick();
+        Zeichnen.FormResize(762, 504);
     }
     TMersenneZufall Zufall{20061216};
     StilleMeldungen Meldungen;

@@ -340,11 +340,8 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
     try {
         // The first showing of the main window at its designed size: the rules hand the
         // settings over and lend the generator, then the first page is built.
-        zeichnen.FormResize(762, 504);
         zeichnen.Zeigen();
-        zeichnen.ErsterStart = false;
-        einstellungen.LogikCheck();
-        zeichnen.BNeueAufgabeClick();
+        zeichnen.FormResize(762, 504);
     } catch (const EZifferbogenFehler& laufzeitfehler) {
         Melden(fehler, laufzeitfehler.what());
         return StatusDateifehler;

@@ -160,6 +160,14 @@ void TZeichnen::FormResize(int breite, int hoehe)
     const int a = BNeueAufgabe->Top + BNeueAufgabe->Height;
     BlattFeld->SetzeBereich(3, a + 6, breite - 3, hoehe - (a + 6));
     PCEigenschaften->Width = breite;
+    if (!ErsterStart)
+        return;
+    // The first showing: the rules hand the settings over and lend the generator, then the
+    // first page is built.
+    ErsterStart = false;
+    if (Einstellungen != nullptr)
+        Einstellungen->LogikCheck();
+    BNeueAufgabeClick();
 }
 
 namespace {

@@ -84,7 +84,8 @@ public:
     // Paints the page on the paint box's current canvas (the paint box's handler).
     void PaintBoxPaint();
     // The main window's area changed (client size in pixels): the sheet takes the area
-    // below the button row.
+    // below the button row. The first time (ErsterStart) the settings window's rules run and
+    // the first page is built, so the window must be shown and connected before.
     void FormResize(int breite, int hoehe);
 
     // The nine layout values in their fields: two decimals and "cm".

@@ -30,10 +30,8 @@ struct Hauptfenster {
         Zeichnen.Blatt().SetzeDrucker(&Drucker);
         Zeichnen.Verbinden(&Einstellungen, &Ueberschrift);
         Zeichnen.VerbindeDialoge(&Edit, &Nummerierung);
-        Zeichnen.FormResize(762, 504);
         Zeichnen.Zeigen();
-        Einstellungen.LogikCheck();
-        Zeichnen.BNeueAufgabeClick();
+        Zeichnen.FormResize(762, 504);
         TLeereLeinwand schirm;
         Zeichnen.PaintBox->Paint(schirm);
     }

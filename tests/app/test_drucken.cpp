@@ -36,10 +36,8 @@ struct Druckfenster {
         Zeichnen.Verbinden(&Einstellungen, &Ueberschrift);
         Zeichnen.VerbindenDrucken(&Drucken);
         Drucken.SetzeDrucker({&Drucker});
-        Zeichnen.FormResize(762, 504);
         Zeichnen.Zeigen();
-        Einstellungen.LogikCheck();
-        Zeichnen.BNeueAufgabeClick();
+        Zeichnen.FormResize(762, 504);
     }
 
     // The tasks of the page on screen, one line each.

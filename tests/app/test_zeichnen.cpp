@@ -34,10 +34,8 @@ struct Hauptfenster {
         Zeichnen.Blatt().SetzeDrucker(&Drucker);
         Zeichnen.Verbinden(&Einstellungen, &Ueberschrift);
         Zeichnen.UeberschriftZeigen = [this] { ++UeberschriftGezeigt; };
-        Zeichnen.FormResize(762, 504);
         Zeichnen.Zeigen();
-        Einstellungen.LogikCheck();
-        Zeichnen.BNeueAufgabeClick();
+        Zeichnen.FormResize(762, 504);
     }
 
     template <class T>
@@ -61,6 +59,11 @@ struct Hauptfenster {
 TEST(Hauptfenster, TheWrittenLayoutDecidesWhichOptionsCanBeUsed)
 {
     Hauptfenster h;
+    // Only the first resize builds a page; later ones only arrange the view.
+    const TSeite* erste = h.Zeichnen.Seite();
+    ASSERT_NE(erste, nullptr);
+    h.Zeichnen.FormResize(900, 700);
+    EXPECT_EQ(h.Zeichnen.Seite(), erste);
     struct Fall {
         bool Schriftlich;
         bool Gespenster;
