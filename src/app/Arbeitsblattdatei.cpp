@@ -4,6 +4,7 @@
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "files/Dateikopf.h"
+#include "files/Dateizugriff.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
 #include "files/Windows1252.h"
@@ -14,6 +15,9 @@
 
 #include "generator/UGSAufgabe.h"
 
+#include <cctype>
+#include <cerrno>
+#include <optional>
 #include <system_error>
 
 void TZeichnen::SaveFile(const std::string& pfad)
@@ -112,12 +116,50 @@ int TZeichnen::OpenFile(const std::string& pfad)
     try {
         Laden(strom);
     } catch (...) {
+        // Putting the old options back is not worth a second written-layout warning.
+        std::optional<TWertWaechter<bool>> stumm;
+        if (Einstellungen != nullptr)
+            stumm.emplace(Einstellungen->WarnungStumm, true);
         TLoadSave zurueck;
         zurueck.OpenReadBytes(schnappschuss.Bytes());
         Laden(zurueck);
         throw;
     }
     return 0;
+}
+
+std::string TZeichnen::ErsteDatei(const std::vector<std::string>& argumente, const std::filesystem::path& standarddatei)
+{
+    if (!argumente.empty() && argumente.front().size() >= 4) {
+        std::string endung = argumente.front().substr(argumente.front().size() - 4);
+        for (char& zeichen : endung)
+            zeichen = static_cast<char>(std::tolower(static_cast<unsigned char>(zeichen)));
+        if (endung == ".zfb")
+            return argumente.front();
+    }
+    return standarddatei.string();
+}
+
+void TZeichnen::OpenFirst(const std::vector<std::string>& argumente, const std::filesystem::path& standarddatei)
+{
+    const std::string pfad = ErsteDatei(argumente, standarddatei);
+    if (pfad.empty())
+        return;
+    const bool standard = pfad == standarddatei.string();
+    const std::string nichtGelesen = standard ? "Die Standardeinstellungen „" + pfad + "“ konnten nicht gelesen werden"
+                                              : "Die Datei „" + pfad + "“ konnte nicht gelesen werden";
+    int grund = 0;
+    try {
+        grund = OpenFile(pfad);
+    } catch (const EZifferbogenFehler& fehler) {
+        throw EInOutError(Dateifehlertext(nichtGelesen, fehler) + (standard ? " Es gelten die Vorgaben." : ""));
+    }
+    // Without standard settings the defaults stay, as on a first start.
+    if (grund == 0 || (standard && grund == ENOENT))
+        return;
+    if (standard)
+        throw EInOutError(nichtGelesen + " (" + Fehlerursache(grund) + "); es gelten die Vorgaben.");
+    throw EInOutError("Die Datei „" + pfad + "“ konnte nicht geöffnet werden (" + Fehlerursache(grund) + ").");
 }
 
 void TZeichnen::Laden(TLoadSave& strom)

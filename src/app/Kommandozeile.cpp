@@ -3,8 +3,10 @@
 #include "app/Aufgabenzeile.h"
 #include "app/Ausgabegeraete.h"
 #include "app/Einstellungsdatei.h"
+#include "app/Programm.h"
 #include "app/Steuerelementsetzer.h"
 #include "app/UDrucken.h"
+#include "app/USplash.h"
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "app/Version.h"
@@ -16,6 +18,7 @@
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
 #include "toolkit/Meldungen.h"
+#include "toolkit/Zeitgeber.h"
 #include "toolkit/Zufall.h"
 
 #include <cerrno>
@@ -147,6 +150,10 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
     if (auftrag.Pdf.empty()
         && (auftrag.Blaetter || auftrag.Exemplare || auftrag.Loesungsblaetter || auftrag.Nummerieren))
         throw TBedienfehler("--sheets, --copies, --solutions und --number wirken nur mit --pdf.");
+    // The desktop program opens only a name ending in ".zfb" (in any case) and otherwise the
+    // standard settings; on the command line another name is a mistake worth saying.
+    if (!auftrag.Datei.empty() && TZeichnen::ErsteDatei({auftrag.Datei}, {}) != auftrag.Datei)
+        throw TBedienfehler("„" + auftrag.Datei + "“ ist keine Arbeitsblattdatei: der Name endet nicht auf .zfb.");
     return auftrag;
 }
 
@@ -254,19 +261,6 @@ int EinstellungenLaden(const std::function<int(const std::string&)>& oeffnen, co
     return StatusFertig;
 }
 
-} // namespace
-
-std::string Dateifehlertext(const std::string& einleitung, const EZifferbogenFehler& dateifehler)
-{
-    // A failure of the file system names the file itself; a damaged content needs the
-    // file's name in front of it.
-    if (dynamic_cast<const EInOutError*>(&dateifehler) != nullptr)
-        return dateifehler.what();
-    return einleitung + ": " + dateifehler.what();
-}
-
-namespace {
-
 // --pool and --tasks: the generator alone, behind the settings window.
 int VorratAusgeben(const TKommandozeile& auftrag, TMainForm& einstellungen, std::ostream& aus, std::ostream& fehler)
 {
@@ -325,33 +319,34 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
                   const std::filesystem::path& standarddatei, TAusgabegeraete& geraete, std::ostream& aus,
                   std::ostream& fehler)
 {
-    TZeichnen zeichnen(zufall, meldungen);
+    // The windows come up as at every start; the splash timer is ticked by hand below.
+    THandzeitgeber splashZeitgeber;
+    TProgramm programm(zufall, meldungen, splashZeitgeber, {}, {});
+    TZeichnen& zeichnen = programm.Zeichnen();
+    TFUeberschrift& ueberschrift = programm.Ueberschrift();
+    TFDrucken& drucken = programm.Drucken();
     const std::unique_ptr<TDokumentdrucker> drucker = geraete.Pdfdrucker();
     TBildspeicher ablage(geraete);
     zeichnen.Blatt().SetzeDrucker(drucker.get());
     zeichnen.Blatt().SetzeZwischenablage(&ablage);
-    TMainForm einstellungen(zufall, meldungen, &zeichnen);
-    TFUeberschrift ueberschrift(zeichnen);
-    zeichnen.Verbinden(&einstellungen, &ueberschrift);
-    TFDrucken drucken(zeichnen);
     drucken.SetzeDrucker({drucker.get()});
-    zeichnen.VerbindenDrucken(&drucken);
 
     try {
         // The first showing of the main window at its designed size: the rules hand the
         // settings over and lend the generator, then the first page is built.
-        zeichnen.Zeigen();
-        zeichnen.FormResize(762, 504);
+        programm.HauptfensterZeigen();
     } catch (const EZifferbogenFehler& laufzeitfehler) {
         Melden(fehler, laufzeitfehler.what());
         return StatusDateifehler;
     }
-    // The worksheet named on the command line, else the standard settings, opened whole as
-    // the desktop program opens them once its first page stands.
+    // What the splash's first tick does in the desktop program: the worksheet named on the
+    // command line, else the standard settings, opened whole once the first page stands; here
+    // a file the user named that cannot be read ends the run.
     if (const int status = EinstellungenLaden([&](const std::string& pfad) { return zeichnen.OpenFile(pfad); },
                                               auftrag.Datei, standarddatei, fehler);
         status != StatusFertig)
         return status;
+    programm.Splash().Schliessen();
     try {
         for (const std::string& zeile : auftrag.Ueberschrift)
             ueberschrift.UeberschriftZeileAnfuegen(zeile);
@@ -364,7 +359,7 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
 
     try {
         for (const auto& [name, wert] : auftrag.Setzungen)
-            SteuerelementSetzen({&einstellungen, &zeichnen, &drucken}, name, wert);
+            SteuerelementSetzen({&programm.Einstellungen(), &zeichnen, &drucken}, name, wert);
     } catch (const TBedienfehler& bedienfehler) {
         Melden(fehler, bedienfehler.what());
         return StatusBedienfehler;
@@ -427,10 +422,11 @@ int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, st
         return SeiteAusgeben(auftrag, *zufall, meldungen, standarddatei, *geraete, aus, fehler);
     }
 
-    // The main window exists as at every start, but it is not shown, so no page is built.
-    TZeichnen hauptfenster(*zufall, meldungen);
-    TMainForm einstellungen(*zufall, meldungen, &hauptfenster);
-    hauptfenster.Verbinden(&einstellungen, nullptr);
+    // The windows exist as at every start, but the main window is not shown, so no page is
+    // built.
+    THandzeitgeber splashZeitgeber;
+    TProgramm programm(*zufall, meldungen, splashZeitgeber, {}, {});
+    TMainForm& einstellungen = programm.Einstellungen();
     if (const int status =
             EinstellungenLaden([&](const std::string& pfad) { return EinstellungenAusDateiLesen(einstellungen, pfad); },
                                auftrag.Datei, standarddatei, fehler);

@@ -62,10 +62,6 @@ std::string Hilfetext();
 // not well-formed UTF-8 (say, of a file name) and control characters appear as \xNN.
 void Melden(std::ostream& fehler, const std::string& meldung);
 
-// The message for a worksheet file that could not be read: the error's own message when it
-// already names the file (the file system refused), else einleitung, ": " and the message.
-std::string Dateifehlertext(const std::string& einleitung, const EZifferbogenFehler& dateifehler);
-
 // Runs the headless outputs; returns the exit status. Results go to aus, messages to fehler;
 // an output that cannot be written completely is reported and gives StatusDateifehler.
 // The settings come from the given file, else from the standard settings file (when it

@@ -1,8 +1,11 @@
 #include "app/UZeichnen.h"
 
 #include "app/UAufgbearbeiten.h"
+#include "app/UInfo.h"
 #include "app/UNummerierung.h"
+#include "app/USplash.h"
 #include "app/UUeberschrift.h"
+#include "app/Version.h"
 #include "files/Fehler.h"
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
@@ -38,6 +41,12 @@ void TZeichnen::VerbindeDialoge(TFEditAufgabe* editAufgabe, TFNummerierung* numm
 {
     EditAufgabe = editAufgabe;
     Nummerierung = nummerierung;
+}
+
+void TZeichnen::VerbindeStartfenster(TFSplash* splash, TFInfo* info)
+{
+    Splash = splash;
+    Info = info;
 }
 
 bool TZeichnen::CBSchriftlich() const
@@ -162,6 +171,17 @@ void TZeichnen::FormResize(int breite, int hoehe)
     PCEigenschaften->Width = breite;
     if (!ErsterStart)
         return;
+    const std::string version = Versionstext();
+    if (Splash != nullptr) {
+        Splash->Zeichnen = this;
+        Splash->LVersion->SetCaption(version);
+    }
+    Caption = std::string("Zifferbogen ") + Programmversion
+        + " - Ein Programm zum Erstellen von Aufgaben für Grund- und Hauptschule";
+    if (Info != nullptr)
+        Info->LVersion->SetCaption(version);
+    if (Splash != nullptr)
+        Splash->FormShow();
     // The first showing: the rules hand the settings over and lend the generator, then the
     // first page is built.
     ErsterStart = false;

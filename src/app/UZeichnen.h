@@ -13,11 +13,14 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TAufgabe;
 class TBlatt;
 class TFEditAufgabe;
+class TFInfo;
 class TFNummerierung;
+class TFSplash;
 class TFDrucken;
 class TFUeberschrift;
 class TLoadSave;
@@ -56,6 +59,8 @@ public:
     // shows dialogs. None: the dialog opens and closes at once, unchanged.
     std::function<void(TFEditAufgabe&)> AufgabeBearbeiten;
     std::function<void(TFNummerierung&)> NummerierungWaehlen;
+    // The splash and about windows, whose version labels the first showing fills.
+    void VerbindeStartfenster(TFSplash* splash, TFInfo* info);
     // The print dialog, created after the main window; the print command opens it.
     void VerbindenDrucken(TFDrucken* drucken) { Drucken = drucken; }
     // How the view shows the print dialog modally; none: the dialog is only marked open.
@@ -84,8 +89,9 @@ public:
     // Paints the page on the paint box's current canvas (the paint box's handler).
     void PaintBoxPaint();
     // The main window's area changed (client size in pixels): the sheet takes the area
-    // below the button row. The first time (ErsterStart) the settings window's rules run and
-    // the first page is built, so the window must be shown and connected before.
+    // below the button row. The first time (ErsterStart) the version text goes to the splash
+    // and about windows and the caption, the splash shows, the settings window's rules run
+    // and the first page is built, so the window must be shown and connected before.
     void FormResize(int breite, int hoehe);
 
     // The nine layout values in their fields: two decimals and "cm".
@@ -128,6 +134,14 @@ public:
     // Raises EZifferbogenFehler when the file cannot be read; everything is then as it was
     // before (the pool aside, which is built anew).
     int OpenFile(const std::string& pfad);
+    // The file the start opens: the first argument when it names a worksheet file (its name
+    // ends in ".zfb", in any case), else the standard settings file; empty when neither.
+    static std::string ErsteDatei(const std::vector<std::string>& argumente,
+                                  const std::filesystem::path& standarddatei);
+    // Opens ErsteDatei. A missing standard settings file leaves the defaults. Raises
+    // EZifferbogenFehler with a German message naming the file when it cannot be opened or
+    // read; the worksheet is then as it was.
+    void OpenFirst(const std::vector<std::string>& argumente, const std::filesystem::path& standarddatei);
 
     // Copies the page to the clipboard as a picture.
     void Kopieren1Click();
@@ -215,6 +229,8 @@ private:
     TFNummerierung* Nummerierung = nullptr;
     TSchriftdialog* Schriftdialog = nullptr;
     TFDrucken* Drucken = nullptr;
+    TFSplash* Splash = nullptr;
+    TFInfo* Info = nullptr;
     int PlatzhalterartFeld = 0;
     std::unique_ptr<TBlatt> BlattFeld;
     std::unique_ptr<TSeite> SeiteFeld;

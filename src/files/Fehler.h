@@ -23,3 +23,12 @@ class ERangeError final : public EZifferbogenFehler {
 public:
     explicit ERangeError(const std::string& meldung) : EZifferbogenFehler(meldung) {}
 };
+
+// The message for a worksheet file that could not be read: the error's own message when it
+// already names the file (the file system refused), else einleitung, ": " and the message.
+inline std::string Dateifehlertext(const std::string& einleitung, const EZifferbogenFehler& dateifehler)
+{
+    if (dynamic_cast<const EInOutError*>(&dateifehler) != nullptr)
+        return dateifehler.what();
+    return einleitung + ": " + dateifehler.what();
+}

@@ -52,6 +52,9 @@ public:
     void VorschauClick();
     // Shows the modal warning that the written layout is meant for + and - only.
     void LayoutWarnung();
+    // Set while a failed read is undone (of the settings block or of a whole worksheet), so
+    // that putting the old options back does not warn about them a second time.
+    bool WarnungStumm = false;
 
     // Writes the settings block of a worksheet file: every option the block holds, in the
     // layout of the current file version, with its line breaks.
@@ -278,7 +281,4 @@ private:
     std::unique_ptr<TGSAufgabengenerator> GeneratorFeld;
     int HandlerTiefe = 0;
     bool NeuaufbauFaellig = false;
-    // Set while a failed read is undone, so that putting the old options back does not
-    // warn about them a second time.
-    bool WarnungStumm = false;
 };

@@ -54,7 +54,8 @@ TEST(Kommandozeile, ReadsOptionsInBothFormsAndTheFileAnywhere)
     EXPECT_FALSE(KommandozeileLesen({"blatt.zfb"}).Kopflos());
     // After "--" a name that looks like an option is a file.
     EXPECT_EQ(KommandozeileLesen({"--pool", "--", "-x.zfb"}).Datei, "-x.zfb");
-    EXPECT_EQ(KommandozeileLesen({"--", "--"}).Datei, "--");
+    EXPECT_EQ(KommandozeileLesen({"--", "--.zfb"}).Datei, "--.zfb");
+    EXPECT_EQ(KommandozeileLesen({"BLATT.ZFB"}).Datei, "BLATT.ZFB");
 }
 
 TEST(Kommandozeile, RefusesBadUsageWithAGermanMessageNamingIt)
@@ -66,6 +67,9 @@ TEST(Kommandozeile, RefusesBadUsageWithAGermanMessageNamingIt)
     EXPECT_NE(Bedienfehler({"--seed", "4294967296"}).find("--seed"), std::string::npos);
     EXPECT_NE(Bedienfehler({"--pool", "--tasks", "3"}).find("nicht zusammen"), std::string::npos);
     EXPECT_NE(Bedienfehler({"a.zfb", "b.zfb"}).find("nur eine Datei"), std::string::npos);
+    EXPECT_NE(Bedienfehler({"notizen.txt", "--pool"}).find("„notizen.txt“ ist keine Arbeitsblattdatei"),
+              std::string::npos);
+    EXPECT_NE(Bedienfehler({".zfb-alt"}).find("keine Arbeitsblattdatei"), std::string::npos);
     EXPECT_NE(Bedienfehler({"--pool=1"}).find("keinen Wert"), std::string::npos);
 }
 

@@ -156,7 +156,9 @@ TEST_F(KommandozeileDatei, AFileThatIsNoRegularFileIsRefusedAtOnce)
 {
     const auto fifo = Ordner / "fifo.zfb";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-    for (const auto& pfad : {fifo, Ordner}) {
+    const auto ordner = Ordner / "ordner.zfb";
+    std::filesystem::create_directory(ordner);
+    for (const auto& pfad : {fifo, ordner}) {
         const auto lauf = Ausfuehren({"--pool", pfad.string()});
         EXPECT_EQ(lauf.Status, StatusDateifehler);
         EXPECT_EQ(lauf.Aus, "");

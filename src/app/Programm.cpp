@@ -1,0 +1,43 @@
+#include "app/Programm.h"
+
+#include "app/UAufgbearbeiten.h"
+#include "app/UDrucken.h"
+#include "app/UInfo.h"
+#include "app/UNummerierung.h"
+#include "app/USplash.h"
+#include "app/UUeberschrift.h"
+#include "app/UZeichnen.h"
+#include "settings/Main.h"
+#include "toolkit/Dateitypanmeldung.h"
+
+#include <utility>
+
+TProgramm::TProgramm(TZufall& zufall, TMeldungen& meldungen, TZeitgeber& splashZeitgeber,
+                     std::vector<std::string> argumente, std::filesystem::path standarddatei,
+                     TDateitypanmeldung* anmeldung, const std::filesystem::path& programm)
+{
+    ZeichnenFeld = std::make_unique<TZeichnen>(zufall, meldungen);
+    if (anmeldung != nullptr)
+        anmeldung->Anmelden("zfb", programm);
+    // The main window is not shown yet, so the settings window builds no page.
+    EinstellungenFeld = std::make_unique<TMainForm>(zufall, meldungen, ZeichnenFeld.get());
+    DruckenFeld = std::make_unique<TFDrucken>(*ZeichnenFeld);
+    InfoFeld = std::make_unique<TFInfo>();
+    SplashFeld = std::make_unique<TFSplash>(splashZeitgeber, meldungen, std::move(argumente), std::move(standarddatei));
+    UeberschriftFeld = std::make_unique<TFUeberschrift>(*ZeichnenFeld);
+    NummerierungFeld = std::make_unique<TFNummerierung>();
+    EditAufgabeFeld = std::make_unique<TFEditAufgabe>(meldungen);
+
+    ZeichnenFeld->Verbinden(EinstellungenFeld.get(), UeberschriftFeld.get());
+    ZeichnenFeld->VerbindenDrucken(DruckenFeld.get());
+    ZeichnenFeld->VerbindeStartfenster(SplashFeld.get(), InfoFeld.get());
+    ZeichnenFeld->VerbindeDialoge(EditAufgabeFeld.get(), NummerierungFeld.get());
+}
+
+TProgramm::~TProgramm() = default;
+
+void TProgramm::HauptfensterZeigen(int breite, int hoehe)
+{
+    ZeichnenFeld->Zeigen();
+    ZeichnenFeld->FormResize(breite, hoehe);
+}

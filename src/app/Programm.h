@@ -1,0 +1,65 @@
+#pragma once
+
+// The program's windows as they come up: all created at start, in a fixed order, each once,
+// living until the program ends. The desktop program shows them; the command line runs the
+// same start-up without showing anything.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TDateitypanmeldung;
+class TFDrucken;
+class TFEditAufgabe;
+class TFInfo;
+class TFNummerierung;
+class TFSplash;
+class TFUeberschrift;
+class TMainForm;
+class TMeldungen;
+class TZeichnen;
+class TZeitgeber;
+class TZufall;
+
+class TProgramm final {
+public:
+    static constexpr int Breite = 762; // the main window's designed client area
+    static constexpr int Hoehe = 504;
+
+    // Creates the windows in this order: main window, settings window, print dialog, about
+    // window, splash window (which starts the splash timer), heading, numbering and task
+    // edit dialogs. The main window then registers the worksheet file type with anmeldung
+    // (none: not at all) for programm. argumente are the command-line arguments the splash's
+    // first tick looks at; standarddatei is the standard settings file it opens otherwise.
+    TProgramm(TZufall& zufall, TMeldungen& meldungen, TZeitgeber& splashZeitgeber, std::vector<std::string> argumente,
+              std::filesystem::path standarddatei, TDateitypanmeldung* anmeldung = nullptr,
+              const std::filesystem::path& programm = {});
+    ~TProgramm();
+    TProgramm(const TProgramm&) = delete;
+    TProgramm& operator=(const TProgramm&) = delete;
+
+    // The main window's first showing at the given client size: the first-resize steps run
+    // (version text, caption, splash shown, rules, first page).
+    void HauptfensterZeigen(int breite = Breite, int hoehe = Hoehe);
+
+    TZeichnen& Zeichnen() { return *ZeichnenFeld; }
+    TMainForm& Einstellungen() { return *EinstellungenFeld; }
+    TFDrucken& Drucken() { return *DruckenFeld; }
+    TFInfo& Info() { return *InfoFeld; }
+    TFSplash& Splash() { return *SplashFeld; }
+    TFUeberschrift& Ueberschrift() { return *UeberschriftFeld; }
+    TFNummerierung& Nummerierung() { return *NummerierungFeld; }
+    TFEditAufgabe& EditAufgabe() { return *EditAufgabeFeld; }
+
+private:
+    // Destroyed in the reverse order: the dialogs first, the main window last.
+    std::unique_ptr<TZeichnen> ZeichnenFeld;
+    std::unique_ptr<TMainForm> EinstellungenFeld;
+    std::unique_ptr<TFDrucken> DruckenFeld;
+    std::unique_ptr<TFInfo> InfoFeld;
+    std::unique_ptr<TFSplash> SplashFeld;
+    std::unique_ptr<TFUeberschrift> UeberschriftFeld;
+    std::unique_ptr<TFNummerierung> NummerierungFeld;
+    std::unique_ptr<TFEditAufgabe> EditAufgabeFeld;
+};

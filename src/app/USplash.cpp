@@ -1,0 +1,49 @@
+#include "app/USplash.h"
+
+#include "app/UZeichnen.h"
+#include "toolkit/Fehler.h"
+#include "toolkit/Meldungen.h"
+#include "toolkit/Zeitgeber.h"
+
+#include <utility>
+
+TFSplash::TFSplash(TZeitgeber& zeitgeber, TMeldungen& meldungen, std::vector<std::string> argumente,
+                   std::filesystem::path standarddatei)
+    : TFormular("Zifferbogen"), Zeitgeber(zeitgeber), Meldungen(meldungen), Argumente(std::move(argumente)),
+      Standarddatei(std::move(standarddatei))
+{
+    LProgramm = &Erzeuge<TLabel>("LProgramm");
+    LProgramm->SetCaption("Zifferbogen");
+    LHinweis = &Erzeuge<TLabel>("LHinweis");
+    LHinweis->SetCaption("Rechenarbeitsblätter für Grund- und Hauptschule");
+    LVersion = &Erzeuge<TLabel>("LVersion");
+    Zeitgeber.Starten(Intervall, [this] { Timer1Timer(); });
+}
+
+TFSplash::~TFSplash()
+{
+    Zeitgeber.Anhalten();
+}
+
+void TFSplash::Timer1Timer()
+{
+    if (!ErsterTick) {
+        Schliessen();
+        return;
+    }
+    ErsterTick = false;
+    if (Zeichnen == nullptr)
+        return;
+    try {
+        Zeichnen->OpenFirst(Argumente, Standarddatei);
+    } catch (const EZifferbogenFehler& fehler) {
+        Meldungen.Zeige("Fehler", fehler.what(), TMeldungsart::Fehler);
+    }
+}
+
+void TFSplash::Schliessen()
+{
+    Zeitgeber.Anhalten();
+    ErsterTick = false;
+    Sichtbar = false;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// Tells the desktop that files with an extension are opened by the given program. Failures
+// are the implementation's to swallow: a start-up never fails because of it.
+class TDateitypanmeldung {
+public:
+    virtual ~TDateitypanmeldung() = default;
+    virtual void Anmelden(const std::string& endung, const std::filesystem::path& programm) = 0;
+};

@@ -1,0 +1,271 @@
+// The start-up: windows, first showing, the splash's two ticks and the first file; and
+// worksheet files of earlier versions.
+
+#include "app/Programm.h"
+#include "app/UInfo.h"
+#include "app/USplash.h"
+#include "app/UUeberschrift.h"
+#include "app/UZeichnen.h"
+#include "doubles/Aufzeichnungsleinwand.h"
+#include "doubles/Meldungsrekorder.h"
+#include "files/Fehler.h"
+#include "files/LadenSpeichern.h"
+#include "settings/Main.h"
+#include "sheet/UBlatt.h"
+#include "sheet/USeite.h"
+#include "toolkit/Dateitypanmeldung.h"
+#include "toolkit/Zeitgeber.h"
+#include "toolkit/Zufall.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class TAnmeldungsrekorder final : public TDateitypanmeldung {
+public:
+    void Anmelden(const std::string& endung, const fs::path& programm) override
+    {
+        Anmeldungen.push_back(endung + " " + programm.string());
+    }
+    std::vector<std::string> Anmeldungen;
+};
+
+struct Start {
+    explicit Start(std::vector<std::string> argumente = {}, fs::path standard = {})
+        : Programm(Zufall, Meldungen, Zeitgeber, std::move(argumente), std::move(standard), &Anmeldung,
+                   "/usr/bin/zifferbogen")
+    {
+        Programm.Zeichnen().Blatt().SetzeDrucker(&Drucker);
+    }
+    std::vector<std::string> Ueberschrift() { return Programm.Ueberschrift().MUeberschrift->Lines(); }
+
+    TMersenneZufall Zufall{3};
+    TMeldungsrekorder Meldungen;
+    THandzeitgeber Zeitgeber;
+    TAnmeldungsrekorder Anmeldung;
+    TAufzeichnungsdrucker Drucker;
+    TProgramm Programm;
+};
+
+class Startordner : public ::testing::Test {
+protected:
+    Startordner()
+    {
+        Ordner = fs::temp_directory_path()
+            / ("zb_start_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        fs::create_directories(Ordner);
+    }
+    ~Startordner() override { fs::remove_all(Ordner); }
+
+    // A worksheet whose heading is its name, saved at Ordner/name.
+    fs::path Blatt(const std::string& name)
+    {
+        Start quelle;
+        quelle.Programm.HauptfensterZeigen();
+        quelle.Programm.Ueberschrift().UeberschriftZeileAnfuegen(name);
+        quelle.Programm.Zeichnen().SaveFile((Ordner / name).string());
+        return Ordner / name;
+    }
+
+    fs::path Ordner;
+};
+
+TEST_F(Startordner, TheWindowsComeUpTheSplashOpensTheFirstFileAndCloses)
+{
+    const fs::path datei = Blatt("Rechnen.zfb");
+    Start s({datei.string()}, Ordner / "Standard.zfb");
+    TProgramm& p = s.Programm;
+    // Created: the file type registered, the splash timer running; nothing shown, no page.
+    EXPECT_EQ(s.Anmeldung.Anmeldungen, std::vector<std::string>{"zfb /usr/bin/zifferbogen"});
+    EXPECT_TRUE(s.Zeitgeber.Laeuft());
+    EXPECT_EQ(s.Zeitgeber.Intervall, 1500);
+    EXPECT_EQ(p.Zeichnen().Seite(), nullptr);
+    EXPECT_FALSE(p.Splash().Sichtbar);
+
+    p.HauptfensterZeigen();
+    EXPECT_EQ(p.Zeichnen().Caption,
+              "Zifferbogen 3.1 - Ein Programm zum Erstellen von Aufgaben für Grund- und Hauptschule");
+    EXPECT_EQ(p.Splash().LVersion->Caption(), "Version 3.1 vom 16.12.2006");
+    EXPECT_EQ(p.Info().LVersion->Caption(), "Version 3.1 vom 16.12.2006");
+    EXPECT_TRUE(p.Splash().Sichtbar);
+    ASSERT_NE(p.Zeichnen().Seite(), nullptr);
+    EXPECT_TRUE(s.Ueberschrift().empty());
+
+    s.Zeitgeber.Ticken(); // first tick: the file named on the command line
+    EXPECT_EQ(s.Ueberschrift(), std::vector<std::string>{"Rechnen.zfb"});
+    EXPECT_TRUE(p.Splash().Sichtbar);
+    s.Zeitgeber.Ticken(); // second tick: the splash goes
+    EXPECT_FALSE(p.Splash().Sichtbar);
+    EXPECT_FALSE(s.Zeitgeber.Laeuft());
+    EXPECT_TRUE(s.Meldungen.Gezeigt.empty());
+}
+
+TEST_F(Startordner, TheFirstFileIsTheNamedWorksheetElseTheStandardSettings)
+{
+    const fs::path gross = Blatt("GROSS.ZFB");
+    const fs::path standard = Blatt("Standard.zfb");
+    std::ofstream(Ordner / "notizen.txt") << "kein Arbeitsblatt";
+    const std::string kaputt = (Ordner / "kaputt.zfb").string();
+    std::ofstream(kaputt) << "[Zifferbogen 3.1]\r\n true";
+    const struct {
+        std::vector<std::string> Argumente;
+        fs::path Standard;
+        std::string Ueberschrift; // empty: the defaults stay
+        std::string Meldung;      // empty: none
+    } faelle[] = {
+        {{gross.string(), "weiteres.zfb"}, standard, "GROSS.ZFB", ""},
+        {{(Ordner / "notizen.txt").string()}, standard, "Standard.zfb", ""},
+        {{""}, standard, "Standard.zfb", ""},
+        {{}, standard, "Standard.zfb", ""},
+        {{}, Ordner / "fehlt" / "Standard.zfb", "", ""},
+        {{(Ordner / "fehlt.zfb").string()}, standard, "", "fehlt.zfb“ konnte nicht geöffnet werden ("},
+        {{kaputt}, standard, "", "„" + kaputt + "“ konnte nicht gelesen werden: "},
+        {{}, kaputt, "", "Es gelten die Vorgaben."},
+    };
+    for (const auto& fall : faelle) {
+        const std::string name = fall.Argumente.empty() ? fall.Standard.string() : fall.Argumente.front();
+        Start s(fall.Argumente, fall.Standard);
+        s.Programm.HauptfensterZeigen();
+        s.Zeitgeber.Ticken();
+        EXPECT_EQ(s.Ueberschrift(),
+                  fall.Ueberschrift.empty() ? std::vector<std::string>{} : std::vector<std::string>{fall.Ueberschrift})
+            << name;
+        if (fall.Meldung.empty()) {
+            EXPECT_TRUE(s.Meldungen.Gezeigt.empty()) << name;
+        } else {
+            ASSERT_EQ(s.Meldungen.Gezeigt.size(), 1u) << name;
+            EXPECT_NE(s.Meldungen.Gezeigt[0].Text.find(fall.Meldung), std::string::npos) << s.Meldungen.Gezeigt[0].Text;
+        }
+        EXPECT_NE(s.Programm.Zeichnen().Seite(), nullptr) << name;
+        s.Zeitgeber.Ticken();
+        EXPECT_FALSE(s.Programm.Splash().Sichtbar) << name;
+    }
+}
+
+std::string Geschrieben(const std::function<void(TLoadSave&)>& schreiben)
+{
+    TLoadSave strom;
+    strom.OpenWriteMemory();
+    schreiben(strom);
+    return strom.Bytes();
+}
+
+// A worksheet file as an earlier version wrote it: the header, the first n values of the
+// settings block, an empty heading, the fonts, nine layout values, the layout options of that
+// version (each switched on; two columns, three rows, letters, ")"), and a page block without
+// rows.
+std::string AlteDatei(const std::string& kopf, std::size_t einstellungswerte, int version)
+{
+    Start vorlage;
+    TZeichnen& z = vorlage.Programm.Zeichnen();
+    std::istringstream block(
+        Geschrieben([&](TLoadSave& s) { vorlage.Programm.Einstellungen().EinstellungenSchreiben(s); }));
+    std::string datei = Geschrieben([&](TLoadSave& s) {
+        s.WriteText(kopf);
+        s.WriteLineEnd();
+    });
+    std::string wert;
+    for (std::size_t k = 0; k < einstellungswerte && block >> wert; ++k)
+        datei += wert + " ";
+    return datei + Geschrieben([&](TLoadSave& s) {
+               s.WriteInteger(0);
+               s.WriteInteger(0);
+               for (std::size_t k = 1; k <= 5; ++k)
+                   s.WriteFont(z.Schriften[k]);
+               for (int i = 1; i <= 9; ++i)
+                   s.WriteFloat(1.25);
+               s.WriteBoolean(true);
+               s.WriteBoolean(true);
+               s.WriteInteger(2);
+               s.WriteInteger(3);
+               s.WriteBoolean(true);
+               s.WriteBoolean(true);
+               s.WriteBoolean(false);
+               s.WriteText(")");
+               for (const int ab : {0, 0, 0, 4, 7, 7, 9, 9, 10, 10, 10}) {
+                   if (version >= ab)
+                       s.WriteBoolean(true);
+               }
+               s.WriteInteger(0);
+           });
+}
+
+TEST_F(Startordner, EarlierVersionsReadOnlyTheOptionsTheyHadAndAnUnknownHeaderIsCurrent)
+{
+    const struct {
+        std::string Kopf;
+        std::size_t Einstellungswerte;
+        int Version;
+    } faelle[] = {
+        {"Zifferbogen 2.3", 177, 3},
+        {"Zifferbogen 2.9", 185, 9},
+        {"Zifferbogen 9.9", 190, 11},
+    };
+    for (const auto& fall : faelle) {
+        const fs::path pfad = Ordner / "alt.zfb";
+        std::ofstream(pfad, std::ios::binary) << AlteDatei(fall.Kopf, fall.Einstellungswerte, fall.Version);
+        Start s;
+        s.Programm.HauptfensterZeigen();
+        TZeichnen& z = s.Programm.Zeichnen();
+        z.CBX->SetChecked(false);
+        z.CBFragezeichen->SetChecked(false);
+        ASSERT_EQ(z.OpenFile(pfad.string()), 0) << fall.Kopf;
+        EXPECT_EQ(z.Dateiversion, fall.Version);
+        // The options every version has.
+        EXPECT_TRUE(z.CBLoesungen->Checked() && z.RBGenauFestlegen->Checked() && z.CBNummerierung->Checked()
+                    && z.CBTrennlinien->Checked() && z.CBNurRechnung->Checked() && z.CBQuersumme->Checked()
+                    && z.CBLoesungaufPlatzhalter->Checked())
+            << fall.Kopf;
+        EXPECT_EQ(z.UDSpalten->Position(), 2);
+        EXPECT_EQ(z.UDZeilen->Position(), 3);
+        EXPECT_FALSE(z.NummernMitZiffern);
+        EXPECT_EQ(z.ZeichenNachNummer, ")");
+        EXPECT_DOUBLE_EQ(z.RandWerte[9], 1.25);
+        // The newer ones only from the version that has them; the others stay as they were.
+        EXPECT_EQ(z.CBSchriftlichFeld->Checked(), fall.Version >= 4) << fall.Kopf;
+        EXPECT_EQ(z.CBVertikalNummerieren->Checked(), fall.Version >= 7) << fall.Kopf;
+        EXPECT_EQ(z.RBRechtsbuendig->Checked(), fall.Version >= 9) << fall.Kopf;
+        EXPECT_EQ(z.CBRechenkaestchen->Checked(), fall.Version >= 9) << fall.Kopf;
+        EXPECT_EQ(z.CBX->Checked(), fall.Version >= 10) << fall.Kopf;
+        EXPECT_EQ(z.CBGespensterAufgaben->Checked(), fall.Version >= 10) << fall.Kopf;
+    }
+}
+
+TEST_F(Startordner, OpeningWarnsOfTheWrittenLayoutButUndoingADamagedOpenDoesNot)
+{
+    Start quelle;
+    quelle.Programm.HauptfensterZeigen();
+    quelle.Programm.Einstellungen().CBMalkommtvor->SetChecked(true);
+    quelle.Programm.Zeichnen().CBSchriftlichFeld->SetChecked(true);
+    const fs::path schriftlich = Ordner / "schriftlich.zfb";
+    quelle.Programm.Zeichnen().SaveFile(schriftlich.string());
+    const fs::path schlicht = Blatt("schlicht.zfb");
+
+    Start s;
+    s.Programm.HauptfensterZeigen();
+    ASSERT_EQ(s.Programm.Zeichnen().OpenFile(schriftlich.string()), 0);
+    ASSERT_EQ(s.Meldungen.Gezeigt.size(), 1u);
+    EXPECT_EQ(s.Meldungen.Gezeigt[0].Titel, "Warnung:");
+
+    // A plain worksheet cut short in its tasks: refused, and putting the written layout back
+    // shows no second warning.
+    std::ifstream lesen(schlicht, std::ios::binary);
+    const std::string ganz((std::istreambuf_iterator<char>(lesen)), std::istreambuf_iterator<char>());
+    std::ofstream(schlicht, std::ios::binary | std::ios::trunc) << ganz.substr(0, ganz.size() * 9 / 10);
+    const std::string vorher = Geschrieben([&](TLoadSave& strom) { s.Programm.Zeichnen().Speichern(strom); });
+    EXPECT_THROW(s.Programm.Zeichnen().OpenFile(schlicht.string()), EZifferbogenFehler);
+    EXPECT_EQ(Geschrieben([&](TLoadSave& strom) { s.Programm.Zeichnen().Speichern(strom); }), vorher);
+    EXPECT_EQ(s.Meldungen.Gezeigt.size(), 1u);
+}
+
+} // namespace
