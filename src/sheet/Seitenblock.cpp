@@ -118,6 +118,9 @@ void TAufgabenZeile::ZeileLaden(TLoadSave& strom, int erste, int dateiversion)
             Aufgaben.push_back(std::make_unique<TAufgabe>(*Seite));
         AufgabeLesen(strom, *Aufgaben[index], dateiversion);
     }
+    // Tasks of the page before are not the file's: a short row gets empty tasks instead.
+    if (Aufgaben.size() > static_cast<std::size_t>(anzahl))
+        Aufgaben.erase(Aufgaben.begin() + anzahl, Aufgaben.end());
     // The stored tasks stand as they are: no new digit sum, no comparison with the row above,
     // nothing from the generator. A row the file leaves short gets empty tasks.
     double summe = 0;

@@ -50,6 +50,11 @@ TEST(Seitenblock, ANewPageOnTheSameSheetReadsBackTheSameTasks)
             EXPECT_EQ(gelesen->Aufgabe(r, c).Daten, seite->Aufgabe(r, c).Daten) << r << "," << c;
     // Also the tasks beyond the shown ones came back, so the block is written again unchanged.
     EXPECT_EQ(Block(*gelesen), bytes);
+
+    // A row the file leaves short shows empty tasks, not those of the page read before.
+    Laden(*gelesen, "1 1 3 0 4 7 0 0 7", 9);
+    EXPECT_EQ(gelesen->Aufgabe(0, 0).Daten.Ergebnis, 7);
+    EXPECT_EQ(gelesen->Aufgabe(0, 1).Daten, TAufgabe(*gelesen).Daten);
 }
 
 TEST(Seitenblock, GhostPatternsAreReadFromVersionTenOn)

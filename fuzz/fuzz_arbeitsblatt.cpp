@@ -1,0 +1,101 @@
+// Opens arbitrary bytes as a whole worksheet file in the main window, after the program has
+// come up as it does at every start. A file that is refused must leave everything as it was:
+// the worksheet writes the same bytes (settings, heading, fonts, layout values and options,
+// the page's tasks) and every control of both windows keeps its enabled and visible state.
+// A file that is taken must be one the program can write back and read again unchanged.
+
+#include "app/Programm.h"
+#include "app/UZeichnen.h"
+#include "doubles/Aufzeichnungsleinwand.h"
+#include "files/LadenSpeichern.h"
+#include "settings/Main.h"
+#include "sheet/UBlatt.h"
+#include "toolkit/Fehler.h"
+#include "toolkit/Meldungen.h"
+#include "toolkit/Zeitgeber.h"
+#include "toolkit/Zufall.h"
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace {
+
+void Pruefen(bool bedingung, const char* was)
+{
+    if (!bedingung) {
+        std::fprintf(stderr, "verletzt: %s\n", was);
+        std::abort();
+    }
+}
+
+class TStilleMeldungen final : public TMeldungen {
+public:
+    void Zeige(const std::string&, const std::string&, TMeldungsart) override {}
+};
+
+struct TUmgebung {
+    TUmgebung() : Programm(Zufall, Meldungen, Zeitgeber, {}, {})
+    {
+        Programm.Zeichnen().Blatt().SetzeDrucker(&Drucker);
+        Programm.HauptfensterZeigen();
+    }
+    TMersenneZufall Zufall{1};
+    TStilleMeldungen Meldungen;
+    THandzeitgeber Zeitgeber;
+    TAufzeichnungsdrucker Drucker;
+    TProgramm Programm;
+};
+
+std::string Zustand(TProgramm& programm)
+{
+    TLoadSave strom;
+    strom.OpenWriteMemory();
+    programm.Zeichnen().Speichern(strom);
+    std::string zustand = strom.Bytes();
+    for (const TFormular* fenster : {static_cast<const TFormular*>(&programm.Zeichnen()),
+                                     static_cast<const TFormular*>(&programm.Einstellungen())}) {
+        for (const auto& c : fenster->Steuerelemente()) {
+            zustand += c->Enabled() ? 'E' : 'e';
+            zustand += c->Visible() ? 'V' : 'v';
+        }
+    }
+    return zustand;
+}
+
+void Schreiben(const std::string& pfad, const std::string& bytes)
+{
+    std::ofstream(pfad, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
+{
+    static TUmgebung umgebung;
+    static const std::string pfad =
+        (std::filesystem::temp_directory_path() / ("zb_fuzz_" + std::to_string(::getpid()) + ".zfb")).string();
+    TZeichnen& zeichnen = umgebung.Programm.Zeichnen();
+
+    Schreiben(pfad, std::string(reinterpret_cast<const char*>(daten), groesse));
+    const std::string vorher = Zustand(umgebung.Programm);
+    try {
+        Pruefen(zeichnen.OpenFile(pfad) == 0, "eine gewöhnliche Datei öffnet sich");
+    } catch (const EZifferbogenFehler&) {
+        Pruefen(Zustand(umgebung.Programm) == vorher, "abgelehnt, alles wie vorher");
+        Pruefen(!zeichnen.Laedt, "das Laden ist beendet");
+        return 0;
+    }
+    // Taken: what the program now writes, it reads back to the same worksheet.
+    const std::string gelesen = Zustand(umgebung.Programm);
+    zeichnen.SaveFile(pfad);
+    Pruefen(zeichnen.OpenFile(pfad) == 0, "die eigene Datei öffnet sich");
+    Pruefen(Zustand(umgebung.Programm) == gelesen, "die eigene Datei liest sich unverändert");
+    return 0;
+}
