@@ -1,8 +1,11 @@
 // Opens arbitrary bytes as a whole worksheet file in the main window, after the program has
-// come up as it does at every start. A file that is refused must leave everything as it was:
+// come up as it does at every start (with a fixed seed) and has opened a first file. A file that is refused must leave everything as it was:
 // the worksheet writes the same bytes (settings, heading, fonts, layout values and options,
 // the page's tasks) and every control of both windows keeps its enabled and visible state.
 // A file that is taken must be one the program can write back and read again unchanged.
+//
+// Input: byte 0 says where the first file ends (as a share of the rest, in 255ths); the
+// first file may be refused, the second is the one checked.
 
 #include "app/Programm.h"
 #include "app/UZeichnen.h"
@@ -78,16 +81,30 @@ void Schreiben(const std::string& pfad, const std::string& bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
-    static TUmgebung umgebung;
+    // A fresh start for every input, so that each finding replays on its own.
+    TUmgebung umgebung;
     static const std::string pfad =
         (std::filesystem::temp_directory_path() / ("zb_fuzz_" + std::to_string(::getpid()) + ".zfb")).string();
     TZeichnen& zeichnen = umgebung.Programm.Zeichnen();
 
-    Schreiben(pfad, std::string(reinterpret_cast<const char*>(daten), groesse));
+    if (groesse == 0)
+        return 0;
+    const std::string rest(reinterpret_cast<const char*>(daten) + 1, groesse - 1);
+    const std::size_t teilung = rest.size() * daten[0] / 255;
+    Schreiben(pfad, rest.substr(0, teilung));
+    try {
+        zeichnen.OpenFile(pfad);
+    } catch (const EZifferbogenFehler&) {}
+    Schreiben(pfad, rest.substr(teilung));
     const std::string vorher = Zustand(umgebung.Programm);
     try {
         Pruefen(zeichnen.OpenFile(pfad) == 0, "eine gewöhnliche Datei öffnet sich");
     } catch (const EZifferbogenFehler&) {
+        if (const char* abbild = std::getenv("ZB_FUZZ_ABBILD"); abbild != nullptr) {
+            // For finding out what changed: both states as files beside each other.
+            Schreiben(std::string(abbild) + ".vorher", vorher);
+            Schreiben(std::string(abbild) + ".nachher", Zustand(umgebung.Programm));
+        }
         Pruefen(Zustand(umgebung.Programm) == vorher, "abgelehnt, alles wie vorher");
         Pruefen(!zeichnen.Laedt, "das Laden ist beendet");
         return 0;

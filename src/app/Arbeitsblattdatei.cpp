@@ -122,7 +122,7 @@ int TZeichnen::OpenFile(const std::string& pfad)
             stumm.emplace(Einstellungen->WarnungStumm, true);
         TLoadSave zurueck;
         zurueck.OpenReadBytes(schnappschuss.Bytes());
-        Laden(zurueck);
+        Laden(zurueck, true);
         throw;
     }
     return 0;
@@ -162,7 +162,7 @@ void TZeichnen::OpenFirst(const std::vector<std::string>& argumente, const std::
     throw EInOutError("Die Datei „" + pfad + "“ konnte nicht geöffnet werden (" + Fehlerursache(grund) + ").");
 }
 
-void TZeichnen::Laden(TLoadSave& strom)
+void TZeichnen::Laden(TLoadSave& strom, bool verborgeneZeilen)
 {
     {
         const TWertWaechter laedt(Laedt, true);
@@ -214,7 +214,7 @@ void TZeichnen::Laden(TLoadSave& strom)
             SeiteErzeugen();
         ParameterUebergeben();
         if (SeiteFeld)
-            SeiteFeld->SeiteLaden(strom, Dateiversion);
+            SeiteFeld->SeiteLaden(strom, Dateiversion, verborgeneZeilen);
     }
     if (Generator != nullptr)
         Generator->VorratErzeugen();

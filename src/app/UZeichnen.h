@@ -218,8 +218,9 @@ private:
     void UDZeilenClick();
     void CBSchriftlichClick();
     int Randindex(const TEdit& feld) const;
-    // Reads a whole file from the stream, with re-layouts held back until the end.
-    void Laden(TLoadSave& strom);
+    // Reads a whole file from the stream, with re-layouts held back until the end; with
+    // verborgeneZeilen also the page's rows it does not show (a snapshot of this program's).
+    void Laden(TLoadSave& strom, bool verborgeneZeilen = false);
 
     TZufall& Zufall;
     TMeldungen& Meldungen;

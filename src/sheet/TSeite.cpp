@@ -32,10 +32,10 @@ void TSeite::Aufbauen(bool neu)
     Mischen();
 }
 
-void TSeite::SeiteLaden(TLoadSave& strom, int dateiversion)
+void TSeite::SeiteLaden(TLoadSave& strom, int dateiversion, bool verborgeneZeilen)
 {
     // Rows the file does not hold are filled with new tasks.
-    Layout(true, &strom, dateiversion);
+    Layout(true, &strom, dateiversion, verborgeneZeilen);
     // The order stays unless it no longer describes this page; then the solutions stand in
     // order until the next Aufbauen shuffles.
     const std::size_t n = static_cast<std::size_t>(ZeilenZahl) * static_cast<std::size_t>(SpaltenZahl);
@@ -55,7 +55,7 @@ double TSeite::Kopfblockhoehe(const TMemo* zeilen, const TSchrift& schrift, int 
     return hoehe;
 }
 
-void TSeite::Layout(bool neu, TLoadSave* strom, int dateiversion)
+void TSeite::Layout(bool neu, TLoadSave* strom, int dateiversion, bool verborgeneZeilen)
 {
     // Until the pass is complete the page shows no task, so that a file that breaks off in
     // the middle of the block leaves nothing half measured to draw.
@@ -128,6 +128,18 @@ void TSeite::Layout(bool neu, TLoadSave* strom, int dateiversion)
         } else if (Zeilenhoehe > NutzHoehe - Kopfhoehe - (Zeilenhoehe + Zeilenabstand) * i) {
             break;
         }
+    }
+
+    if (strom != nullptr) {
+        int zeilen = i - 1;
+        for (; verborgeneZeilen && zeilen < dateizeilen; ++zeilen) {
+            if (static_cast<std::size_t>(zeilen) >= Zeilen.size())
+                Zeilen.push_back(std::make_unique<TAufgabenZeile>(*this, *Generator));
+            Zeilen[static_cast<std::size_t>(zeilen)]->ZeileLaden(*strom, erste, dateiversion);
+        }
+        // Rows beyond those now read or shown belong to the page before.
+        if (Zeilen.size() > static_cast<std::size_t>(zeilen))
+            Zeilen.erase(Zeilen.begin() + zeilen, Zeilen.end());
     }
 
     ZeilenZahl = i - 1;

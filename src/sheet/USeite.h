@@ -127,8 +127,10 @@ public:
     // Layout pass that takes the rows' tasks from the page block of a file of the given
     // version (the ghost patterns are stored from version 10 on); rows the file does not hold
     // get new tasks. Keeps the solution order when it still fits the page. A damaged block
-    // raises EConvertError or ERangeError and leaves a page that shows no task.
-    void SeiteLaden(TLoadSave& strom, int dateiversion);
+    // raises EConvertError or ERangeError and leaves a page that shows no task. Rows the page
+    // does not reach are read only with verborgeneZeilen (a block this program wrote itself,
+    // whose hidden rows are to come back as well); the previous page's rows never stay.
+    void SeiteLaden(TLoadSave& strom, int dateiversion, bool verborgeneZeilen = false);
     // Writes the page block.
     void SeiteSpeichern(TLoadSave& strom) const;
     // Draws the laid-out page on the sheet's current canvas.
@@ -228,7 +230,7 @@ public:
 
 private:
     // The layout pass of Aufbauen (strom none) and SeiteLaden.
-    void Layout(bool neu, TLoadSave* strom, int dateiversion);
+    void Layout(bool neu, TLoadSave* strom, int dateiversion, bool verborgeneZeilen = false);
     // Heights of heading and work instruction with their fonts.
     double Kopfblockhoehe(const TMemo* zeilen, const TSchrift& schrift, int groesse) const;
     void Mischen();

@@ -55,6 +55,8 @@ TEST(Seitenblock, ANewPageOnTheSameSheetReadsBackTheSameTasks)
     Laden(*gelesen, "1 1 3 0 4 7 0 0 7", 9);
     EXPECT_EQ(gelesen->Aufgabe(0, 0).Daten.Ergebnis, 7);
     EXPECT_EQ(gelesen->Aufgabe(0, 1).Daten, TAufgabe(*gelesen).Daten);
+    // Nor are rows of that page kept beyond those shown.
+    EXPECT_EQ(std::stoi(Block(*gelesen)), gelesen->ZeilenZahl);
 }
 
 TEST(Seitenblock, GhostPatternsAreReadFromVersionTenOn)
