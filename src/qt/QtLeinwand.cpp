@@ -3,12 +3,16 @@
 #include <QColor>
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
 #include <QString>
+#include <QTextLayout>
+#include <QTextLine>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -16,6 +20,11 @@ namespace {
 // and a page of A4 is 842 points high, so nothing larger can be shown whole anyway.
 constexpr int KleinstePunktgroesse = 1;
 constexpr int GroesstePunktgroesse = 1000;
+
+// Bounds of what the canvas keeps: far above what a page uses (five fonts, a few hundred
+// different texts), so that only a session that sees very many zooms or texts starts over.
+constexpr std::size_t GroessteStandzahl = 64;
+constexpr std::size_t GroessteTextzahl = 4096;
 
 QString AlsQString(std::string_view text)
 {
@@ -33,17 +42,34 @@ QRectF Rechteck(int links, int oben, int rechts, int unten)
 TQtLeinwand::TQtLeinwand(QPaintDevice& geraet) : Geraet(&geraet), Font(QtSchrift(Schrift))
 {}
 
+TQtLeinwand::~TQtLeinwand() = default;
+
 void TQtLeinwand::GeraetSetzen(QPaintDevice& geraet)
 {
     Geraet = &geraet;
-    MasseFeld.reset();
+    AktuellerStand = nullptr;
+    Staende.clear();
 }
 
-const QFontMetricsF& TQtLeinwand::Masse()
+TQtLeinwand::TSchriftstand& TQtLeinwand::Stand()
 {
-    if (!MasseFeld)
-        MasseFeld.emplace(Font, Geraet);
-    return *MasseFeld;
+    if (AktuellerStand != nullptr)
+        return *AktuellerStand;
+    TSchrift ohneFarbe = Schrift;
+    ohneFarbe.Farbe = 0;
+    for (const auto& stand : Staende) {
+        if (stand->Schrift == ohneFarbe) {
+            AktuellerStand = stand.get();
+            return *AktuellerStand;
+        }
+    }
+    if (Staende.size() >= GroessteStandzahl)
+        Staende.clear();
+    const QFont font = QtSchrift(ohneFarbe);
+    Staende.push_back(
+        std::make_unique<TSchriftstand>(TSchriftstand{ohneFarbe, font, QFontMetricsF(font, Geraet), {}, {}}));
+    AktuellerStand = Staende.back().get();
+    return *AktuellerStand;
 }
 
 void TQtLeinwand::MalerAnhaengen(QPainter& maler)
@@ -51,7 +77,10 @@ void TQtLeinwand::MalerAnhaengen(QPainter& maler)
     Maler = &maler;
     Maler->setBackgroundMode(Qt::TransparentMode);
     Maler->setFont(Font);
+    MalerSchriftVeraltet = false;
     Maler->setClipping(false);
+    const QPaintEngine* maschine = Maler->paintEngine();
+    GlyphenMalen = maschine != nullptr && maschine->type() == QPaintEngine::Pdf;
     StiftAnwenden();
 }
 
@@ -92,10 +121,10 @@ void TQtLeinwand::SetzeSchrift(const TSchrift& schrift)
     Schrift = schrift;
     if (gleich)
         return;
-    Font = QtSchrift(schrift);
-    MasseFeld.reset();
-    if (Maler != nullptr)
-        Maler->setFont(Font);
+    AktuellerStand = nullptr;
+    Font = Stand().Font;
+    // Only Qt's text drawing reads the painter's font; glyphs carry their own.
+    MalerSchriftVeraltet = true;
 }
 
 void TQtLeinwand::SetzeSchriftfarbe(std::int32_t farbe)
@@ -111,17 +140,63 @@ void TQtLeinwand::TextAus(int x, int y, std::string_view text)
     // stays in the text colour until the next line needs the line pen again.
     Maler->setPen(QtFarbe(Schrift.Farbe));
     TextstiftAktiv = true;
-    Maler->drawText(QPointF(x, y + Masse().ascent()), AlsQString(text));
+    const QPointF grundlinie(x, y + Stand().Masse.ascent());
+    // Underline and strike-out are drawn by Qt's text drawing, which knows their metrics.
+    if (GlyphenMalen && !Font.underline() && !Font.strikeOut() && !Font.overline()) {
+        for (const QGlyphRun& lauf : Glyphen(text))
+            Maler->drawGlyphRun(grundlinie, lauf);
+        return;
+    }
+    if (MalerSchriftVeraltet) {
+        Maler->setFont(Font);
+        MalerSchriftVeraltet = false;
+    }
+    Maler->drawText(grundlinie, AlsQString(text));
+}
+
+const QList<QGlyphRun>& TQtLeinwand::Glyphen(std::string_view text)
+{
+    TSchriftstand& stand = Stand();
+    if (const auto gefunden = stand.Laeufe.find(text); gefunden != stand.Laeufe.end())
+        return gefunden->second;
+    if (stand.Laeufe.size() >= GroessteTextzahl)
+        stand.Laeufe.clear();
+
+    // One line without a width limit, shaped as the painter would shape the text on this
+    // device; the glyphs are placed relative to the baseline, as the painter places them.
+    QTextLayout satz(AlsQString(text), stand.Font, Geraet);
+    satz.beginLayout();
+    const QTextLine zeile = satz.createLine();
+    satz.endLayout();
+    QList<QGlyphRun> laeufe;
+    if (zeile.isValid()) {
+        laeufe = zeile.glyphRuns();
+        const QPointF hoch(0, zeile.ascent());
+        for (QGlyphRun& lauf : laeufe) {
+            QList<QPointF> orte = lauf.positions();
+            for (QPointF& ort : orte)
+                ort -= hoch;
+            lauf.setPositions(orte);
+        }
+    }
+    return stand.Laeufe.emplace(std::string(text), std::move(laeufe)).first->second;
 }
 
 double TQtLeinwand::Textbreite(std::string_view text)
 {
-    return Masse().horizontalAdvance(AlsQString(text));
+    TSchriftstand& stand = Stand();
+    if (const auto gefunden = stand.Breiten.find(text); gefunden != stand.Breiten.end())
+        return gefunden->second;
+    if (stand.Breiten.size() >= GroessteTextzahl)
+        stand.Breiten.clear();
+    const double breite = stand.Masse.horizontalAdvance(AlsQString(text));
+    stand.Breiten.emplace(std::string(text), breite);
+    return breite;
 }
 
 double TQtLeinwand::Texthoehe(std::string_view)
 {
-    return Masse().height();
+    return Stand().Masse.height();
 }
 
 void TQtLeinwand::SetzeStift(std::int32_t farbe, int breite)

@@ -4,11 +4,19 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QList>
 #include <QPointF>
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 class QColor;
 class QPaintDevice;
@@ -21,6 +29,9 @@ class QPainter;
 class TQtLeinwand final : public TLeinwand {
 public:
     explicit TQtLeinwand(QPaintDevice& geraet);
+    ~TQtLeinwand() override;
+    TQtLeinwand(const TQtLeinwand&) = delete;
+    TQtLeinwand& operator=(const TQtLeinwand&) = delete;
 
     // Measures on another device from now on (a printer that starts a new document on a fresh
     // device); the font and pen stay as they are.
@@ -55,17 +66,41 @@ public:
     static QColor QtFarbe(std::int32_t farbe);
 
 private:
+    struct TTextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    template <typename T>
+    using TTextTabelle = std::unordered_map<std::string, T, TTextHash, std::equal_to<>>;
+
+    // One font of the canvas on its device, with the widths and shaped glyphs of the texts
+    // it has met. A page switches between a handful of fonts for every task and writes the
+    // same short texts (digits, signs, "=") over and over; Qt would look the font up and
+    // shape each text anew every time.
+    struct TSchriftstand {
+        TSchrift Schrift; // the record without its colour, which does not change the shapes
+        QFont Font;
+        QFontMetricsF Masse;
+        TTextTabelle<double> Breiten;
+        TTextTabelle<QList<QGlyphRun>> Laeufe;
+    };
+
     void StiftAnwenden();
-    // The metrics of the current font on the device, made once per font and device: a page
-    // measures hundreds of texts in a handful of fonts.
-    const QFontMetricsF& Masse();
+    TSchriftstand& Stand();
+    // The glyphs of the text in the current font, placed from the upper left corner.
+    const QList<QGlyphRun>& Glyphen(std::string_view text);
 
     QPaintDevice* Geraet;
     QPainter* Maler = nullptr;
     TSchrift Schrift;
     QFont Font;
-    std::optional<QFontMetricsF> MasseFeld;
-    bool TextstiftAktiv = false; // the painter's pen is the text colour, not the line pen
+    std::vector<std::unique_ptr<TSchriftstand>> Staende;
+    TSchriftstand* AktuellerStand = nullptr; // none: not looked up since the last change
+    // Whether the painter's engine writes text as glyphs and positions alone, so that glyphs
+    // shaped once can stand for the text. An SVG picture keeps the characters instead.
+    bool GlyphenMalen = false;
+    bool MalerSchriftVeraltet = false; // the painter's font is not yet the canvas's font
+    bool TextstiftAktiv = false;       // the painter's pen is the text colour, not the line pen
     std::int32_t StiftFarbe = FarbeSchwarz;
     int StiftBreite = 1;
     QPointF Punkt;

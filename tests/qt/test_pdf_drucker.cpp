@@ -5,10 +5,18 @@
 #include "qt/QtTesthilfen.h"
 #include "toolkit/Fehler.h"
 
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -114,6 +122,41 @@ TEST(PdfDrucker, MisstImAuftragWieDavor)
     drucker.BeginDoc(); // a fresh document underneath
     EXPECT_EQ(drucker.Leinwand().Textbreite("1234567890"), davor);
     drucker.EndDoc();
+}
+
+TEST(PdfDrucker, BreitenBleibenUeberSchriftwechselUndVieleTexte)
+{
+    // Widths measured again after other fonts and after thousands of other texts are the
+    // widths Qt gives the font on a fresh writer of the same kind.
+    TPdfDrucker drucker;
+    QBuffer ablage;
+    QPdfWriter frisch(&ablage);
+    frisch.setPageSize(QPageSize(QPageSize::A4));
+    const std::vector<TSchrift> schriften = {Schrift(12), Schrift(12, TSchrift::Fett), Schrift(20),
+                                             Schrift(12, TSchrift::Kursiv)};
+    const std::vector<std::string> texte = {"7 \xc2\xb7 4 = 28",
+                                            "1 000 R 3",
+                                            "=",
+                                            " ",
+                                            "Gr\xc3\xb6\xc3\x9f"
+                                            "e",
+                                            "AVATAR"};
+    TLeinwand& leinwand = drucker.Leinwand();
+    for (int runde = 0; runde < 3; ++runde) {
+        for (const TSchrift& schrift : schriften) {
+            leinwand.SetzeSchrift(schrift);
+            const QFontMetricsF masse(TQtLeinwand::QtSchrift(schrift), &frisch);
+            for (const std::string& text : texte) {
+                EXPECT_DOUBLE_EQ(leinwand.Textbreite(text), masse.horizontalAdvance(QString::fromStdString(text)))
+                    << text << ", " << schrift.Groesse << " pt, Stil " << schrift.Stil;
+            }
+            EXPECT_DOUBLE_EQ(leinwand.Texthoehe("Mg"), masse.height());
+            if (runde == 1) {
+                for (int zahl = 0; zahl < 5000; ++zahl)
+                    leinwand.Textbreite(std::to_string(zahl));
+            }
+        }
+    }
 }
 
 // ---- Documents --------------------------------------------------------------------------------
@@ -265,6 +308,88 @@ TEST(PdfDrucker, TextStehtUnterSeinerOberkante)
                                         << tinte.top() << ".." << tinte.bottom();
     EXPECT_GT(tinte.bottom(), seite.Punkt(x, y + 0.7 * hoehe).y());
     EXPECT_LT(tinte.bottom(), seite.Punkt(x, y + 0.9 * hoehe).y());
+}
+
+namespace {
+
+struct TTextfall {
+    const char* Text;
+    int Groesse;
+    int Stil;
+};
+
+const TTextfall Textfaelle[] = {
+    {"1234567890", 12, 0},
+    {"7 \xc2\xb7 4 = 28", 12, 0},
+    {"( -12 ) + 3 = -9", 14, 0},
+    {"AVATAR Tee Wolke", 20, 0},
+    {"Gr\xc3\xb6\xc3\x9f"
+     "e \xc3\xbc"
+     "ben",
+     16, TSchrift::Fett},
+    {"Quersumme: 17", 10, TSchrift::Kursiv},
+    {"unterstrichen 12", 18, TSchrift::Unterstrichen},
+    {"durchgestrichen 3", 18, TSchrift::Durchgestrichen | TSchrift::Fett},
+    {"   ", 12, 0},
+};
+
+// Where case i stands on its page, by its upper left corner in the printer's pixels.
+QPoint Textort(std::size_t i)
+{
+    return QPoint(900 + 300 * static_cast<int>(i % 2), 1200 + 900 * static_cast<int>(i));
+}
+
+} // namespace
+
+TEST(PdfDrucker, TexteSehenAusWieQtsEigenerText)
+{
+    // The printer's text, the same texts twice in changing fonts, gives the pages that Qt's
+    // own text drawing gives on a plain PDF writer: the same ink and the same text.
+    TPdfDrucker drucker;
+    drucker.BeginDoc();
+    for (int seite = 0; seite < 2; ++seite) {
+        if (seite > 0)
+            drucker.NewPage();
+        for (std::size_t i = 0; i < std::size(Textfaelle); ++i) {
+            const TTextfall& fall = Textfaelle[i];
+            drucker.Leinwand().SetzeSchrift(Schrift(fall.Groesse, fall.Stil));
+            drucker.Leinwand().TextAus(Textort(i).x(), Textort(i).y(), fall.Text);
+            drucker.Leinwand().SetzeSchrift(Schrift(8));
+            drucker.Leinwand().Textbreite(fall.Text);
+        }
+    }
+    drucker.EndDoc();
+
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter schreiber(&puffer);
+        schreiber.setPageSize(QPageSize(QPageSize::A4));
+        schreiber.setPageOrientation(QPageLayout::Portrait);
+        QPainter maler(&schreiber);
+        maler.setPen(Qt::black);
+        for (int seite = 0; seite < 2; ++seite) {
+            if (seite > 0)
+                schreiber.newPage();
+            for (std::size_t i = 0; i < std::size(Textfaelle); ++i) {
+                const TTextfall& fall = Textfaelle[i];
+                const QFont font = TQtLeinwand::QtSchrift(Schrift(fall.Groesse, fall.Stil));
+                maler.setFont(font);
+                maler.drawText(QPointF(Textort(i)) + QPointF(0, QFontMetricsF(font, &schreiber).ascent()),
+                               QString::fromUtf8(fall.Text));
+            }
+        }
+    }
+    const TPdfDatei gedruckt(drucker.Dokument());
+    const TPdfDatei vorbild(puffer.data().toStdString());
+    for (const int seite : {1, 2}) {
+        const QImage bild = gedruckt.Seite(seite, 200);
+        ASSERT_FALSE(bild.isNull());
+        EXPECT_TRUE(bild == vorbild.Seite(seite, 200)) << "Seite " << seite;
+        const std::string text = gedruckt.Text(seite);
+        EXPECT_EQ(text, vorbild.Text(seite)) << "Seite " << seite;
+        EXPECT_NE(text.find("AVATAR Tee Wolke"), std::string::npos) << text;
+    }
 }
 
 // ---- Refusals ---------------------------------------------------------------------------------
