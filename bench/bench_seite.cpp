@@ -1,6 +1,6 @@
 // The page of the default settings on Qt's PDF printer: one layout pass plus the drawing of
-// the page (what a click on an option costs besides the pool build), and the whole page as a
-// PDF document.
+// the page (what a click on an option costs besides the pool build), the whole page as a
+// PDF document, and a teacher's print run of many different sheets into one PDF.
 
 #include "app/UZeichnen.h"
 #include "qt/Kopflos.h"
@@ -69,6 +69,21 @@ void SeiteAlsPdf(benchmark::State& state)
     state.counters["Bytes"] = static_cast<double>(p.Drucker.Dokument().size());
 }
 BENCHMARK(SeiteAlsPdf)->Unit(benchmark::kMillisecond);
+
+// The print dialog's run: Arg(0) different sheets, each with its solution sheet, new tasks
+// between them, into one PDF in memory.
+void DrucklaufMitLoesungen(benchmark::State& state)
+{
+    Programm p;
+    const auto blaetter = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        p.Zeichnen.Print(blaetter, 1, true, false);
+        benchmark::DoNotOptimize(p.Drucker.Dokument().size());
+    }
+    state.counters["Seiten"] = 2.0 * blaetter;
+    state.counters["Bytes"] = static_cast<double>(p.Drucker.Dokument().size());
+}
+BENCHMARK(DrucklaufMitLoesungen)->Arg(100)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
