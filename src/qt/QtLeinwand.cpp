@@ -23,8 +23,8 @@ constexpr int GroesstePunktgroesse = 1000;
 
 // Bounds of what the canvas keeps: far above what a page uses (five fonts, a few hundred
 // different texts), so that only a session that sees very many zooms or texts starts over.
-constexpr std::size_t GroessteStandzahl = 64;
-constexpr std::size_t GroessteTextzahl = 4096;
+constexpr std::size_t GroessteStandzahl = 32;
+constexpr std::size_t GroessteTextzahl = 2048;
 
 QString AlsQString(std::string_view text)
 {
