@@ -10,6 +10,7 @@
 #include "files/Windows1252.h"
 #include "settings/Main.h"
 #include "sheet/USeite.h"
+#include "toolkit/Dateidialog.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Waechter.h"
 
@@ -19,6 +20,13 @@
 #include <cerrno>
 #include <optional>
 #include <system_error>
+
+namespace {
+
+const std::string Dateifilter = "Zifferbogen-Datei (*.zfb)";
+const std::string Dateiendung = "zfb";
+
+} // namespace
 
 void TZeichnen::SaveFile(const std::string& pfad)
 {
@@ -140,26 +148,53 @@ std::string TZeichnen::ErsteDatei(const std::vector<std::string>& argumente, con
     return standarddatei.string();
 }
 
+void TZeichnen::DateiOeffnen(const std::string& pfad)
+{
+    int grund = 0;
+    try {
+        grund = OpenFile(pfad);
+    } catch (const EZifferbogenFehler& fehler) {
+        throw EInOutError(Dateifehlertext("Die Datei „" + pfad + "“ konnte nicht gelesen werden", fehler));
+    }
+    if (grund != 0)
+        throw EInOutError("Die Datei „" + pfad + "“ konnte nicht geöffnet werden (" + Fehlerursache(grund) + ").");
+}
+
+void TZeichnen::Oeffnen1Click()
+{
+    if (Dateidialog == nullptr)
+        return;
+    if (const auto pfad = Dateidialog->Oeffnen(Dateifilter, Dateiendung))
+        DateiOeffnen(*pfad);
+}
+
+void TZeichnen::Speichern1Click()
+{
+    if (Dateidialog == nullptr)
+        return;
+    if (const auto pfad = Dateidialog->Speichern(Dateifilter, Dateiendung))
+        SaveFile(*pfad);
+}
+
 void TZeichnen::OpenFirst(const std::vector<std::string>& argumente, const std::filesystem::path& standarddatei)
 {
     const std::string pfad = ErsteDatei(argumente, standarddatei);
     if (pfad.empty())
         return;
-    const bool standard = pfad == standarddatei.string();
-    const std::string nichtGelesen = standard ? "Die Standardeinstellungen „" + pfad + "“ konnten nicht gelesen werden"
-                                              : "Die Datei „" + pfad + "“ konnte nicht gelesen werden";
+    if (pfad != standarddatei.string()) {
+        DateiOeffnen(pfad);
+        return;
+    }
+    const std::string nichtGelesen = "Die Standardeinstellungen „" + pfad + "“ konnten nicht gelesen werden";
     int grund = 0;
     try {
         grund = OpenFile(pfad);
     } catch (const EZifferbogenFehler& fehler) {
-        throw EInOutError(Dateifehlertext(nichtGelesen, fehler) + (standard ? " Es gelten die Vorgaben." : ""));
+        throw EInOutError(Dateifehlertext(nichtGelesen, fehler) + " Es gelten die Vorgaben.");
     }
     // Without standard settings the defaults stay, as on a first start.
-    if (grund == 0 || (standard && grund == ENOENT))
-        return;
-    if (standard)
+    if (grund != 0 && grund != ENOENT)
         throw EInOutError(nichtGelesen + " (" + Fehlerursache(grund) + "); es gelten die Vorgaben.");
-    throw EInOutError("Die Datei „" + pfad + "“ konnte nicht geöffnet werden (" + Fehlerursache(grund) + ").");
 }
 
 void TZeichnen::Laden(TLoadSave& strom, bool verborgeneZeilen)

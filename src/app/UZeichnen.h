@@ -17,6 +17,7 @@
 
 class TAufgabe;
 class TBlatt;
+class TDateidialog;
 class TFEditAufgabe;
 class TFInfo;
 class TFNummerierung;
@@ -52,6 +53,8 @@ public:
     // The windows the main window works with, created after it.
     void Verbinden(TMainForm* einstellungen, TFUeberschrift* ueberschrift);
     void SetzeSchriftdialog(TSchriftdialog* dialog) { Schriftdialog = dialog; }
+    // The open and save dialogs (none: those commands do nothing).
+    void SetzeDateidialog(TDateidialog* dialog) { Dateidialog = dialog; }
     // The task edit and numbering dialogs (none: right clicks and the numbering button do
     // nothing).
     void VerbindeDialoge(TFEditAufgabe* editAufgabe, TFNummerierung* nummerierung);
@@ -134,6 +137,15 @@ public:
     // Raises EZifferbogenFehler when the file cannot be read; everything is then as it was
     // before (the pool aside, which is built anew).
     int OpenFile(const std::string& pfad);
+    // Opens the file at pfad as the user asked for it: raises EInOutError with a German
+    // message naming the file when it cannot be opened or read (nothing has changed then).
+    void DateiOeffnen(const std::string& pfad);
+    // "Öffnen ...", the open button, Ctrl+O: the open dialog, then DateiOeffnen. Cancel
+    // changes nothing.
+    void Oeffnen1Click();
+    // "Speichern ...", the save button, Ctrl+S: the save dialog, then SaveFile. Cancel
+    // writes nothing.
+    void Speichern1Click();
     // The file the start opens: the first argument when it names a worksheet file (its name
     // ends in ".zfb", in any case), else the standard settings file; empty when neither.
     static std::string ErsteDatei(const std::vector<std::string>& argumente,
@@ -229,6 +241,7 @@ private:
     TFEditAufgabe* EditAufgabe = nullptr;
     TFNummerierung* Nummerierung = nullptr;
     TSchriftdialog* Schriftdialog = nullptr;
+    TDateidialog* Dateidialog = nullptr;
     TFDrucken* Drucken = nullptr;
     TFSplash* Splash = nullptr;
     TFInfo* Info = nullptr;

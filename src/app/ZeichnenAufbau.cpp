@@ -74,6 +74,8 @@ void TZeichnen::FormCreate()
     BNeueAufgabe->OnClick = [this](TButton&) { BNeueAufgabeClick(); };
     BKopieren->OnClick = [this](TButton&) { Kopieren1Click(); };
     BDrucken->OnClick = [this](TButton&) { Drucken1Click(); };
+    BOeffnen->OnClick = [this](TButton&) { Oeffnen1Click(); };
+    BSpeichern->OnClick = [this](TButton&) { Speichern1Click(); };
 
     // The nine layout values: four margin fields made here, five designed fields.
     static const char* const Randtexte[] = {"Links:", "Rechts:", "Oben:", "Unten:"};

@@ -13,6 +13,7 @@
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
+#include "toolkit/Dateidialog.h"
 #include "toolkit/Dateitypanmeldung.h"
 #include "toolkit/Zeitgeber.h"
 #include "toolkit/Zufall.h"
@@ -23,6 +24,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -266,6 +268,60 @@ TEST_F(Startordner, OpeningWarnsOfTheWrittenLayoutButUndoingADamagedOpenDoesNot)
     EXPECT_THROW(s.Programm.Zeichnen().OpenFile(schlicht.string()), EZifferbogenFehler);
     EXPECT_EQ(Geschrieben([&](TLoadSave& strom) { s.Programm.Zeichnen().Speichern(strom); }), vorher);
     EXPECT_EQ(s.Meldungen.Gezeigt.size(), 1u);
+}
+
+// Answers the file dialogs from a script: a path, or Cancel (nothing).
+class TDialogskript final : public TDateidialog {
+public:
+    std::optional<std::string> Oeffnen(const std::string& filter, const std::string& endung) override
+    {
+        Gefragt = filter + " " + endung;
+        return Antwort;
+    }
+    std::optional<std::string> Speichern(const std::string& filter, const std::string& endung) override
+    {
+        Gefragt = filter + " " + endung;
+        return Antwort;
+    }
+    std::optional<std::string> Antwort;
+    std::string Gefragt;
+};
+
+TEST_F(Startordner, OpenAndSaveGoThroughTheirDialogsAndCancelChangesNothing)
+{
+    const fs::path blatt = Blatt("Bruchrechnen.zfb");
+    Start s;
+    s.Programm.HauptfensterZeigen();
+    TZeichnen& z = s.Programm.Zeichnen();
+    TDialogskript dialog;
+    z.SetzeDateidialog(&dialog);
+
+    z.Oeffnen1Click(); // Cancel
+    EXPECT_EQ(dialog.Gefragt, "Zifferbogen-Datei (*.zfb) zfb");
+    EXPECT_TRUE(s.Ueberschrift().empty());
+    dialog.Antwort = blatt.string();
+    z.BOeffnen->Click();
+    EXPECT_EQ(s.Ueberschrift(), std::vector<std::string>{"Bruchrechnen.zfb"});
+
+    const fs::path kopie = Ordner / "kopie.zfb";
+    dialog.Antwort.reset();
+    z.Speichern1Click();
+    EXPECT_FALSE(fs::exists(kopie));
+    dialog.Antwort = kopie.string();
+    z.BSpeichern->Click();
+    std::ifstream gespeichert(kopie, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(gespeichert), std::istreambuf_iterator<char>()),
+              Geschrieben([&](TLoadSave& strom) { z.Speichern(strom); }));
+
+    // A file that is not there: a message naming it, the worksheet as it was.
+    dialog.Antwort = (Ordner / "weg.zfb").string();
+    try {
+        z.Oeffnen1Click();
+        ADD_FAILURE() << "kein Fehler";
+    } catch (const EZifferbogenFehler& fehler) {
+        EXPECT_NE(std::string(fehler.what()).find("weg.zfb“ konnte nicht geöffnet werden ("), std::string::npos);
+    }
+    EXPECT_EQ(s.Ueberschrift(), std::vector<std::string>{"Bruchrechnen.zfb"});
 }
 
 } // namespace

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The file dialogs for opening and saving. Each returns the path the user confirmed, or
+// nothing after Cancel. filter is the file type's description with its pattern, as
+// "Zifferbogen-Datei (*.zfb)"; endung (without the dot) is added to a name typed without one.
+class TDateidialog {
+public:
+    virtual ~TDateidialog() = default;
+    virtual std::optional<std::string> Oeffnen(const std::string& filter, const std::string& endung) = 0;
+    virtual std::optional<std::string> Speichern(const std::string& filter, const std::string& endung) = 0;
+};
