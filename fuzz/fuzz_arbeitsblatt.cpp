@@ -65,8 +65,9 @@ std::string Zustand(TProgramm& programm)
     for (const TFormular* fenster : {static_cast<const TFormular*>(&programm.Zeichnen()),
                                      static_cast<const TFormular*>(&programm.Einstellungen())}) {
         for (const auto& c : fenster->Steuerelemente()) {
-            zustand += c->Enabled() ? 'E' : 'e';
-            zustand += c->Visible() ? 'V' : 'v';
+            zustand += c->Name();
+            zustand += c->Enabled() ? " E" : " e";
+            zustand += c->Visible() ? "V\n" : "v\n";
         }
     }
     return zustand;

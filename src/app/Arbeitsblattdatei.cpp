@@ -118,9 +118,12 @@ int TZeichnen::OpenFile(const std::string& pfad)
         return strom.Oeffnungsfehler();
     // The program's own state as a file in memory: a read that fails part-way reads it back,
     // so a damaged file changes nothing.
+    // The settings window adds what its block does not carry.
     TLoadSave schnappschuss;
     schnappschuss.OpenWriteMemory();
     Speichern(schnappschuss);
+    const TEinstellungsstand einstellungen =
+        Einstellungen != nullptr ? Einstellungen->StandFesthalten() : TEinstellungsstand{};
     try {
         Laden(strom);
     } catch (...) {
@@ -130,7 +133,7 @@ int TZeichnen::OpenFile(const std::string& pfad)
             stumm.emplace(Einstellungen->WarnungStumm, true);
         TLoadSave zurueck;
         zurueck.OpenReadBytes(schnappschuss.Bytes());
-        Laden(zurueck, true);
+        Laden(zurueck, &einstellungen);
         throw;
     }
     return 0;
@@ -197,13 +200,16 @@ void TZeichnen::OpenFirst(const std::vector<std::string>& argumente, const std::
         throw EInOutError(nichtGelesen + " (" + Fehlerursache(grund) + "); es gelten die Vorgaben.");
 }
 
-void TZeichnen::Laden(TLoadSave& strom, bool verborgeneZeilen)
+void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)
 {
     {
         const TWertWaechter laedt(Laedt, true);
         Dateiversion = DateiversionAusKopf(strom.ReadText());
-        if (Einstellungen != nullptr)
+        if (Einstellungen != nullptr) {
             Einstellungen->EinstellungenLesen(strom, Dateiversion);
+            if (einstellungen != nullptr)
+                Einstellungen->StandWiederherstellen(*einstellungen);
+        }
         if (Ueberschrift != nullptr)
             Ueberschrift->UeberschriftLesen(strom);
         for (std::size_t k = 1; k <= 5; ++k) {
@@ -249,7 +255,7 @@ void TZeichnen::Laden(TLoadSave& strom, bool verborgeneZeilen)
             SeiteErzeugen();
         ParameterUebergeben();
         if (SeiteFeld)
-            SeiteFeld->SeiteLaden(strom, Dateiversion, verborgeneZeilen);
+            SeiteFeld->SeiteLaden(strom, Dateiversion, einstellungen != nullptr);
     }
     if (Generator != nullptr)
         Generator->VorratErzeugen();

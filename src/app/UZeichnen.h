@@ -18,6 +18,7 @@
 class TAufgabe;
 class TBlatt;
 class TDateidialog;
+struct TEinstellungsstand;
 class TFEditAufgabe;
 class TFInfo;
 class TFNummerierung;
@@ -230,9 +231,10 @@ private:
     void UDZeilenClick();
     void CBSchriftlichClick();
     int Randindex(const TEdit& feld) const;
-    // Reads a whole file from the stream, with re-layouts held back until the end; with
-    // verborgeneZeilen also the page's rows it does not show (a snapshot of this program's).
-    void Laden(TLoadSave& strom, bool verborgeneZeilen = false);
+    // Reads a whole file from the stream, with re-layouts held back until the end. With
+    // einstellungen (undoing a failed open from this program's own snapshot) the settings
+    // window gets that state back whole and the page also its rows it does not show.
+    void Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen = nullptr);
 
     TZufall& Zufall;
     TMeldungen& Meldungen;

@@ -217,63 +217,6 @@ void BlockLesen(TMainForm& f, TLoadSave& strom, int version)
     }
 }
 
-// What a failed read must put back: the block itself, and what the block does not carry
-// exactly (the stored values, texts the stream could change or that only follow a stored
-// value, the division minimum's position when its text is out of range).
-struct TStand {
-    std::string Block;
-    std::int32_t Zahlenraum = 0;
-    std::uint8_t ZUModus = 0;
-    std::uint8_t HUModus = 0;
-    std::int32_t QuadratBis = 0;
-    std::int32_t Minimalwert = 0;
-    std::string Zahlenraumbis;
-    std::string MinErgDivision;
-    int MinErgPosition = 0;
-    std::string QuadrataufgabenBis;
-    std::string MinimalwertText;
-};
-
-TStand StandFesthalten(const TMainForm& f)
-{
-    TLoadSave speicher;
-    speicher.OpenWriteMemory();
-    f.EinstellungenSchreiben(speicher);
-
-    TStand stand;
-    stand.Block = speicher.Bytes();
-    stand.Zahlenraum = f.Zahlenraum;
-    stand.ZUModus = f.ZUModus;
-    stand.HUModus = f.HUModus;
-    stand.QuadratBis = f.QuadratBis;
-    stand.Minimalwert = f.Minimalwert;
-    stand.Zahlenraumbis = f.EZahlenraumbis->Text();
-    stand.MinErgDivision = f.EMinErgDivision->Text();
-    stand.MinErgPosition = f.UDMinErgDivision->Position();
-    stand.QuadrataufgabenBis = f.EQuadrataufgabenBis->Text();
-    stand.MinimalwertText = f.EMinimalwert->Text();
-    return stand;
-}
-
-// Reads the snapshot back and puts the rest of the state on top; the rules stay suspended.
-void StandZuruecklesen(TMainForm& f, const TStand& stand)
-{
-    TLoadSave schnappschuss;
-    schnappschuss.OpenReadBytes(stand.Block);
-    BlockLesen(f, schnappschuss, AktuelleDateiversion);
-
-    f.EZahlenraumbis->SetText(stand.Zahlenraumbis);
-    f.EMinErgDivision->SetText(stand.MinErgDivision);
-    f.UDMinErgDivision->SetPosition(stand.MinErgPosition);
-    f.EQuadrataufgabenBis->SetText(stand.QuadrataufgabenBis);
-    f.EMinimalwert->SetText(stand.MinimalwertText);
-    f.Zahlenraum = stand.Zahlenraum;
-    f.ZUModus = stand.ZUModus;
-    f.HUModus = stand.HUModus;
-    f.QuadratBis = stand.QuadratBis;
-    f.Minimalwert = stand.Minimalwert;
-}
-
 } // namespace
 
 void TMainForm::EinstellungenSchreiben(TLoadSave& strom) const
@@ -324,9 +267,55 @@ void TMainForm::EinstellungenSchreiben(TLoadSave& strom) const
         strom.WriteInteger(ud->Position());
 }
 
+TEinstellungsstand TMainForm::StandFesthalten() const
+{
+    TLoadSave speicher;
+    speicher.OpenWriteMemory();
+    EinstellungenSchreiben(speicher);
+
+    TEinstellungsstand stand;
+    stand.Block = speicher.Bytes();
+    stand.Zahlenraum = Zahlenraum;
+    stand.ZUModus = ZUModus;
+    stand.HUModus = HUModus;
+    stand.QuadratBis = QuadratBis;
+    stand.Minimalwert = Minimalwert;
+    stand.Zahlenraumbis = EZahlenraumbis->Text();
+    stand.MinErgDivision = EMinErgDivision->Text();
+    stand.MinErgPosition = UDMinErgDivision->Position();
+    stand.QuadrataufgabenBis = EQuadrataufgabenBis->Text();
+    stand.MinimalwertText = EMinimalwert->Text();
+    return stand;
+}
+
+void TMainForm::StandWiederherstellen(const TEinstellungsstand& stand)
+{
+    // The snapshot is this program's own block at the current version, so reading it back
+    // cannot fail. The old options are not worth a second warning.
+    const TWertWaechter stumm(WarnungStumm, true);
+    Behandle([&] {
+        TLoadSave schnappschuss;
+        schnappschuss.OpenReadBytes(stand.Block);
+        BlockLesen(*this, schnappschuss, AktuelleDateiversion);
+
+        EZahlenraumbis->SetText(stand.Zahlenraumbis);
+        EMinErgDivision->SetText(stand.MinErgDivision);
+        UDMinErgDivision->SetPosition(stand.MinErgPosition);
+        EQuadrataufgabenBis->SetText(stand.QuadrataufgabenBis);
+        EMinimalwert->SetText(stand.MinimalwertText);
+        Zahlenraum = stand.Zahlenraum;
+        ZUModus = stand.ZUModus;
+        HUModus = stand.HUModus;
+        QuadratBis = stand.QuadratBis;
+        Minimalwert = stand.Minimalwert;
+        RegelnAktiv = true;
+        LogikCheck();
+    });
+}
+
 void TMainForm::EinstellungenLesen(TLoadSave& strom, int dateiversion)
 {
-    const TStand vorher = StandFesthalten(*this);
+    const TEinstellungsstand vorher = StandFesthalten();
     try {
         // One frame around the whole read: the handlers it runs rebuild the page at most once.
         Behandle([&] {
@@ -335,14 +324,7 @@ void TMainForm::EinstellungenLesen(TLoadSave& strom, int dateiversion)
             LogikCheck();
         });
     } catch (...) {
-        // The snapshot is this program's own block at the current version, so reading it back
-        // cannot fail. The old options are not worth a second warning.
-        const TWertWaechter stumm(WarnungStumm, true);
-        Behandle([&] {
-            StandZuruecklesen(*this, vorher);
-            RegelnAktiv = true;
-            LogikCheck();
-        });
+        StandWiederherstellen(vorher);
         throw;
     }
 }

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 
 class TLoadSave;
@@ -22,6 +23,24 @@ class TZufall;
 // decimal number; returns fallback when the text holds no digit or the number does not fit
 // a 32-bit signed integer. The result is never negative.
 std::int32_t Ziffernfilter(std::string_view text, std::int32_t fallback);
+
+// What reading a settings block may change, with what the block does not carry exactly (the
+// stored values, texts the stream could change or that only follow a stored value, the
+// division minimum's position when its text is out of range), so that a failed read can put
+// all of it back.
+struct TEinstellungsstand {
+    std::string Block;
+    std::int32_t Zahlenraum = 0;
+    std::uint8_t ZUModus = 0;
+    std::uint8_t HUModus = 0;
+    std::int32_t QuadratBis = 0;
+    std::int32_t Minimalwert = 0;
+    std::string Zahlenraumbis;
+    std::string MinErgDivision;
+    int MinErgPosition = 0;
+    std::string QuadrataufgabenBis;
+    std::string MinimalwertText;
+};
 
 class TMainForm final : public TFormular {
 public:
@@ -63,6 +82,10 @@ public:
     // user would and giving defaults for what older versions lack, then puts the rules back in
     // force. A read that fails puts the window back exactly as it was and raises the error again.
     void EinstellungenLesen(TLoadSave& strom, int dateiversion);
+    // The window's state as far as a settings block reaches, and its return (in one handler
+    // frame, with the rules in force and without the written-layout warning).
+    TEinstellungsstand StandFesthalten() const;
+    void StandWiederherstellen(const TEinstellungsstand& stand);
 
     // Stored values beside the controls.
     std::int32_t Zahlenraum = 1000;

@@ -268,6 +268,18 @@ TEST_F(Startordner, OpeningWarnsOfTheWrittenLayoutButUndoingADamagedOpenDoesNot)
     EXPECT_THROW(s.Programm.Zeichnen().OpenFile(schlicht.string()), EZifferbogenFehler);
     EXPECT_EQ(Geschrieben([&](TLoadSave& strom) { s.Programm.Zeichnen().Speichern(strom); }), vorher);
     EXPECT_EQ(s.Meldungen.Gezeigt.size(), 1u);
+
+    // Also what the file does not hold comes back: a manual range whose field was emptied
+    // keeps the range typed before.
+    TMainForm& e = s.Programm.Einstellungen();
+    e.RBManuelleEingabe->SetChecked(true);
+    e.EZahlenraumbis->Eingeben("500");
+    e.EZahlenraumbis->SetText("");
+    const std::int32_t zahlenraum = e.Zahlenraum;
+    ASSERT_EQ(zahlenraum, 500);
+    EXPECT_THROW(s.Programm.Zeichnen().OpenFile(schlicht.string()), EZifferbogenFehler);
+    EXPECT_EQ(e.Zahlenraum, zahlenraum);
+    EXPECT_TRUE(e.RBManuelleEingabe->Checked());
 }
 
 // Answers the file dialogs from a script: a path, or Cancel (nothing).
