@@ -75,7 +75,8 @@ public:
             return "true";
         case TSteuerelementArt::RadioGroup: {
             const auto& gruppe = static_cast<const TRadioGroup&>(control);
-            return gruppe.Items.empty() ? std::string() : std::to_string(Zahl(static_cast<int>(gruppe.Items.size())));
+            return gruppe.Items().empty() ? std::string()
+                                          : std::to_string(Zahl(static_cast<int>(gruppe.Items().size())));
         }
         case TSteuerelementArt::UpDown: {
             const auto& pfeile = static_cast<const TUpDown&>(control);
@@ -92,16 +93,16 @@ public:
         }
         case TSteuerelementArt::Edit: {
             const auto& feld = static_cast<const TEdit&>(control);
-            if (feld.ReadOnly)
+            if (feld.ReadOnly())
                 return {};
             return Zahl(4) == 0 ? std::to_string(Zahl(2001))
                                 : Randzahlen[static_cast<std::size_t>(Zahl(static_cast<int>(Randzahlen.size())))];
         }
         case TSteuerelementArt::ComboBox: {
             const auto& liste = static_cast<const TComboBox&>(control);
-            return liste.Items.empty()
+            return liste.Items().empty()
                 ? std::string()
-                : liste.Items[static_cast<std::size_t>(Zahl(static_cast<int>(liste.Items.size())))];
+                : liste.Items()[static_cast<std::size_t>(Zahl(static_cast<int>(liste.Items().size())))];
         }
         default:
             // Buttons open dialogs, save files or show the main window: not a setting.

@@ -76,7 +76,7 @@ void SteuerelementSetzen(const std::vector<TFormular*>& fenster, const std::stri
         return;
     case TSteuerelementArt::Edit: {
         auto* feld = static_cast<TEdit*>(control);
-        if (feld->ReadOnly)
+        if (feld->ReadOnly())
             throw TBedienfehler("Das Eingabefeld " + name + " ist schreibgeschützt.");
         const std::string vorher = feld->Text();
         // The field filters what is typed (digits only, a range); a script must hear when its
@@ -110,16 +110,16 @@ void SteuerelementSetzen(const std::vector<TFormular*>& fenster, const std::stri
     case TSteuerelementArt::RadioGroup: {
         auto* gruppe = static_cast<TRadioGroup*>(control);
         const int index = Ganzzahl(name, wert, "die Auswahlgruppe");
-        if (index < 0 || index >= static_cast<int>(gruppe->Items.size())) {
+        if (index < 0 || index >= static_cast<int>(gruppe->Items().size())) {
             throw TBedienfehler("Die Auswahlgruppe " + name + " hat keinen Eintrag " + wert + " (erlaubt: 0 bis "
-                                + std::to_string(static_cast<int>(gruppe->Items.size()) - 1) + ").");
+                                + std::to_string(static_cast<int>(gruppe->Items().size()) - 1) + ").");
         }
         gruppe->SetItemIndex(index);
         return;
     }
     case TSteuerelementArt::ComboBox: {
         auto* liste = static_cast<TComboBox*>(control);
-        if (std::find(liste->Items.begin(), liste->Items.end(), wert) == liste->Items.end())
+        if (std::find(liste->Items().begin(), liste->Items().end(), wert) == liste->Items().end())
             throw TBedienfehler("Die Auswahlliste " + name + " hat keinen Eintrag \"" + wert + "\".");
         liste->SetText(wert);
         return;

@@ -72,13 +72,12 @@ TFEditAufgabe::TFEditAufgabe(TMeldungen& meldungen) : TFormular("Aufgabe bearbei
 {
     EOp1 = &Erzeuge<TEdit>("EOp1");
     ComboBox1 = &Erzeuge<TComboBox>("ComboBox1");
-    for (const char* zeichen : Operatoren)
-        ComboBox1->Items.emplace_back(zeichen);
+    ComboBox1->SetItems({Operatoren.begin(), Operatoren.end()});
     ComboBox1->SetText(Operatoren[0]);
     EOp2 = &Erzeuge<TEdit>("EOp2");
     Erzeuge<TLabel>("LGleich").SetCaption("=");
     EErg = &Erzeuge<TEdit>("EErg");
-    EErg->ReadOnly = true;
+    EErg->SetReadOnly(true);
 
     // The three buttons form one group, so that choosing one clears the others.
     auto& platzhalter = Erzeuge<TGroupBox>("GBPlatzhalter");

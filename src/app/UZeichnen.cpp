@@ -166,9 +166,9 @@ void TZeichnen::FormResize(int breite, int hoehe)
 {
     if (!BlattFeld)
         return;
-    const int a = BNeueAufgabe->Top + BNeueAufgabe->Height;
+    const int a = BNeueAufgabe->Top() + BNeueAufgabe->Height();
     BlattFeld->SetzeBereich(3, a + 6, breite - 3, hoehe - (a + 6));
-    PCEigenschaften->Width = breite;
+    PCEigenschaften->SetWidth(breite);
     if (!ErsterStart)
         return;
     const std::string version = Versionstext();

@@ -15,7 +15,7 @@ TTabSheet& Reiter(TFormular& f, TPageControl& pc, std::string name, std::string 
 {
     auto& seite = f.Erzeuge<TTabSheet>(std::move(name));
     seite.SetCaption(std::move(caption));
-    pc.Pages.push_back(&seite);
+    pc.AddPage(seite);
     return seite;
 }
 
@@ -51,19 +51,21 @@ void TZeichnen::FormCreate()
     ZoomBox = &Erzeuge<TComboBox>("ZoomBox");
     BHauptformular = &Knopf(*this, "BHauptformular", nullptr, "Aufgabenart wählen ...");
     BNeueAufgabe = &Knopf(*this, "BNeueAufgabe", nullptr, "Neue Aufgaben");
-    BNeueAufgabe->Top = 63;
-    BNeueAufgabe->Height = 25;
+    BNeueAufgabe->SetTop(63);
+    BNeueAufgabe->SetHeight(25);
     BKopieren = &Knopf(*this, "BKopieren", nullptr, "In die Zwischenabl. kopieren");
     BDrucken = &Knopf(*this, "BDrucken", nullptr, "Drucken ...");
     BOeffnen = &Knopf(*this, "BOeffnen", nullptr, "");
-    BOeffnen->Hint = "Gespeichertes Zifferbogen (mit Einstellungen) öffnen ...";
+    BOeffnen->SetHint("Gespeichertes Zifferbogen (mit Einstellungen) öffnen ...");
+    BOeffnen->SetShowHint(true);
     BSpeichern = &Knopf(*this, "BSpeichern", nullptr, "");
-    BSpeichern->Hint = "Zifferbogen (mit Einstellungen) speichern ...";
+    BSpeichern->SetHint("Zifferbogen (mit Einstellungen) speichern ...");
+    BSpeichern->SetShowHint(true);
     PaintBox = &Erzeuge<TPaintBox>("PaintBox");
     ScrollBarHor = &Erzeuge<TScrollBar>("ScrollBarHor");
-    ScrollBarHor->Height = 17;
+    ScrollBarHor->SetHeight(17);
     ScrollBarVert = &Erzeuge<TScrollBar>("ScrollBarVert");
-    ScrollBarVert->Width = 17;
+    ScrollBarVert->SetWidth(17);
     Erzeuge<TLabel>("LEinzeln", &einzeln)
         .SetCaption("Klicken Sie mit der linken Maustaste (automatische Wahl)  bzw. mit der rechten Maustaste "
                     "(manuelle Eingabe) auf die Aufgabe, die Sie verändern wollen!");
@@ -82,18 +84,11 @@ void TZeichnen::FormCreate()
     for (int i = 1; i <= 4; ++i) {
         auto& label = Erzeuge<TLabel>(Indexname("RandLabels", {i}), &raender);
         label.SetCaption(Randtexte[i - 1]);
-        label.Left = (i - 1) * 128;
-        label.Top = 6;
-        label.Width = 32;
+        label.SetBounds((i - 1) * 128, 6, 32, 0);
         auto& feld = Erzeuge<TEdit>(Indexname("RandWerteEdits", {i}), &raender);
-        feld.Left = (i - 1) * 128 + 34;
-        feld.Top = 4;
-        feld.Width = 65;
+        feld.SetBounds((i - 1) * 128 + 34, 4, 65, 0);
         auto& pfeile = Erzeuge<TUpDown>(Indexname("RandUpDowns", {i}), &raender);
-        pfeile.Left = (i - 1) * 128 + 100;
-        pfeile.Top = 3;
-        pfeile.Width = 16;
-        pfeile.Height = 24;
+        pfeile.SetBounds((i - 1) * 128 + 100, 3, 16, 24);
         pfeile.SetRange(0, 1000);
         pfeile.SetPosition(500);
         pfeile.Tag = i;
@@ -101,8 +96,8 @@ void TZeichnen::FormCreate()
         RandWerteEdits[static_cast<std::size_t>(i)] = &feld;
         RandUpDowns[static_cast<std::size_t>(i)] = &pfeile;
     }
-    RandWerteEdits[2]->Left = 166;
-    RandUpDowns[2]->Left = 232;
+    RandWerteEdits[2]->SetLeft(166);
+    RandUpDowns[2]->SetLeft(232);
 
     struct TEntwurf {
         const char* Feld;
@@ -187,8 +182,8 @@ void TZeichnen::FormCreate()
     };
     CBTrennlinien = &option("CBTrennlinien", layout1, "Trennlinien zw. Spalten", false);
     CBNurRechnung = &option("CBNurRechnung", layout1, "Nur Rechnung", false);
-    CBNurRechnung->Hint = "z.B. 324 + 7, ohne = und Ergebnis";
-    CBNurRechnung->ShowHint = true;
+    CBNurRechnung->SetHint("z.B. 324 + 7, ohne = und Ergebnis");
+    CBNurRechnung->SetShowHint(true);
     CBSchriftlichFeld = &option("CBSchriftlich", layout2, "schriftl.Rechnung", false);
     CBSchriftlichFeld->OnClick = [this](TCheckBox&) { CBSchriftlichClick(); };
     CBRechenkaestchen = &option("CBRechenkaestchen", layout2, "Rechenkästchen", false);

@@ -22,8 +22,8 @@ TCheckBox& Kasten(TFormular& f, std::string name, TContainer* parent, std::strin
     auto& c = f.Erzeuge<TCheckBox>(std::move(name), parent);
     c.SetCaption(std::move(caption));
     c.SetChecked(checked);
-    c.ShowHint = !hint.empty();
-    c.Hint = std::move(hint);
+    c.SetShowHint(!hint.empty());
+    c.SetHint(std::move(hint));
     return c;
 }
 
@@ -62,7 +62,7 @@ TEdit& Feld(TFormular& f, std::string name, TContainer* parent, std::string text
 TUpDown& Intervall(TFormular& f, std::string udName, std::string eName, TContainer* parent, int position)
 {
     auto& e = Feld(f, std::move(eName), parent, std::to_string(position));
-    e.ReadOnly = true;
+    e.SetReadOnly(true);
     auto& ud = f.Erzeuge<TUpDown>(std::move(udName), parent);
     ud.SetRange(0, 100);
     ud.SetPosition(position);
@@ -101,7 +101,8 @@ void TMainForm::SteuerelementeErzeugen()
     TSPlatzhalterauswahl->SetCaption("Platzhalter...");
     TabSheet1 = &Erzeuge<TTabSheet>("TabSheet1");
     TabSheet1->SetCaption("Triviale Aufgaben unterdrücken");
-    PageControl1->Pages = {GSPlusMinus, GSMalGeteilt, TSPlatzhalterauswahl, TabSheet1};
+    for (TTabSheet* seite : {GSPlusMinus, GSMalGeteilt, TSPlatzhalterauswahl, TabSheet1})
+        PageControl1->AddPage(*seite);
     PageControl1->SetActivePage(GSMalGeteilt);
 
     ErzeugePlusMinus();
@@ -216,8 +217,8 @@ void TMainForm::ErzeugeMalGeteilt()
     EQuadrataufgabenBis = &Feld(*this, "EQuadrataufgabenBis", GBMultWelcheEinmalEins, "10");
 
     GBBesondereProdukte = &Gruppe(*this, "GBBesondereProdukte", GBMal, "Besondere Produkte:");
-    GBBesondereProdukte->Hint = "Einer mal Zehner, z.B. 5 · 40";
-    GBBesondereProdukte->ShowHint = true;
+    GBBesondereProdukte->SetHint("Einer mal Zehner, z.B. 5 · 40");
+    GBBesondereProdukte->SetShowHint(true);
     CBEmalZ = &Kasten(*this, "CBEmalZ", GBBesondereProdukte, "E · Z", false, "z.B. 5 · 20");
     CBZEmalZ = &Kasten(*this, "CBZEmalZ", GBBesondereProdukte, "ZE · Z", false, "z.B. 34 · 50");
 
@@ -314,7 +315,7 @@ void TMainForm::ErzeugePlatzhalterUndTriviale()
 
     RGPlatzhalterart = &Erzeuge<TRadioGroup>("RGPlatzhalterart", TSPlatzhalterauswahl);
     RGPlatzhalterart->SetCaption("Platzhalter sehen so aus: ");
-    RGPlatzhalterart->Items = {"Einfacher Platzhalterstrich", "Doppelter Platzhalterstrich"};
+    RGPlatzhalterart->SetItems({"Einfacher Platzhalterstrich", "Doppelter Platzhalterstrich"});
     RGPlatzhalterart->SetItemIndex(0);
 
     Beschriftung(*this, "LBedingungen", TabSheet1, "Der Computer soll versuchen, folgende Bedingungen zu beachten :");

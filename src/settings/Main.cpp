@@ -12,10 +12,7 @@ constexpr const char* Typbeispiel[8] = {"", "3", "20", "23", "300", "304", "340"
 
 void Platziere(TControl& c, int left, int top, int width, int height)
 {
-    c.Left = left;
-    c.Top = top;
-    c.Width = width;
-    c.Height = height;
+    c.SetBounds(left, top, width, height);
 }
 
 } // namespace
@@ -67,8 +64,8 @@ void TMainForm::ErzeugeGitter()
         for (int j = 1; j <= i; ++j) {
             auto& box = Erzeuge<TCheckBox>(Indexname("CBKombination", {i, j}), GBSpezielleRechnungen);
             Platziere(box, 28 * i - 13, 19 * j + 30, 17, 17);
-            box.Hint = std::string("z.B. ") + Typbeispiel[i] + " + " + Typbeispiel[j];
-            box.ShowHint = true;
+            box.SetHint(std::string("z.B. ") + Typbeispiel[i] + " + " + Typbeispiel[j]);
+            box.SetShowHint(true);
             box.OnClick = [this](TCheckBox&) { LogikCheck(); }; // Checkboxarrayclick
             CBKombination[i][j] = &box;
         }

@@ -57,11 +57,12 @@ TBlatt::TBlatt(TPaintBox& paintBox, TPageControl& pcEigenschaften, TComboBox& zo
     : PaintBox(paintBox), PCEigenschaften(pcEigenschaften), ZoomBox(zoomBox), ScrollBarVert(scrollBarVert),
       ScrollBarHor(scrollBarHor)
 {
-    ZoomBox.Items.clear();
+    std::vector<std::string> texte;
     for (const auto& eintrag : Zoomeintraege) {
-        ZoomBox.Items.emplace_back(eintrag.Text);
+        texte.emplace_back(eintrag.Text);
         ZoomlisteFeld.push_back(eintrag.Faktor);
     }
+    ZoomBox.SetItems(std::move(texte));
     ZoomBox.SetText("100%");
     Zoom = 1.0;
 
@@ -136,18 +137,14 @@ void TBlatt::Anordnen()
     ScrollBarHor.SetVisible(horizontal);
     ScrollBarVert.SetVisible(vertikal);
 
-    PaintBox.Left = FlaecheLinks;
-    PaintBox.Top = FlaecheOben;
-    PaintBox.Width = FlaecheBreite - (vertikal ? ScrollBarVert.Width : 0);
-    PaintBox.Height = FlaecheHoehe - (horizontal ? ScrollBarHor.Height : 0);
-    ScrollBarHor.Left = PaintBox.Left;
-    ScrollBarHor.Top = PaintBox.Top + PaintBox.Height;
-    ScrollBarHor.Width = PaintBox.Width;
-    ScrollBarVert.Left = PaintBox.Left + PaintBox.Width;
-    ScrollBarVert.Top = PaintBox.Top;
-    ScrollBarVert.Height = PaintBox.Height;
+    PaintBox.SetBounds(FlaecheLinks, FlaecheOben, FlaecheBreite - (vertikal ? ScrollBarVert.Width() : 0),
+                       FlaecheHoehe - (horizontal ? ScrollBarHor.Height() : 0));
+    ScrollBarHor.SetBounds(PaintBox.Left(), PaintBox.Top() + PaintBox.Height(), PaintBox.Width(),
+                           ScrollBarHor.Height());
+    ScrollBarVert.SetBounds(PaintBox.Left() + PaintBox.Width(), PaintBox.Top(), ScrollBarVert.Width(),
+                            PaintBox.Height());
 
-    Metrik(PaintBox.Width, PaintBox.Height);
+    Metrik(PaintBox.Width(), PaintBox.Height());
     Begrenzen();
     if (!horizontal)
         VersatzX = (BlattBreite - FensterBreite) / 2;
@@ -157,14 +154,14 @@ void TBlatt::Anordnen()
     // The bars work in hundredths of a cm. Setting a position runs the bar's change handler,
     // which derives the offset from it again (within a hundredth).
     const auto einrichten = [](TScrollBar& bar, double rand, double blatt, double versatz, double fenster) {
-        bar.PageSize = 1;
-        bar.LargeChange = 1;
-        bar.SmallChange = 1;
+        bar.SetPageSize(1);
+        bar.SetLargeChange(1);
+        bar.SetSmallChange(1);
         bar.SetRange(0, Gerundet((2 * rand + blatt) * 100));
         bar.SetPosition(Gerundet((rand + versatz) * 100));
-        bar.PageSize = Gerundet(fenster * 100);
-        bar.LargeChange = bar.PageSize;
-        bar.SmallChange = Gerundet(bar.PageSize / 20.0);
+        bar.SetPageSize(Gerundet(fenster * 100));
+        bar.SetLargeChange(bar.PageSize());
+        bar.SetSmallChange(Gerundet(bar.PageSize() / 20.0));
     };
     if (horizontal)
         einrichten(ScrollBarHor, RandX, BlattBreite, VersatzX, FensterBreite);
@@ -226,8 +223,8 @@ void TBlatt::BeginneZeichnen()
     const int oben = YGeraet(0, true);
     const int rechts = XGeraet(BlattBreite, true);
     const int unten = YGeraet(BlattHoehe, true);
-    const int breite = PaintBox.Width;
-    const int hoehe = PaintBox.Height;
+    const int breite = PaintBox.Width();
+    const int hoehe = PaintBox.Height();
 
     // Grey beside the page, with a shadow along its right and upper edge.
     flaeche.SetzeStift(FarbeSchwarz, 3);
@@ -368,7 +365,7 @@ void TBlatt::Mausrad(int distanz)
 {
     if (distanz == 0)
         return;
-    VersatzY -= distanz * static_cast<double>(ScrollBarVert.SmallChange) / 12000;
+    VersatzY -= distanz * static_cast<double>(ScrollBarVert.SmallChange()) / 12000;
     VersatzY = std::min(std::max(VersatzY, -RandY), BlattHoehe + RandY - FensterHoehe);
     Anordnen();
 }

@@ -29,6 +29,26 @@ void TControl::SetCaption(std::string caption)
     Aendern(CaptionFeld, std::move(caption));
 }
 
+void TControl::SetBounds(int left, int top, int width, int height)
+{
+    Aendern(Rahmen, TRahmen{left, top, width, height});
+}
+
+void TControl::SetHint(std::string hint)
+{
+    Aendern(HintFeld, std::move(hint));
+}
+
+void TControl::SetShowHint(bool zeigen)
+{
+    Aendern(ShowHintFeld, zeigen);
+}
+
+void TControl::SetCursor(TCursor cursor)
+{
+    Aendern(CursorFeld, cursor);
+}
+
 void TControl::SetEnabled(bool enabled)
 {
     Aendern(EnabledFeld, enabled);
@@ -76,9 +96,16 @@ void TRadioButton::SetChecked(bool checked)
         OnClick(*this);
 }
 
+void TRadioGroup::SetItems(std::vector<std::string> items)
+{
+    if (ItemIndexFeld >= static_cast<int>(items.size()))
+        ItemIndexFeld = -1;
+    Aendern(ItemsFeld, std::move(items));
+}
+
 void TRadioGroup::SetItemIndex(int index)
 {
-    index = std::clamp(index, -1, static_cast<int>(Items.size()) - 1);
+    index = std::clamp(index, -1, static_cast<int>(ItemsFeld.size()) - 1);
     if (Aendern(ItemIndexFeld, index) && OnClick)
         OnClick(*this);
 }
@@ -87,6 +114,11 @@ void TEdit::SetText(std::string text)
 {
     if (Aendern(TextFeld, std::move(text)) && OnChange)
         OnChange(*this);
+}
+
+void TEdit::SetReadOnly(bool nurLesen)
+{
+    Aendern(ReadOnlyFeld, nurLesen);
 }
 
 void TEdit::KeyPress(char& key)
@@ -162,10 +194,15 @@ void TComboBox::SetText(std::string text)
         OnChange(*this);
 }
 
+void TComboBox::SetItems(std::vector<std::string> items)
+{
+    Aendern(ItemsFeld, std::move(items));
+}
+
 int TComboBox::ItemIndex() const
 {
-    const auto it = std::find(Items.begin(), Items.end(), TextFeld);
-    return it == Items.end() ? -1 : static_cast<int>(it - Items.begin());
+    const auto it = std::find(ItemsFeld.begin(), ItemsFeld.end(), TextFeld);
+    return it == ItemsFeld.end() ? -1 : static_cast<int>(it - ItemsFeld.begin());
 }
 
 void TScrollBar::SetRange(int min, int max)
@@ -182,11 +219,32 @@ void TScrollBar::SetPosition(int position)
         OnChange(*this);
 }
 
+void TScrollBar::SetPageSize(int pageSize)
+{
+    Aendern(PageSizeFeld, pageSize);
+}
+
+void TScrollBar::SetLargeChange(int schritt)
+{
+    Aendern(LargeChangeFeld, schritt);
+}
+
+void TScrollBar::SetSmallChange(int schritt)
+{
+    Aendern(SmallChangeFeld, schritt);
+}
+
 void TGroupBox::SetEnabled(bool enabled)
 {
     TControl::SetEnabled(enabled);
     for (TControl* kind : Controls())
         kind->SetEnabled(enabled);
+}
+
+void TPageControl::AddPage(TTabSheet& seite)
+{
+    Seiten.push_back(&seite);
+    Melden();
 }
 
 void TPageControl::SetActivePage(TTabSheet* seite)

@@ -15,6 +15,9 @@
 
 class TContainer;
 
+// The mouse pointer a control shows.
+enum class TCursor : std::uint8_t { Normal, Hand };
+
 enum class TSteuerelementArt : std::uint8_t {
     Label,
     Button,
@@ -46,12 +49,28 @@ public:
     TContainer* Parent() const { return ParentFeld; }
 
     int Tag = 0;
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-    std::string Hint;
-    bool ShowHint = false;
+
+    // Position and size in pixels of the window or container that holds the control. A view
+    // places a control whose width the window sets where the window says; the others it lays
+    // out itself.
+    int Left() const { return Rahmen.Left; }
+    int Top() const { return Rahmen.Top; }
+    int Width() const { return Rahmen.Width; }
+    int Height() const { return Rahmen.Height; }
+    void SetBounds(int left, int top, int width, int height);
+    void SetLeft(int left) { SetBounds(left, Rahmen.Top, Rahmen.Width, Rahmen.Height); }
+    void SetTop(int top) { SetBounds(Rahmen.Left, top, Rahmen.Width, Rahmen.Height); }
+    void SetWidth(int width) { SetBounds(Rahmen.Left, Rahmen.Top, width, Rahmen.Height); }
+    void SetHeight(int height) { SetBounds(Rahmen.Left, Rahmen.Top, Rahmen.Width, height); }
+
+    // The tip shown while the mouse rests on the control, when ShowHint is set.
+    const std::string& Hint() const { return HintFeld; }
+    void SetHint(std::string hint);
+    bool ShowHint() const { return ShowHintFeld; }
+    void SetShowHint(bool zeigen);
+
+    TCursor Cursor() const { return CursorFeld; }
+    void SetCursor(TCursor cursor);
 
     const std::string& Caption() const { return CaptionFeld; }
     void SetCaption(std::string caption);
@@ -85,11 +104,23 @@ protected:
     }
 
 private:
+    struct TRahmen {
+        int Left = 0;
+        int Top = 0;
+        int Width = 0;
+        int Height = 0;
+        friend bool operator==(const TRahmen&, const TRahmen&) = default;
+    };
+
     std::string NameFeld;
     TContainer* ParentFeld;
     std::string CaptionFeld;
     bool EnabledFeld = true;
     bool VisibleFeld = true;
+    TRahmen Rahmen;
+    std::string HintFeld;
+    bool ShowHintFeld = false;
+    TCursor CursorFeld = TCursor::Normal;
 };
 
 // A control that holds others: group box, tab page. Holds them without owning them (the
@@ -161,7 +192,9 @@ public:
     TRadioGroup(std::string name, TContainer* parent) : TControl(std::move(name), parent) {}
     TSteuerelementArt Art() const override { return TSteuerelementArt::RadioGroup; }
 
-    std::vector<std::string> Items;
+    const std::vector<std::string>& Items() const { return ItemsFeld; }
+    // Replaces the items; a selection beyond the new last item becomes none, without OnClick.
+    void SetItems(std::vector<std::string> items);
     int ItemIndex() const { return ItemIndexFeld; }
     // Selects an item (-1: none; clamped to -1..last item) and runs OnClick when the
     // selection changed.
@@ -169,6 +202,7 @@ public:
     std::function<void(TRadioGroup&)> OnClick;
 
 private:
+    std::vector<std::string> ItemsFeld;
     int ItemIndexFeld = -1;
 };
 
@@ -189,13 +223,16 @@ public:
     // key 13.
     void Eingeben(std::string text);
 
-    bool ReadOnly = false;
+    // A read-only field shows its text but takes no typing.
+    bool ReadOnly() const { return ReadOnlyFeld; }
+    void SetReadOnly(bool nurLesen);
     std::function<void(TEdit&)> OnChange;
     std::function<void(TEdit&, char&)> OnKeyPress;
     std::function<void(TEdit&)> OnExit;
 
 private:
     std::string TextFeld;
+    bool ReadOnlyFeld = false;
 };
 
 class TMemo final : public TControl {
@@ -252,7 +289,8 @@ public:
     TComboBox(std::string name, TContainer* parent) : TControl(std::move(name), parent) {}
     TSteuerelementArt Art() const override { return TSteuerelementArt::ComboBox; }
 
-    std::vector<std::string> Items;
+    const std::vector<std::string>& Items() const { return ItemsFeld; }
+    void SetItems(std::vector<std::string> items);
     const std::string& Text() const { return TextFeld; }
     // Sets the text (and the item of that text, if any) and runs OnChange when it changed.
     void SetText(std::string text);
@@ -263,6 +301,7 @@ public:
     std::function<void(TComboBox&, int)> OnKeyDown;
 
 private:
+    std::vector<std::string> ItemsFeld;
     std::string TextFeld;
 };
 
@@ -277,15 +316,23 @@ public:
     int Position() const { return PositionFeld; }
     // Stores the position clamped to the range and runs OnChange when it changed.
     void SetPosition(int position);
-    int PageSize = 0;
-    int LargeChange = 1;
-    int SmallChange = 1;
+    // The visible part of the range (the thumb's size), and the steps of a click beside the
+    // thumb and on an arrow. Positions reach from Min to Max - PageSize.
+    int PageSize() const { return PageSizeFeld; }
+    void SetPageSize(int pageSize);
+    int LargeChange() const { return LargeChangeFeld; }
+    void SetLargeChange(int schritt);
+    int SmallChange() const { return SmallChangeFeld; }
+    void SetSmallChange(int schritt);
     std::function<void(TScrollBar&)> OnChange;
 
 private:
     int MinFeld = 0;
     int MaxFeld = 100;
     int PositionFeld = 0;
+    int PageSizeFeld = 0;
+    int LargeChangeFeld = 1;
+    int SmallChangeFeld = 1;
 };
 
 class TGroupBox final : public TContainer {
@@ -309,11 +356,14 @@ public:
     TPageControl(std::string name, TContainer* parent) : TControl(std::move(name), parent) {}
     TSteuerelementArt Art() const override { return TSteuerelementArt::PageControl; }
 
-    std::vector<TTabSheet*> Pages;
+    // The tab pages in their order.
+    const std::vector<TTabSheet*>& Pages() const { return Seiten; }
+    void AddPage(TTabSheet& seite);
     TTabSheet* ActivePage() const { return AktiveSeite; }
     void SetActivePage(TTabSheet* seite);
 
 private:
+    std::vector<TTabSheet*> Seiten;
     TTabSheet* AktiveSeite = nullptr;
 };
 

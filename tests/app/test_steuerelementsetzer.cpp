@@ -29,7 +29,7 @@ public:
                                 + (r == TUDBtnType::btNext ? " hoch" : " runter"));
         };
         Gruppenwahl = &Erzeuge<TRadioGroup>("RGWahl");
-        Gruppenwahl->Items = {"a", "b"};
+        Gruppenwahl->SetItems({"a", "b"});
         Knopf = &Erzeuge<TButton>("BKnopf");
         Knopf->OnClick = [this](TButton&) { Protokoll.push_back("knopf"); };
     }

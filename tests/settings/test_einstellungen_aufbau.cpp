@@ -41,11 +41,11 @@ TEST_F(TAufbauTest, NachDemErzeugenSindDieAbhaengigenOptionenGesperrt)
 
 TEST_F(TAufbauTest, GitterboxenZeigenBeispieleAlsHinweis)
 {
-    EXPECT_EQ(CB("CBKombination[7][7]").Hint, "z.B. 365 + 365");
-    EXPECT_EQ(CB("CBKombination[1][1]").Hint, "z.B. 3 + 3");
-    EXPECT_EQ(CB("CBKombination[3][1]").Hint, "z.B. 23 + 3");
-    EXPECT_EQ(CB("CBKombination[6][4]").Hint, "z.B. 340 + 300");
-    EXPECT_TRUE(CB("CBKombination[6][4]").ShowHint);
+    EXPECT_EQ(CB("CBKombination[7][7]").Hint(), "z.B. 365 + 365");
+    EXPECT_EQ(CB("CBKombination[1][1]").Hint(), "z.B. 3 + 3");
+    EXPECT_EQ(CB("CBKombination[3][1]").Hint(), "z.B. 23 + 3");
+    EXPECT_EQ(CB("CBKombination[6][4]").Hint(), "z.B. 340 + 300");
+    EXPECT_TRUE(CB("CBKombination[6][4]").ShowHint());
     EXPECT_EQ(Form.Finde("CBKombination[3][4]"), nullptr); // only j <= i exists
     EXPECT_EQ(B("BZeilenkopf[5]").Caption(), "HE");
     EXPECT_EQ(B("BZeilenkopf[5]").Tag, 105);
@@ -68,10 +68,10 @@ TEST_F(TAufbauTest, LaufzeitsteuerelementeLiegenAnIhrenPositionen)
     for (const Fall& f : faelle) {
         const TControl* c = Form.Finde(f.Name);
         ASSERT_NE(c, nullptr) << f.Name;
-        EXPECT_EQ(c->Left, f.Left) << f.Name;
-        EXPECT_EQ(c->Top, f.Top) << f.Name;
-        EXPECT_EQ(c->Width, f.Width) << f.Name;
-        EXPECT_EQ(c->Height, f.Height) << f.Name;
+        EXPECT_EQ(c->Left(), f.Left) << f.Name;
+        EXPECT_EQ(c->Top(), f.Top) << f.Name;
+        EXPECT_EQ(c->Width(), f.Width) << f.Name;
+        EXPECT_EQ(c->Height(), f.Height) << f.Name;
     }
     EXPECT_EQ(Form.Finde("CBMultReihe[10]")->Parent(), Form.GBMultWelcheEinmalEins);
     EXPECT_EQ(Form.Finde("EStellen[10]")->Parent(), Form.GBDividendZahlenraum);

@@ -14,8 +14,8 @@ namespace {
 struct Ansicht {
     Ansicht()
     {
-        ScrollVert.Width = 17;
-        ScrollHor.Height = 17;
+        ScrollVert.SetWidth(17);
+        ScrollHor.SetHeight(17);
     }
     TPaintBox Box{"PaintBox", nullptr};
     TPageControl Reiter{"PCEigenschaften", nullptr};
@@ -110,20 +110,20 @@ TEST(Blatt, ScrollBarsAppearOnlyWhenThePageDoesNotFit)
     EXPECT_FALSE(a.ScrollHor.Visible());
     EXPECT_FALSE(a.ScrollVert.Visible());
     EXPECT_DOUBLE_EQ(a.Blatt.VersatzX, (a.Blatt.BlattBreite - a.Blatt.FensterBreite) / 2); // centred
-    EXPECT_EQ(a.Box.Width, 2000);
+    EXPECT_EQ(a.Box.Width(), 2000);
 
     a.Blatt.SetzeBereich(3, 94, 400, 300);
     EXPECT_TRUE(a.ScrollHor.Visible());
     EXPECT_TRUE(a.ScrollVert.Visible());
-    EXPECT_EQ(a.Box.Width, 400 - 17);
-    EXPECT_EQ(a.Box.Height, 300 - 17);
+    EXPECT_EQ(a.Box.Width(), 400 - 17);
+    EXPECT_EQ(a.Box.Height(), 300 - 17);
     EXPECT_EQ(a.ScrollVert.Max(), std::lround((2 * a.Blatt.RandY + a.Blatt.BlattHoehe) * 100));
-    EXPECT_EQ(a.ScrollVert.PageSize, std::lround(a.Blatt.FensterHoehe * 100));
+    EXPECT_EQ(a.ScrollVert.PageSize(), std::lround(a.Blatt.FensterHoehe * 100));
 
     // One notch of the wheel moves by a twentieth of the visible height.
     const double vorher = a.Blatt.VersatzY;
     a.Blatt.Mausrad(-120);
-    EXPECT_NEAR(a.Blatt.VersatzY - vorher, a.ScrollVert.SmallChange / 100.0, 0.011);
+    EXPECT_NEAR(a.Blatt.VersatzY - vorher, a.ScrollVert.SmallChange() / 100.0, 0.011);
     // Scrolling stops at the border below the page.
     for (int i = 0; i < 200; ++i)
         a.Blatt.Mausrad(-120);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -136,7 +137,7 @@ TEST(Steuerelemente, ARadioGroupClampsItsItemAndRunsItsHandlerOnChange)
 {
     TFormular f("Test");
     auto& gruppe = f.Erzeuge<TRadioGroup>("RGArt");
-    gruppe.Items = {"eins", "zwei"};
+    gruppe.SetItems({"eins", "zwei"});
     int klicks = 0;
     gruppe.OnClick = [&](TRadioGroup&) { ++klicks; };
     gruppe.SetItemIndex(5);
@@ -169,6 +170,82 @@ TEST(Steuerelemente, TheObserverSeesEveryStateChange)
     f.Box->SetEnabled(false);
     f.Box->SetVisible(false);
     EXPECT_EQ(meldungen, 3);
+}
+
+// A view mirrors the controls through their observers alone, so every property it shows
+// must report its change once, and a value set again must stay silent.
+TEST(Steuerelemente, EveryPropertyAViewShowsReportsItsChangeOnce)
+{
+    TFormular f("Test");
+    auto& knopf = f.Erzeuge<TButton>("BKnopf");
+    auto& feld = f.Erzeuge<TEdit>("EFeld");
+    auto& gruppe = f.Erzeuge<TRadioGroup>("RGArt");
+    auto& liste = f.Erzeuge<TComboBox>("CBListe");
+    auto& leiste = f.Erzeuge<TScrollBar>("SBLeiste");
+    auto& reiter = f.Erzeuge<TPageControl>("PCReiter");
+    auto& seite = f.Erzeuge<TTabSheet>("TSSeite");
+    std::vector<std::string> gemeldet;
+    for (const auto& control : f.Steuerelemente())
+        control->Beobachter = [&](const TControl& c) { gemeldet.push_back(c.Name()); };
+
+    struct Fall {
+        const char* Was;
+        std::function<void()> Aendern;
+        const char* Name;
+    };
+    const Fall faelle[] = {
+        {"bounds", [&] { knopf.SetBounds(1, 2, 3, 4); }, "BKnopf"},
+        {"left", [&] { knopf.SetLeft(9); }, "BKnopf"},
+        {"height", [&] { knopf.SetHeight(25); }, "BKnopf"},
+        {"hint", [&] { knopf.SetHint("Tipp"); }, "BKnopf"},
+        {"show hint", [&] { knopf.SetShowHint(true); }, "BKnopf"},
+        {"cursor", [&] { knopf.SetCursor(TCursor::Hand); }, "BKnopf"},
+        {"read-only", [&] { feld.SetReadOnly(true); }, "EFeld"},
+        {"group items",
+         [&] {
+             gruppe.SetItems({"a", "b"});
+         },
+         "RGArt"},
+        {"list items",
+         [&] {
+             liste.SetItems({"25%", "50%"});
+         },
+         "CBListe"},
+        {"page size", [&] { leiste.SetPageSize(40); }, "SBLeiste"},
+        {"large change", [&] { leiste.SetLargeChange(40); }, "SBLeiste"},
+        {"small change", [&] { leiste.SetSmallChange(2); }, "SBLeiste"},
+        {"pages", [&] { reiter.AddPage(seite); }, "PCReiter"},
+    };
+    for (const Fall& fall : faelle) {
+        gemeldet.clear();
+        fall.Aendern();
+        EXPECT_EQ(gemeldet, std::vector<std::string>{fall.Name}) << fall.Was;
+        if (std::string(fall.Was) == "pages")
+            continue; // adding a page again is another page
+        gemeldet.clear();
+        fall.Aendern();
+        EXPECT_TRUE(gemeldet.empty()) << fall.Was << " set again";
+    }
+    EXPECT_EQ(knopf.Left(), 9);
+    EXPECT_EQ(knopf.Top(), 2);
+    EXPECT_EQ(knopf.Width(), 3);
+    EXPECT_EQ(knopf.Height(), 25);
+    EXPECT_EQ(reiter.Pages(), std::vector<TTabSheet*>{&seite});
+}
+
+TEST(Steuerelemente, NewItemsDropASelectionTheyNoLongerHoldWithoutAClick)
+{
+    TFormular f("Test");
+    auto& gruppe = f.Erzeuge<TRadioGroup>("RGArt");
+    gruppe.SetItems({"eins", "zwei", "drei"});
+    gruppe.SetItemIndex(2);
+    int klicks = 0;
+    gruppe.OnClick = [&](TRadioGroup&) { ++klicks; };
+    gruppe.SetItems({"eins", "zwei", "drei", "vier"});
+    EXPECT_EQ(gruppe.ItemIndex(), 2);
+    gruppe.SetItems({"eins"});
+    EXPECT_EQ(gruppe.ItemIndex(), -1);
+    EXPECT_EQ(klicks, 0);
 }
 
 } // namespace
