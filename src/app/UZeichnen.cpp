@@ -49,6 +49,21 @@ void TZeichnen::VerbindeStartfenster(TFSplash* splash, TFInfo* info)
     Info = info;
 }
 
+void TZeichnen::Zeigen()
+{
+    SichtbarFeld = true;
+    if (FensterZeigen)
+        FensterZeigen();
+}
+
+void TZeichnen::BHauptformularClick()
+{
+    if (Einstellungen != nullptr)
+        Einstellungen->VerbindeHauptfenster(this);
+    if (EinstellungenZeigen)
+        EinstellungenZeigen();
+}
+
 bool TZeichnen::CBSchriftlich() const
 {
     return CBSchriftlichFeld->Checked();
@@ -384,6 +399,16 @@ void TZeichnen::PaintBoxMouseDown(TMaustaste taste, int x, int y)
     } else if (InUeberschrift(y) && UeberschriftZeigen) {
         UeberschriftZeigen();
     }
+}
+
+void TZeichnen::PaintBoxMouseMove(int x, int y)
+{
+    PaintBox->SetCursor(FindeAufgabe(x, y) != nullptr || InUeberschrift(y) ? TCursor::Hand : TCursor::Normal);
+}
+
+void TZeichnen::FormMouseWheel(int distanz)
+{
+    BlattFeld->Mausrad(distanz);
 }
 
 void TZeichnen::BNummerierungsartClick()

@@ -73,10 +73,15 @@ public:
     std::function<void()> InfoZeigen;
     // What a left click on the heading opens (the heading dialog); none: nothing.
     std::function<void()> UeberschriftZeigen;
+    // How the view shows the settings window, not modally; none: nothing.
+    std::function<void()> EinstellungenZeigen;
+    // How the view puts the main window on screen and brings it to the front; none: the
+    // window is only marked visible.
+    std::function<void()> FensterZeigen;
 
     // The interface the settings window uses.
     bool Sichtbar() const override { return SichtbarFeld; }
-    void Zeigen() override { SichtbarFeld = true; }
+    void Zeigen() override;
     bool CBSchriftlich() const override;
     void SetzePositiveKlammern(bool klammern) override { PositiveKlammern = klammern; }
     int Platzhalterart() const override { return PlatzhalterartFeld; }
@@ -119,6 +124,14 @@ public:
     // Left button: a task is replaced by the generator's next one, the heading area opens the
     // heading dialog. Right button on a task: the task edit dialog. Both lay the page out anew.
     void PaintBoxMouseDown(TMaustaste taste, int x, int y);
+    // The mouse moved over the paint box: the hand cursor over a task or the heading area,
+    // the normal one elsewhere.
+    void PaintBoxMouseMove(int x, int y);
+    // The mouse wheel turned by distanz (120 a notch, positive away from the user): the sheet
+    // scrolls.
+    void FormMouseWheel(int distanz);
+    // "Aufgabenart wählen ...": the settings window returns to this window, and is shown.
+    void BHauptformularClick();
     // The numbering dialog with the present numbering style, which is taken afterwards.
     void BNummerierungsartClick();
     // Writes the whole worksheet file: header, settings, heading, fonts, layout values, layout

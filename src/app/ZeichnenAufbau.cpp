@@ -73,6 +73,7 @@ void TZeichnen::FormCreate()
     BlattFeld = std::make_unique<TBlatt>(*PaintBox, *PCEigenschaften, *ZoomBox, *ScrollBarVert, *ScrollBarHor);
     Generator = nullptr;
     PaintBox->OnPaint = [this](TPaintBox&) { PaintBoxPaint(); };
+    BHauptformular->OnClick = [this](TButton&) { BHauptformularClick(); };
     BNeueAufgabe->OnClick = [this](TButton&) { BNeueAufgabeClick(); };
     BKopieren->OnClick = [this](TButton&) { Kopieren1Click(); };
     BDrucken->OnClick = [this](TButton&) { Drucken1Click(); };

@@ -154,6 +154,58 @@ TEST(Hauptfenster, ALeftClickReplacesOnlyTheClickedTaskOrOpensTheHeading)
     EXPECT_EQ(h.UeberschriftGezeigt, 1);
 }
 
+TEST(Hauptfenster, TheHandCursorShowsOverTasksAndTheHeadingOnly)
+{
+    Hauptfenster h;
+    h.Ueberschrift.UeberschriftZeileAnfuegen("Rechnen");
+    TSeite& seite = h.Seite();
+    TLeereLeinwand schirm;
+    h.Zeichnen.PaintBox->Paint(schirm);
+    const TBlatt& blatt = h.Zeichnen.Blatt();
+    const TRahmen& r = seite.Aufgabe(0, 0).Rahmen;
+    struct Fall {
+        const char* Wo;
+        double X, Y;
+        TCursor Cursor;
+    };
+    for (const Fall& fall : {Fall{"task", (r.Links + r.Rechts) / 2, (r.Oben + r.Unten) / 2, TCursor::Hand},
+                             Fall{"heading", 0.1, seite.KopfEnde - 0.1, TCursor::Hand},
+                             Fall{"paper", 0.1, seite.KopfEnde + 0.01, TCursor::Normal},
+                             Fall{"task again", r.Rechts - 0.05, r.Unten - 0.05, TCursor::Hand}}) {
+        h.Zeichnen.PaintBoxMouseMove(blatt.XGeraet(fall.X, true), blatt.YGeraet(fall.Y, true));
+        EXPECT_EQ(h.Zeichnen.PaintBox->Cursor(), fall.Cursor) << fall.Wo;
+    }
+}
+
+TEST(Hauptfenster, TheSettingsCommandAndTheReturnShowTheOtherWindow)
+{
+    Hauptfenster h;
+    int einstellungen = 0;
+    int hauptfenster = 0;
+    h.Zeichnen.EinstellungenZeigen = [&] { ++einstellungen; };
+    h.Zeichnen.FensterZeigen = [&] { ++hauptfenster; };
+    // The settings window returns to the main window even when it was made without one.
+    h.Einstellungen.VerbindeHauptfenster(nullptr);
+    h.Zeichnen.BHauptformular->Click();
+    EXPECT_EQ(einstellungen, 1);
+    const TSeite* vorher = h.Zeichnen.Seite();
+    h.Einstellungen.BitBtn1->Click();
+    EXPECT_EQ(hauptfenster, 1);
+    EXPECT_EQ(h.Zeichnen.Seite(), vorher); // a visible main window already follows the settings
+}
+
+TEST(Hauptfenster, TheWheelScrollsTheSheetDownAndUp)
+{
+    Hauptfenster h;
+    h.Zeichnen.ZoomBox->SetText("200%");
+    TBlatt& blatt = h.Zeichnen.Blatt();
+    const double oben = blatt.VersatzY;
+    h.Zeichnen.FormMouseWheel(-120);
+    EXPECT_GT(blatt.VersatzY, oben);
+    h.Zeichnen.FormMouseWheel(120);
+    EXPECT_NEAR(blatt.VersatzY, oben, 1e-9);
+}
+
 TEST(Hauptfenster, TheCopyCommandShowsTheAboutWindowAtMostOnce)
 {
     Hauptfenster h;
