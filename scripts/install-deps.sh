@@ -6,7 +6,7 @@ set -euo pipefail
 pakete=(
   build-essential cmake ninja-build
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-svg-dev
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n
   fonts-liberation xvfb xauth poppler-utils
 )
 

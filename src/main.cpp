@@ -3,6 +3,7 @@
 
 #include "app/Kommandozeile.h"
 #include "app/Standarddatei.h"
+#include "qt/Desktop.h"
 #include "qt/Kopflos.h"
 #include "qt/QtAusgabegeraete.h"
 
@@ -20,12 +21,8 @@ int main(int argc, char* argv[])
         Melden(std::cerr, fehler.what());
         return StatusBedienfehler;
     }
-    if (!auftrag.Kopflos()) {
-        Melden(std::cerr,
-               "Das Programmfenster ist in dieser Ausgabe noch nicht enthalten; "
-               "die Ausgaben ohne Fenster zeigt --help.");
-        return StatusBedienfehler;
-    }
+    if (!auftrag.Kopflos())
+        return DesktopStarten(argc, argv, auftrag.Datei);
     if (!auftrag.Seitenausgabe())
         return KommandozeileAusfuehren(auftrag, std::cout, std::cerr, TStandarddatei::Lesepfad());
     // The page is measured and drawn with Qt's fonts, PDF and SVG; no display is needed.

@@ -65,6 +65,7 @@ void TZeichnen::FormCreate()
     ScrollBarHor = &Erzeuge<TScrollBar>("ScrollBarHor");
     ScrollBarHor->SetHeight(17);
     ScrollBarVert = &Erzeuge<TScrollBar>("ScrollBarVert");
+    ScrollBarVert->SetKind(TScrollBarKind::sbVertical);
     ScrollBarVert->SetWidth(17);
     Erzeuge<TLabel>("LEinzeln", &einzeln)
         .SetCaption("Klicken Sie mit der linken Maustaste (automatische Wahl)  bzw. mit der rechten Maustaste "

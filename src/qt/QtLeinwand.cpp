@@ -65,7 +65,9 @@ TQtLeinwand::TSchriftstand& TQtLeinwand::Stand()
     }
     if (Staende.size() >= GroessteStandzahl)
         Staende.clear();
-    const QFont font = QtSchrift(ohneFarbe);
+    QFont font = QtSchrift(ohneFarbe);
+    if (Punktmassstab != 1.0)
+        font.setPointSizeF(font.pointSizeF() * Punktmassstab);
     Staende.push_back(
         std::make_unique<TSchriftstand>(TSchriftstand{ohneFarbe, font, QFontMetricsF(font, Geraet), {}, {}}));
     AktuellerStand = Staende.back().get();
@@ -124,6 +126,18 @@ void TQtLeinwand::SetzeSchrift(const TSchrift& schrift)
     AktuellerStand = nullptr;
     Font = Stand().Font;
     // Only Qt's text drawing reads the painter's font; glyphs carry their own.
+    MalerSchriftVeraltet = true;
+}
+
+void TQtLeinwand::SetzePunktmassstab(double faktor)
+{
+    if (!(faktor > 0) || faktor == Punktmassstab)
+        return;
+    Punktmassstab = faktor;
+    // The fonts kept so far were made for the old scale.
+    Staende.clear();
+    AktuellerStand = nullptr;
+    Font = Stand().Font;
     MalerSchriftVeraltet = true;
 }
 

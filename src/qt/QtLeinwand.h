@@ -44,6 +44,10 @@ public:
     void Abhaengen();
     bool Malt() const { return Maler != nullptr; }
 
+    // Multiplies every font's point size from now on (1: as the record says). A screen whose
+    // logical resolution is not the 96 dpi the sheet sets its screen fonts for needs it.
+    void SetzePunktmassstab(double faktor);
+
     void SetzeSchrift(const TSchrift& schrift) override;
     void SetzeSchriftfarbe(std::int32_t farbe) override;
     std::int32_t Schriftfarbe() const override { return Schrift.Farbe; }
@@ -92,6 +96,7 @@ private:
     QPaintDevice* Geraet;
     QPainter* Maler = nullptr;
     TSchrift Schrift;
+    double Punktmassstab = 1.0;
     QFont Font;
     std::vector<std::unique_ptr<TSchriftstand>> Staende;
     TSchriftstand* AktuellerStand = nullptr; // none: not looked up since the last change

@@ -219,6 +219,11 @@ void TScrollBar::SetPosition(int position)
         OnChange(*this);
 }
 
+void TScrollBar::SetKind(TScrollBarKind kind)
+{
+    Aendern(KindFeld, kind);
+}
+
 void TScrollBar::SetPageSize(int pageSize)
 {
     Aendern(PageSizeFeld, pageSize);

@@ -305,10 +305,16 @@ private:
     std::string TextFeld;
 };
 
+enum class TScrollBarKind : std::uint8_t { sbHorizontal, sbVertical };
+
 class TScrollBar final : public TControl {
 public:
     TScrollBar(std::string name, TContainer* parent) : TControl(std::move(name), parent) {}
     TSteuerelementArt Art() const override { return TSteuerelementArt::ScrollBar; }
+
+    // Horizontal unless set otherwise.
+    TScrollBarKind Kind() const { return KindFeld; }
+    void SetKind(TScrollBarKind kind);
 
     int Min() const { return MinFeld; }
     int Max() const { return MaxFeld; }
@@ -327,6 +333,7 @@ public:
     std::function<void(TScrollBar&)> OnChange;
 
 private:
+    TScrollBarKind KindFeld = TScrollBarKind::sbHorizontal;
     int MinFeld = 0;
     int MaxFeld = 100;
     int PositionFeld = 0;

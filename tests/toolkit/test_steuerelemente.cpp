@@ -214,6 +214,7 @@ TEST(Steuerelemente, EveryPropertyAViewShowsReportsItsChangeOnce)
         {"page size", [&] { leiste.SetPageSize(40); }, "SBLeiste"},
         {"large change", [&] { leiste.SetLargeChange(40); }, "SBLeiste"},
         {"small change", [&] { leiste.SetSmallChange(2); }, "SBLeiste"},
+        {"kind", [&] { leiste.SetKind(TScrollBarKind::sbVertical); }, "SBLeiste"},
         {"pages", [&] { reiter.AddPage(seite); }, "PCReiter"},
     };
     for (const Fall& fall : faelle) {

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "toolkit/Meldungen.h"
+
+// Message boxes of the desktop program: a modal QMessageBox over the active window, with an
+// icon for the kind of message and a German OK button.
+class TQtMeldungen final : public TMeldungen {
+public:
+    void Zeige(const std::string& titel, const std::string& text, TMeldungsart art) override;
+};
