@@ -30,6 +30,7 @@ QBoxLayout* Reihe(TBindung& bindung, QBoxLayout::Direction richtung, std::initia
 {
     auto* layout = new QBoxLayout(richtung);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(richtung == QBoxLayout::LeftToRight ? 6 : 3);
     for (const TTeil& teil : teile)
         teil.Anfuegen(bindung, *layout);
     return layout;

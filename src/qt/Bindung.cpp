@@ -70,10 +70,20 @@ int Beschriftungsbedarf(const QWidget& widget)
     return 0;
 }
 
-// A control the model gives a fixed width keeps its caption whole: where the caption does not
-// fit in the font of the window, the widget takes a smaller one (not below 6 points).
+// A control the model gives a fixed width keeps its caption whole. A check box or radio
+// button reaches further right than the model says, where its box stays in place; a button or
+// label takes a smaller font (not below 6 points), as its frame must stay in place.
+int Breite(const QWidget& widget, int breite)
+{
+    if (qobject_cast<const QCheckBox*>(&widget) != nullptr || qobject_cast<const QRadioButton*>(&widget) != nullptr)
+        return std::max(breite, Beschriftungsbedarf(widget));
+    return breite;
+}
+
 void Einpassen(QWidget& widget, int breite)
 {
+    if (qobject_cast<const QCheckBox*>(&widget) != nullptr || qobject_cast<const QRadioButton*>(&widget) != nullptr)
+        return;
     if (widget.testAttribute(Qt::WA_SetFont))
         widget.setFont(QFont());
     while (Beschriftungsbedarf(widget) > breite && widget.font().pointSizeF() > 6) {
@@ -479,7 +489,8 @@ void TBindung::Spiegeln(const TControl& control)
             Einpassen(w, c.Width());
             w.setProperty("zbEinpassung", einpassung);
         }
-        const QRect rahmen(c.Left(), c.Top(), c.Width(), c.Height() > 0 ? c.Height() : w.sizeHint().height());
+        const QRect rahmen(c.Left(), c.Top(), Breite(w, c.Width()),
+                           c.Height() > 0 ? c.Height() : w.sizeHint().height());
         if (w.geometry() != rahmen)
             w.setGeometry(rahmen);
     }

@@ -185,7 +185,7 @@ QWidget* TEinstellungsfenster::Einmaleinsgruppe(const char* gruppe, const char* 
     TBindung& b = *BindungFeld;
     auto* rechts = Spalte(b, {Zeile(b, {bis10, bis20}), ta, kleinKlein, kleinGross, grossGross});
     rechts->setSpacing(2);
-    auto* schwere = Zeile(b, {schwer, Spalte(b, {schwer1, schwer2})});
+    auto* schwere = Zeile(b, {schwer, Spalte(b, {schwer1, schwer2}), TDehnung{}});
     auto* darunter = Spalte(b, {schwere});
     if (unten != nullptr)
         darunter->addLayout(unten);

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Pictures of the desktop program's windows under Xvfb: into docs/ at the normal scale, and
+# into the folder given as the first argument (default build/bildschirmfotos-hidpi) at twice
+# the scale, to check that the page stays sharp and no caption is cut off on a HiDPI screen.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake --build build --target bildschirmfotos >/dev/null
+hidpi=${1:-build/bildschirmfotos-hidpi}
+mkdir -p docs "$hidpi"
+# No standard settings of the user: the pictures show the program's defaults.
+konfiguration=$(mktemp -d)
+trap 'rm -rf "$konfiguration"' EXIT
+export XDG_CONFIG_HOME="$konfiguration" QT_QPA_PLATFORM=xcb
+xvfb-run -a -s "-screen 0 1600x1200x24" build/bin/bildschirmfotos docs
+QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 3200x2400x24" build/bin/bildschirmfotos "$hidpi"
+echo "Bilder in docs/ und $hidpi/"
