@@ -210,7 +210,8 @@ QWidget* TBindung::Binden(TControl& control, QWidget* widget)
     widget->installEventFilter(this);
     connect(widget, &QObject::destroyed, this, [this, &control, widget] {
         Controls.erase(widget);
-        if (const auto it = Widgets.find(&control); it != Widgets.end() && it->second.isNull()) {
+        if (const auto it = Widgets.find(&control);
+            it != Widgets.end() && (it->second.isNull() || it->second.data() == widget)) {
             Widgets.erase(it);
             control.Beobachter = nullptr;
         }
@@ -551,7 +552,9 @@ bool TBindung::eventFilter(QObject* objekt, QEvent* ereignis)
             // A handler that set the key to 0 swallowed it.
             return zeichen == 0;
         }
-        if (control.Art() == TSteuerelementArt::ComboBox) {
+        // The list's keys are those of its text field; what the field leaves reaches the list
+        // itself afterwards and is not a second key.
+        if (control.Art() == TSteuerelementArt::ComboBox && objekt != Widgets[&control].data()) {
             auto& liste = static_cast<TComboBox&>(control);
             Ausfuehren([&] { liste.KeyDown(Tastencode(taste)); });
             Spiegeln(liste);

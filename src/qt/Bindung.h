@@ -47,7 +47,7 @@ public:
     template <class W>
     W* Als(std::string_view name)
     {
-        return qobject_cast<W*>(Widget(name));
+        return dynamic_cast<W*>(Widget(name));
     }
     // Binds a widget the view made itself, of the widget class of the control's kind or
     // derived from it (a label that draws its caption its own way, say).
