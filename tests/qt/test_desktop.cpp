@@ -1,0 +1,257 @@
+// The desktop program's two windows on their models: every control shown, the run-time
+// controls where the model places them, the keys, the zoom box, a click on a task, an option
+// click that lays the page out anew, and the margin fields with their errors.
+
+#include "DesktopUmgebung.h"
+
+#include "qt/Bindung.h"
+#include "qt/Einstellungsfenster.h"
+#include "qt/Hauptfenster.h"
+#include "qt/Malflaeche.h"
+#include "qt/Pfeilpaar.h"
+#include "sheet/UBlatt.h"
+#include "sheet/USeite.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The program as a user starts it, with a fixed seed and no standard settings of the user.
+struct Programm {
+    Programm()
+    {
+        setenv("XDG_CONFIG_HOME", "/nonexistent-zifferbogen-test", 1);
+        D.Starten({});
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&D.Hauptfenster()));
+        D.Hauptfenster().Malflaeche().Gemalt = [this] { ++Gemalt; };
+    }
+    TZeichnen& Z() { return D.Modelle().Zeichnen; }
+    TMainForm& E() { return D.Modelle().Einstellungen; }
+    TBindung& HB() { return D.Hauptfenster().Bindung(); }
+    TSeite& Seite() { return *Z().Seite(); }
+    std::vector<TGSAufgabe> Aufgaben()
+    {
+        std::vector<TGSAufgabe> liste;
+        for (int r = 0; r < Seite().ZeilenZahl; ++r)
+            for (int c = 0; c < Seite().SpaltenZahl; ++c)
+                liste.push_back(Seite().Aufgabe(r, c).Daten);
+        return liste;
+    }
+    // Paints now and waits for nothing else.
+    void Malen() { D.Hauptfenster().Malflaeche().repaint(); }
+
+    TMeldungsliste Meldungen;
+    TDesktop D{Meldungen, 7};
+    int Gemalt = 0;
+};
+
+bool Gleich(const std::vector<TGSAufgabe>& a, const std::vector<TGSAufgabe>& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
+}
+
+TEST(Desktop, EveryControlOfBothWindowsHasItsWidgetAndThePlacedOnesStandWhereTheModelSays)
+{
+    Programm p;
+    EXPECT_EQ(p.HB().Ungebunden(), std::vector<std::string>{});
+    EXPECT_EQ(p.D.Einstellungsfenster().Bindung().Ungebunden(), std::vector<std::string>{});
+    struct Fall {
+        TBindung* Bindung;
+        const char* Name;
+        QRect Rahmen; // a width or height of 0: the widget's own
+    };
+    TBindung* e = &p.D.Einstellungsfenster().Bindung();
+    const Fall faelle[] = {
+        {e, "BSpaltenkopf[3]", {64, 32, 26, 17}},      {e, "BZeilenkopf[2]", {204, 68, 26, 17}},
+        {e, "CBKombination[3][1]", {71, 49, 17, 17}},  {e, "CBStelle[2][2][7]", {104, 48, 17, 17}},
+        {e, "CBMultReihe[9]", {128, 40, 0, 17}},       {e, "CBDivReihe[16]", {8, 88, 0, 17}},
+        {e, "EStellen[6]", {136, 14, 21, 21}},         {e, "UDStellen[8]", {158, 38, 16, 25}},
+        {&p.HB(), "RandLabels[3]", {256, 6, 0, 0}},    {&p.HB(), "RandWerteEdits[2]", {166, 4, 65, 0}},
+        {&p.HB(), "RandUpDowns[2]", {232, 3, 16, 24}},
+    };
+    for (const Fall& fall : faelle) {
+        const QRect r = fall.Bindung->Widget(fall.Name)->geometry();
+        EXPECT_EQ(r.topLeft(), fall.Rahmen.topLeft()) << fall.Name;
+        if (fall.Rahmen.width() > 0 && std::string(fall.Name).rfind("CB", 0) != 0) {
+            EXPECT_EQ(r.width(), fall.Rahmen.width()) << fall.Name;
+        }
+        if (fall.Rahmen.height() > 0) {
+            EXPECT_EQ(r.height(), fall.Rahmen.height()) << fall.Name;
+        }
+    }
+    // A box placed by the model reaches at least as far as the model says.
+    EXPECT_GE(e->Widget("CBMultReihe[10]")->width(), 35);
+}
+
+TEST(Desktop, CtrlWithALetterRunsItsCommandAndNothingElseDoes)
+{
+    Programm p;
+    struct Fall {
+        const char* Was;
+        Qt::Key Taste;
+        Qt::KeyboardModifiers Umschalter;
+        bool NeueSeite;
+    };
+    for (const Fall& fall : {Fall{"Ctrl+N", Qt::Key_N, Qt::ControlModifier, true},
+                             Fall{"Ctrl+Shift+N", Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier, true},
+                             Fall{"Ctrl+Alt+N", Qt::Key_N, Qt::ControlModifier | Qt::AltModifier, true},
+                             Fall{"N alone", Qt::Key_N, Qt::NoModifier, false},
+                             Fall{"Ctrl alone", Qt::Key_Control, Qt::ControlModifier, false},
+                             Fall{"Ctrl+M", Qt::Key_M, Qt::ControlModifier, false}}) {
+        const std::vector<TGSAufgabe> vorher = p.Aufgaben();
+        QTest::keyClick(&p.D.Hauptfenster(), fall.Taste, fall.Umschalter);
+        EXPECT_EQ(!Gleich(p.Aufgaben(), vorher), fall.NeueSeite) << fall.Was;
+    }
+    // The window sees the key before a field that has the focus.
+    auto* rand = p.HB().Als<QLineEdit>("RandWerteEdits[1]");
+    p.Z().PCEigenschaften->SetActivePage(p.Z().PCEigenschaften->Pages()[3]);
+    rand->setFocus();
+    const std::vector<TGSAufgabe> vorher = p.Aufgaben();
+    QTest::keyClick(rand, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_FALSE(Gleich(p.Aufgaben(), vorher));
+    EXPECT_EQ(rand->text(), QStringLiteral("1.00cm"));
+    // A command that is not offered yet takes no key.
+    EXPECT_FALSE(p.D.Hauptfenster().Befehl(QStringLiteral("Drucken ..."))->isEnabled());
+    EXPECT_TRUE(p.D.Hauptfenster().Befehl(QStringLiteral("Aufgaben neu suchen"))->isEnabled());
+}
+
+TEST(Desktop, TheZoomBoxTakesAnItemOrATypedZoomWithEnter)
+{
+    Programm p;
+    auto* zoom = p.HB().Als<QComboBox>("ZoomBox");
+    TBlatt& blatt = p.Z().Blatt();
+    zoom->activated(zoom->findText(QStringLiteral("200%")));
+    EXPECT_DOUBLE_EQ(blatt.Zoom, 2.0);
+    EXPECT_TRUE(p.HB().Widget("ScrollBarVert")->isVisible());
+    EXPECT_TRUE(p.HB().Widget("ScrollBarHor")->isVisible());
+
+    struct Fall {
+        const char* Getippt;
+        double Zoom;
+        const char* Zeigt;
+    };
+    for (const Fall& fall :
+         {Fall{"150", 1.5, "150%"}, Fall{"5", 1.5, "5"}, Fall{"1000", 1.5, "1000"}, Fall{"75 %", 0.75, "75%"}}) {
+        zoom->lineEdit()->selectAll();
+        QTest::keyClicks(zoom->lineEdit(), QString::fromUtf8(fall.Getippt));
+        QTest::keyClick(zoom->lineEdit(), Qt::Key_Return);
+        EXPECT_DOUBLE_EQ(blatt.Zoom, fall.Zoom) << fall.Getippt;
+        EXPECT_EQ(zoom->currentText(), QString::fromUtf8(fall.Zeigt)) << fall.Getippt;
+    }
+    zoom->activated(zoom->findText(QStringLiteral("Ganze Seite")));
+    EXPECT_LT(blatt.Zoom, 0.75);
+    EXPECT_EQ(zoom->currentText(), QStringLiteral("Ganze Seite"));
+}
+
+TEST(Desktop, ALeftClickReplacesExactlyTheClickedTask)
+{
+    Programm p;
+    p.Malen();
+    TSeite& seite = p.Seite();
+    ASSERT_GE(seite.ZeilenZahl, 3);
+    ASSERT_GE(seite.SpaltenZahl, 3);
+    const TBlatt& blatt = p.Z().Blatt();
+    const TRahmen& r = seite.Aufgabe(2, 1).Rahmen;
+    const QPoint mitte(blatt.XGeraet((r.Links + r.Rechts) / 2, true), blatt.YGeraet((r.Oben + r.Unten) / 2, true));
+    const std::vector<TGSAufgabe> vorher = p.Aufgaben();
+    QTest::mouseMove(&p.D.Hauptfenster().Malflaeche(), mitte);
+    EXPECT_EQ(p.D.Hauptfenster().Malflaeche().cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(&p.D.Hauptfenster().Malflaeche(), Qt::LeftButton, {}, mitte);
+    const std::vector<TGSAufgabe> nachher = p.Aufgaben();
+    ASSERT_EQ(nachher.size(), vorher.size());
+    const std::size_t getroffen = 2 * static_cast<std::size_t>(seite.SpaltenZahl) + 1;
+    for (std::size_t i = 0; i < vorher.size(); ++i)
+        EXPECT_EQ(nachher[i] == vorher[i], i != getroffen) << i;
+}
+
+TEST(Desktop, AnOptionClickLaysThePageOutAnewAndRepaintsIt)
+{
+    Programm p;
+    p.Malen();
+    // The main window's option: the same tasks, now numbered.
+    p.Z().PCEigenschaften->SetActivePage(p.Z().PCEigenschaften->Pages()[2]);
+    const std::vector<TGSAufgabe> vorher = p.Aufgaben();
+    const int gemalt = p.Gemalt;
+    QTest::mouseClick(p.HB().Als<QCheckBox>("CBNummerierung"), Qt::LeftButton, {}, QPoint(7, 8));
+    EXPECT_TRUE(p.Seite().Nummerierung);
+    QApplication::processEvents();
+    EXPECT_GT(p.Gemalt, gemalt);
+    // Numbers take room in every row; the tasks that still fit are the same ones.
+    const std::vector<TGSAufgabe> nachher = p.Aufgaben();
+    ASSERT_FALSE(nachher.empty());
+    EXPECT_TRUE(nachher.front() == vorher.front());
+
+    // The settings window's option: a new page of the newly chosen operation.
+    p.Z().BHauptformular->Click();
+    auto& einstellungen = p.D.Einstellungsfenster();
+    QTest::mouseClick(einstellungen.Bindung().Als<QCheckBox>("CBPluskv"), Qt::LeftButton, {}, QPoint(7, 8));
+    QTest::mouseClick(einstellungen.Bindung().Als<QCheckBox>("CBMalkv"), Qt::LeftButton, {}, QPoint(7, 8));
+    EXPECT_TRUE(p.E().CBPluskommtvor->Checked());
+    for (const TGSAufgabe& aufgabe : p.Aufgaben())
+        EXPECT_EQ(aufgabe.Rechenzeichen, 0);
+    // The quick box and its twin on the tab page show the same.
+    EXPECT_TRUE(einstellungen.Bindung().Als<QCheckBox>("CBPluskommtvor")->isChecked());
+}
+
+TEST(Desktop, TheMarginFieldsTakeTypedValuesAndShowWhatTheyCannotRead)
+{
+    Programm p;
+    p.Z().PCEigenschaften->SetActivePage(p.Z().PCEigenschaften->Pages()[3]);
+    auto* links = p.HB().Als<QLineEdit>("RandWerteEdits[1]");
+    struct Fall {
+        const char* Getippt;
+        double Wert;
+        const char* Zeigt;
+        bool Fehler;
+    };
+    for (const Fall& fall : {Fall{"1,5", 1.5, "1.50cm", false}, Fall{"9", 1.5, "1.50cm", false},
+                             Fall{"8", 8.0, "8.00cm", false}, Fall{"abc", 8.0, "abc", true}}) {
+        p.Meldungen.Liste.clear();
+        links->setFocus();
+        links->selectAll();
+        QTest::keyClicks(links, QString::fromUtf8(fall.Getippt));
+        QTest::keyClick(links, Qt::Key_Return);
+        EXPECT_DOUBLE_EQ(p.Z().RandWerte[1], fall.Wert) << fall.Getippt;
+        EXPECT_EQ(links->text(), QString::fromUtf8(fall.Zeigt)) << fall.Getippt;
+        EXPECT_EQ(p.Meldungen.Liste.size(), fall.Fehler ? 1U : 0U) << fall.Getippt;
+        if (fall.Fehler && !p.Meldungen.Liste.empty()) {
+            EXPECT_EQ(p.Meldungen.Liste[0].Titel, "Umwandlungsfehler");
+        }
+    }
+    // The arrows step by a tenth within the range.
+    links->setFocus();
+    links->selectAll();
+    QTest::keyClicks(links, QStringLiteral("7.9"));
+    QTest::keyClick(links, Qt::Key_Return);
+    auto* pfeile = dynamic_cast<TPfeilpaar*>(p.HB().Widget("RandUpDowns[1]"));
+    QTest::mouseClick(pfeile->Hoch(), Qt::LeftButton);
+    QTest::mouseClick(pfeile->Hoch(), Qt::LeftButton);
+    EXPECT_NEAR(p.Z().RandWerte[1], 8.0, 1e-9);
+    EXPECT_EQ(links->text(), QStringLiteral("8.00cm"));
+}
+
+TEST(Desktop, TheWrittenLayoutWarnsInAMessageBoxWhileMultiplicationIsChosen)
+{
+    Programm p;
+    p.Z().PCEigenschaften->SetActivePage(p.Z().PCEigenschaften->Pages()[1]);
+    QTest::mouseClick(p.HB().Als<QCheckBox>("CBSchriftlich"), Qt::LeftButton, {}, QPoint(7, 8));
+    ASSERT_EQ(p.Meldungen.Liste.size(), 1U);
+    EXPECT_EQ(p.Meldungen.Liste[0].Titel, "Warnung:");
+    EXPECT_EQ(p.Meldungen.Liste[0].Text,
+              "Das Layout \"schriftliche Rechnung\" ist nur für Addition und Subtraktion vorgesehen.");
+    EXPECT_TRUE(p.HB().Widget("CBGespensterAufgaben")->isEnabled());
+    EXPECT_FALSE(p.HB().Widget("RBZentriert")->isEnabled());
+}
+
+} // namespace
