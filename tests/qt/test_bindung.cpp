@@ -8,6 +8,7 @@
 #include "qt/Bindung.h"
 #include "qt/Fehlerbehandlung.h"
 #include "qt/Pfeilpaar.h"
+#include "qt/Schriftdialog.h"
 #include "toolkit/Formular.h"
 
 #include <QCheckBox>
@@ -403,6 +404,48 @@ TEST(Bindung, ErrorsAreNamedByTheirKind)
         EXPECT_FALSE(fehler.Ausfuehren(fall.Werfen));
         ASSERT_EQ(meldungen.Liste.size(), 1U);
         EXPECT_EQ(meldungen.Liste[0].Titel, fall.Titel);
+    }
+}
+
+// The font dialog shows the record and gives back what was chosen on it: style bits from the
+// effects, a colour only when another was chosen, the character set kept.
+TEST(Schriftdialog, TheChoiceComesBackOnTheRecordThatWasShown)
+{
+    TSchrift vorher;
+    vorher.Name = "Liberation Sans";
+    vorher.Groesse = 16;
+    vorher.Stil = TSchrift::Fett;
+    vorher.Zeichensatz = TSchrift::ZeichensatzAnsi;
+    const QFont gezeigt = TQtSchriftdialog::AlsFont(vorher);
+    EXPECT_TRUE(gezeigt.bold());
+    EXPECT_EQ(gezeigt.pointSize(), 16);
+
+    struct Fall {
+        const char* Was;
+        std::function<void(QFont&, QColor&)> Waehlen;
+        std::function<bool(const TSchrift&)> Ergebnis;
+    };
+    const Fall faelle[] = {
+        {"unchanged", [](QFont&, QColor&) {}, [&](const TSchrift& s) { return s == vorher; }},
+        {"italic, underlined, 12 points",
+         [](QFont& f, QColor&) {
+             f.setBold(false);
+             f.setItalic(true);
+             f.setUnderline(true);
+             f.setPointSize(12);
+         },
+         [](const TSchrift& s) {
+             return s.Stil == (TSchrift::Kursiv | TSchrift::Unterstrichen) && s.Groesse == 12
+                 && s.Farbe == TSchrift::FarbeFenstertext;
+         }},
+        {"red", [](QFont&, QColor& c) { c = QColor(255, 0, 0); },
+         [](const TSchrift& s) { return s.Farbe == 0x0000FF && s.Zeichensatz == TSchrift::ZeichensatzAnsi; }},
+    };
+    for (const Fall& fall : faelle) {
+        QFont font = gezeigt;
+        QColor farbe = TQtSchriftdialog::AlsFarbe(vorher);
+        fall.Waehlen(font, farbe);
+        EXPECT_TRUE(fall.Ergebnis(TQtSchriftdialog::AusDialog(font, farbe, vorher))) << fall.Was;
     }
 }
 
