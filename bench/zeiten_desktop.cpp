@@ -68,7 +68,7 @@ int main(int argc, char* argv[])
     TDesktop desktop(meldungen, 1);
     int gemalt = 0;
     desktop.Hauptfenster().Malflaeche().Gemalt = [&] { ++gemalt; };
-    desktop.Starten({});
+    desktop.Starten();
     WartenAufMalen(gemalt, 0);
     if (nurStart) {
         const std::chrono::duration<double, std::milli> dauer = std::chrono::steady_clock::now() - Programmstart;
@@ -85,13 +85,13 @@ int main(int argc, char* argv[])
         start.push_back(QString::fromUtf8(prozess.readAllStandardOutput()).trimmed().toDouble());
     }
 
-    desktop.Modelle().Zeichnen.BHauptformular->Click();
+    desktop.Modelle().Zeichnen().BHauptformular->Click();
     auto* einstellung = desktop.Einstellungsfenster().Bindung().Als<QCheckBox>("CBNullkommtvorMultDiv");
     std::vector<double> einstellungen;
     for (int i = 0; i < Laeufe; ++i)
         einstellungen.push_back(Klickzeit(*einstellung, gemalt));
 
-    desktop.Modelle().Zeichnen.PCEigenschaften->SetActivePage(desktop.Modelle().Zeichnen.PCEigenschaften->Pages()[0]);
+    desktop.Modelle().Zeichnen().PCEigenschaften->SetActivePage(desktop.Modelle().Zeichnen().PCEigenschaften->Pages()[0]);
     auto* option = desktop.Hauptfenster().Bindung().Als<QCheckBox>("CBTrennlinien");
     std::vector<double> optionen;
     for (int i = 0; i < Laeufe; ++i)

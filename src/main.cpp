@@ -22,7 +22,8 @@ int main(int argc, char* argv[])
         return StatusBedienfehler;
     }
     if (!auftrag.Kopflos())
-        return DesktopStarten(argc, argv, auftrag.Datei);
+        return DesktopStarten(argc, argv,
+                              auftrag.Datei.empty() ? std::vector<std::string>{} : std::vector{auftrag.Datei});
     if (!auftrag.Seitenausgabe())
         return KommandozeileAusfuehren(auftrag, std::cout, std::cerr, TStandarddatei::Lesepfad());
     // The page is measured and drawn with Qt's fonts, PDF and SVG; no display is needed.

@@ -151,8 +151,9 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
         && (auftrag.Blaetter || auftrag.Exemplare || auftrag.Loesungsblaetter || auftrag.Nummerieren))
         throw TBedienfehler("--sheets, --copies, --solutions und --number wirken nur mit --pdf.");
     // The desktop program opens only a name ending in ".zfb" (in any case) and otherwise the
-    // standard settings; on the command line another name is a mistake worth saying.
-    if (!auftrag.Datei.empty() && TZeichnen::ErsteDatei({auftrag.Datei}, {}) != auftrag.Datei)
+    // standard settings; for the outputs without a window another name is a mistake worth
+    // saying.
+    if (auftrag.Kopflos() && !auftrag.Datei.empty() && TZeichnen::ErsteDatei({auftrag.Datei}, {}) != auftrag.Datei)
         throw TBedienfehler("„" + auftrag.Datei + "“ ist keine Arbeitsblattdatei: der Name endet nicht auf .zfb.");
     return auftrag;
 }

@@ -1,12 +1,14 @@
 #include "qt/Desktop.h"
 
 #include "app/Standarddatei.h"
-#include "files/Dateizugriff.h"
+#include "app/UDrucken.h"
 #include "qt/Einstellungsfenster.h"
 #include "qt/Fehlerbehandlung.h"
 #include "qt/Hauptfenster.h"
 #include "qt/PdfDrucker.h"
+#include "qt/QtDateidialog.h"
 #include "qt/QtMeldungen.h"
+#include "qt/QtZeitgeber.h"
 #include "qt/Schriftdialog.h"
 #include "sheet/UBlatt.h"
 #include "toolkit/Zufall.h"
@@ -18,7 +20,6 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
-#include <cerrno>
 #include <exception>
 
 namespace {
@@ -63,47 +64,29 @@ bool TAnwendung::notify(QObject* empfaenger, QEvent* ereignis)
     }
 }
 
-TFenstermodelle::TFenstermodelle(TZufall& zufall, TMeldungen& meldungen, TDrucker& drucker)
-    : Zeichnen(zufall, meldungen), Einstellungen(zufall, meldungen, &Zeichnen), Drucken(Zeichnen),
-      Ueberschrift(Zeichnen), EditAufgabe(meldungen)
-{
-    Zeichnen.Blatt().SetzeDrucker(&drucker);
-    Zeichnen.Verbinden(&Einstellungen, &Ueberschrift);
-    Drucken.SetzeDrucker({&drucker});
-    Zeichnen.VerbindenDrucken(&Drucken);
-    Zeichnen.VerbindeDialoge(&EditAufgabe, &Nummerierung);
-    // The windows of these commands are not part of the desktop program yet; until they
-    // are, the commands are not offered rather than doing nothing.
-    for (TButton* befehl : {Zeichnen.BOeffnen, Zeichnen.BSpeichern, Zeichnen.BDrucken, Zeichnen.BKopieren})
-        befehl->SetEnabled(false);
-}
-
-void ErsteDateiOeffnen(TZeichnen& zeichnen, const std::string& datei, TFehlerbehandlung& fehler, TMeldungen& meldungen)
-{
-    const std::string pfad = datei.empty() ? TStandarddatei::Lesepfad().string() : datei;
-    if (pfad.empty())
-        return;
-    fehler.Ausfuehren([&] {
-        const int grund = zeichnen.OpenFile(pfad);
-        if (grund == 0 || (datei.empty() && grund == ENOENT))
-            return;
-        meldungen.Zeige("Fehler",
-                        "Die Datei „" + pfad + "“ konnte nicht geöffnet werden (" + Fehlerursache(grund) + ").",
-                        TMeldungsart::Fehler);
-    });
-}
-
-TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert)
+TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert, std::vector<std::string> argumente,
+                   std::filesystem::path standarddatei)
     : Meldungen(meldungen), FehlerFeld(std::make_unique<TFehlerbehandlung>(meldungen)),
       Zufall(startwert ? std::make_unique<TMersenneZufall>(*startwert) : std::make_unique<TMersenneZufall>()),
-      Drucker(std::make_unique<TPdfDrucker>()),
-      ModelleFeld(std::make_unique<TFenstermodelle>(*Zufall, meldungen, *Drucker)),
-      HauptfensterFeld(std::make_unique<THauptfenster>(ModelleFeld->Zeichnen, *FehlerFeld)),
-      EinstellungsfensterFeld(std::make_unique<TEinstellungsfenster>(ModelleFeld->Einstellungen, *FehlerFeld)),
-      Schriftdialog(std::make_unique<TQtSchriftdialog>(HauptfensterFeld.get()))
+      Drucker(std::make_unique<TPdfDrucker>()), SplashZeitgeber(std::make_unique<TQtZeitgeber>()),
+      ProgrammFeld(std::make_unique<TProgramm>(*Zufall, meldungen, *SplashZeitgeber, std::move(argumente),
+                                               std::move(standarddatei))),
+      HauptfensterFeld(std::make_unique<THauptfenster>(ProgrammFeld->Zeichnen(), *FehlerFeld)),
+      EinstellungsfensterFeld(std::make_unique<TEinstellungsfenster>(ProgrammFeld->Einstellungen(), *FehlerFeld)),
+      Schriftdialog(std::make_unique<TQtSchriftdialog>(HauptfensterFeld.get())),
+      Dateidialog(std::make_unique<TQtDateidialog>(HauptfensterFeld.get()))
 {
-    TZeichnen& zeichnen = ModelleFeld->Zeichnen;
+    // The sheet measures on the PDF printer (A4), so the page on screen is laid out exactly
+    // as it prints.
+    ProgrammFeld->Zeichnen().Blatt().SetzeDrucker(Drucker.get());
+    ProgrammFeld->Drucken().SetzeDrucker({Drucker.get()});
+    // The windows of these commands are not part of the desktop program yet; until they
+    // are, the commands are not offered rather than doing nothing.
+    for (TButton* befehl : {ProgrammFeld->Zeichnen().BDrucken, ProgrammFeld->Zeichnen().BKopieren})
+        befehl->SetEnabled(false);
+    TZeichnen& zeichnen = ProgrammFeld->Zeichnen();
     zeichnen.SetzeSchriftdialog(Schriftdialog.get());
+    zeichnen.SetzeDateidialog(Dateidialog.get());
     zeichnen.FensterZeigen = [this] {
         HauptfensterFeld->show();
         HauptfensterFeld->raise();
@@ -122,27 +105,27 @@ TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert
 TDesktop::~TDesktop()
 {
     // The models outlive nothing of the views: the hooks go before the windows do.
-    TZeichnen& zeichnen = ModelleFeld->Zeichnen;
+    TZeichnen& zeichnen = ProgrammFeld->Zeichnen();
     zeichnen.FensterZeigen = nullptr;
     zeichnen.EinstellungenZeigen = nullptr;
     zeichnen.SetzeSchriftdialog(nullptr);
+    zeichnen.SetzeDateidialog(nullptr);
     EinstellungsfensterFeld.reset();
     HauptfensterFeld.reset();
 }
 
-void TDesktop::Starten(const std::string& datei)
+void TDesktop::Starten()
 {
-    FehlerFeld->Ausfuehren([this] { ModelleFeld->Zeichnen.Zeigen(); });
-    ErsteDateiOeffnen(ModelleFeld->Zeichnen, datei, *FehlerFeld, Meldungen);
+    FehlerFeld->Ausfuehren([this] { ProgrammFeld->Zeichnen().Zeigen(); });
 }
 
-int DesktopStarten(int argc, char* argv[], const std::string& datei)
+int DesktopStarten(int argc, char* argv[], const std::vector<std::string>& argumente)
 {
     TAnwendung anwendung(argc, argv);
     TQtMeldungen meldungen;
-    TDesktop desktop(meldungen);
+    TDesktop desktop(meldungen, std::nullopt, argumente, TStandarddatei::Lesepfad());
     anwendung.SetzeFehlerbehandlung(&desktop.Fehler());
-    desktop.Starten(datei);
+    desktop.Starten();
     const int status = TAnwendung::exec();
     anwendung.SetzeFehlerbehandlung(nullptr);
     return status;

@@ -54,9 +54,9 @@ int main(int argc, char* argv[])
     const QDir ordner(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     TAusgabemeldungen meldungen;
     TDesktop desktop(meldungen, 20061216);
-    desktop.Starten({});
-    TZeichnen& zeichnen = desktop.Modelle().Zeichnen;
-    TMainForm& einstellungen = desktop.Modelle().Einstellungen;
+    desktop.Starten();
+    TZeichnen& zeichnen = desktop.Modelle().Zeichnen();
+    TMainForm& einstellungen = desktop.Modelle().Einstellungen();
     THauptfenster& haupt = desktop.Hauptfenster();
 
     Foto(haupt, ordner, "hauptfenster.png");

@@ -4,6 +4,8 @@
 
 #include "DesktopUmgebung.h"
 
+#include "app/USplash.h"
+#include "app/UUeberschrift.h"
 #include "qt/Bindung.h"
 #include "qt/Einstellungsfenster.h"
 #include "qt/Hauptfenster.h"
@@ -22,6 +24,7 @@
 #include <QToolButton>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -32,12 +35,12 @@ struct Programm {
     Programm()
     {
         setenv("XDG_CONFIG_HOME", "/nonexistent-zifferbogen-test", 1);
-        D.Starten({});
+        D.Starten();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&D.Hauptfenster()));
         D.Hauptfenster().Malflaeche().Gemalt = [this] { ++Gemalt; };
     }
-    TZeichnen& Z() { return D.Modelle().Zeichnen; }
-    TMainForm& E() { return D.Modelle().Einstellungen; }
+    TZeichnen& Z() { return D.Modelle().Zeichnen(); }
+    TMainForm& E() { return D.Modelle().Einstellungen(); }
     TBindung& HB() { return D.Hauptfenster().Bindung(); }
     TSeite& Seite() { return *Z().Seite(); }
     std::vector<TGSAufgabe> Aufgaben()
@@ -255,3 +258,24 @@ TEST(Desktop, TheWrittenLayoutWarnsInAMessageBoxWhileMultiplicationIsChosen)
 }
 
 } // namespace
+
+TEST(Desktop, TheSplashTimerOpensTheWorksheetNamedOnTheCommandLine)
+{
+    const std::string datei = (std::filesystem::temp_directory_path() / "zb_desktop_start.ZFB").string();
+    {
+        Programm quelle;
+        quelle.D.Modelle().Ueberschrift().UeberschriftZeileAnfuegen("Vom Befehl");
+        quelle.Z().SaveFile(datei);
+    }
+    TMeldungsliste meldungen;
+    TDesktop d(meldungen, 7, {datei}, {});
+    d.Starten();
+    TFUeberschrift& ueberschrift = d.Modelle().Ueberschrift();
+    EXPECT_TRUE(ueberschrift.MUeberschrift->Lines().empty());
+    // The first tick after 1.5 s opens the file, the second closes the splash.
+    QTRY_COMPARE_WITH_TIMEOUT(ueberschrift.MUeberschrift->Lines().size(), std::size_t{1}, 5000);
+    EXPECT_EQ(ueberschrift.MUeberschrift->Lines()[0], "Vom Befehl");
+    QTRY_VERIFY_WITH_TIMEOUT(!d.Modelle().Splash().Sichtbar, 5000);
+    EXPECT_TRUE(meldungen.Liste.empty());
+    std::filesystem::remove(datei);
+}
