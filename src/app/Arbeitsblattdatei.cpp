@@ -259,5 +259,12 @@ void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)
     }
     if (Generator != nullptr)
         Generator->VorratErzeugen();
+    if (einstellungen != nullptr) {
+        // Undoing: the page stands as the snapshot holds it, laid out by its reading. Another
+        // layout pass would give a task equal to the one above it a new try.
+        CBLoesungenDurcheinander->SetVisible(CBLoesungen->Checked());
+        PaintBox->Repaint();
+        return;
+    }
     Seitenmetrik();
 }
