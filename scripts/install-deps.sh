@@ -8,6 +8,7 @@ pakete=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev qt6-translations-l10n
   fonts-liberation xvfb xauth poppler-utils
+  cups-daemon cups-client
 )
 
 fehlend=()
