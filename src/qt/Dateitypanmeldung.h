@@ -1,0 +1,27 @@
+#pragma once
+
+#include "toolkit/Dateitypanmeldung.h"
+
+#include <filesystem>
+#include <string>
+
+// Registers the worksheet type for the current user the freedesktop way, below
+// $XDG_DATA_HOME (by default ~/.local/share):
+//   mime/packages/zifferbogen.xml                the type application/x-zifferbogen, *.zfb
+//   applications/zifferbogen.desktop             the program, Exec=<program path> %f
+//   icons/hicolor/scalable/apps/zifferbogen.svg  its icon
+// These are the files the package installs, with Exec pointing to the program that
+// registered last. Then update-mime-database and update-desktop-database, where installed,
+// rebuild their caches when a file changed or a cache is older than its file; start-up waits
+// for each a bounded time. Every failure is swallowed: start-up goes on as if nothing had
+// happened.
+class TXdgDateitypanmeldung final : public TDateitypanmeldung {
+public:
+    // How long start-up waits for each cache tool before stopping it.
+    static constexpr int WerkzeugFristMs = 2000;
+
+    // Registers the type whose glob is *.endung; an extension of another type, a relative
+    // program path that cannot be made absolute, or one the desktop entry format cannot
+    // hold (control characters, bytes that are not UTF-8) changes nothing.
+    void Anmelden(const std::string& endung, const std::filesystem::path& programm) override;
+};
