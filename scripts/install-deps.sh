@@ -9,7 +9,7 @@ pakete=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n
   fonts-liberation xvfb xauth poppler-utils
   cups-daemon cups-client
-  shared-mime-info desktop-file-utils
+  shared-mime-info desktop-file-utils librsvg2-bin file
 )
 
 fehlend=()

@@ -1,0 +1,98 @@
+# Makes the Debian package of the build as the README tells (cpack -G DEB) into a folder of
+# its own, unpacks it and checks what it holds, where the files land, that the packaged
+# program runs, and what the package depends on.
+#   -DCPACK=... -DBAU=<build folder> -DZIEL=<scratch folder> -DSYMBOLGROESSEN=48|128|256
+file(REMOVE_RECURSE "${ZIEL}")
+execute_process(COMMAND ${CPACK} -G DEB --config ${BAU}/CPackConfig.cmake -B ${ZIEL}
+                RESULT_VARIABLE status OUTPUT_VARIABLE ausgabe ERROR_VARIABLE fehler)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cpack -G DEB schlug fehl (${status}):\n${ausgabe}\n${fehler}")
+endif()
+file(GLOB pakete RELATIVE ${ZIEL} ${ZIEL}/*.deb)
+if(NOT pakete MATCHES "^zifferbogen_3\\.1_[a-z0-9]+\\.deb$")
+  message(FATAL_ERROR "Erwartet war genau ein Paket zifferbogen_3.1_<Architektur>.deb, gefunden: ${pakete}")
+endif()
+set(paket ${ZIEL}/${pakete})
+
+# The package's control fields.
+execute_process(COMMAND dpkg-deb -f ${paket} Package Version Section Depends Suggests Maintainer Description
+                OUTPUT_VARIABLE felder RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "dpkg-deb -f liest das Paket nicht")
+endif()
+foreach(erwartet "Package: zifferbogen\n" "Version: 3\\.1\n" "Section: education\n" "Suggests: cups\n"
+                 "Description: [^\n]+\n .+\n .\n .*Arbeitsblätter")
+  if(NOT felder MATCHES "${erwartet}")
+    message(FATAL_ERROR "Feld fehlt oder falsch (${erwartet}):\n${felder}")
+  endif()
+endforeach()
+# Every Qt library the program links, the C++ runtime, the platform plugins and the fonts.
+string(REGEX MATCH "Depends: [^\n]*" abhaengig "${felder}")
+execute_process(COMMAND objdump -p ${BAU}/bin/zifferbogen OUTPUT_VARIABLE kopf RESULT_VARIABLE status)
+string(REGEX MATCHALL "NEEDED +libQt6[A-Za-z]+\\.so\\.6" qt "${kopf}")
+if(NOT status EQUAL 0 OR NOT qt)
+  message(FATAL_ERROR "objdump findet keine Qt-Bibliotheken im Programm:\n${kopf}")
+endif()
+set(bibliotheken libc6 libstdc\\+\\+6 qt6-qpa-plugins fonts-liberation)
+foreach(eintrag IN LISTS qt)
+  # libQt6PrintSupport.so.6 comes in the package libqt6printsupport6.
+  string(REGEX REPLACE "NEEDED +libQt6([A-Za-z]+)\\.so\\.6" "libqt6\\1" name "${eintrag}")
+  string(TOLOWER "${name}6" name)
+  list(APPEND bibliotheken ${name})
+endforeach()
+foreach(bibliothek IN LISTS bibliotheken)
+  if(NOT abhaengig MATCHES "(: |, )${bibliothek}( |,|$)")
+    message(FATAL_ERROR "${bibliothek} fehlt in den Abhängigkeiten: ${abhaengig}")
+  endif()
+endforeach()
+
+# Exactly these files, and nothing else (no libraries, headers or tests of the build).
+set(erwartet
+  ./usr/bin/zifferbogen
+  ./usr/share/applications/zifferbogen.desktop
+  ./usr/share/mime/packages/zifferbogen.xml
+  ./usr/share/icons/hicolor/scalable/apps/zifferbogen.svg)
+string(REPLACE "|" ";" groessen "${SYMBOLGROESSEN}")
+foreach(groesse IN LISTS groessen)
+  list(APPEND erwartet ./usr/share/icons/hicolor/${groesse}x${groesse}/apps/zifferbogen.png)
+endforeach()
+execute_process(COMMAND dpkg-deb -c ${paket} OUTPUT_VARIABLE inhalt RESULT_VARIABLE status)
+string(REGEX MATCHALL "\\./[^ \n]*[^/\n]\n" dateien "${inhalt}")
+string(REPLACE "\n" "" dateien "${dateien}")
+list(SORT dateien)
+list(SORT erwartet)
+if(NOT status EQUAL 0 OR NOT dateien STREQUAL erwartet)
+  message(FATAL_ERROR "Inhalt des Pakets:\n${inhalt}\nerwartet wurden die Dateien:\n${erwartet}")
+endif()
+if(NOT inhalt MATCHES "-rwxr-xr-x [^\n]* \\./usr/bin/zifferbogen\n")
+  message(FATAL_ERROR "Das Programm ist nicht ausführbar:\n${inhalt}")
+endif()
+
+# Unpacked as dpkg installs it: the program runs and the desktop entry starts it by name.
+set(wurzel ${ZIEL}/wurzel)
+execute_process(COMMAND dpkg -x ${paket} ${wurzel} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "dpkg -x konnte das Paket nicht auspacken")
+endif()
+execute_process(COMMAND ${wurzel}/usr/bin/zifferbogen --version OUTPUT_VARIABLE version RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT version STREQUAL "Version 3.1 vom 16.12.2006\n")
+  message(FATAL_ERROR "Das ausgepackte Programm läuft nicht (${status}): ${version}")
+endif()
+file(READ ${wurzel}/usr/share/applications/zifferbogen.desktop eintrag)
+if(NOT eintrag MATCHES "\nExec=zifferbogen %f\n" OR NOT eintrag MATCHES "\nMimeType=application/x-zifferbogen;\n")
+  message(FATAL_ERROR "Der Desktop-Eintrag startet das Programm nicht mit der Datei:\n${eintrag}")
+endif()
+foreach(groesse IN LISTS groessen)
+  file(READ ${wurzel}/usr/share/icons/hicolor/${groesse}x${groesse}/apps/zifferbogen.png kopf LIMIT 24 HEX)
+  # PNG signature, then the header chunk with width and height.
+  string(SUBSTRING "${kopf}" 32 16 masse)
+  math(EXPR g "${groesse}" OUTPUT_FORMAT HEXADECIMAL)
+  string(REPLACE "0x" "" g "${g}")
+  string(LENGTH "${g}" l)
+  math(EXPR fuellen "8 - ${l}")
+  string(REPEAT "0" ${fuellen} nullen)
+  if(NOT kopf MATCHES "^89504e470d0a1a0a" OR NOT masse STREQUAL "${nullen}${g}${nullen}${g}")
+    message(FATAL_ERROR "Das Symbol ${groesse}×${groesse} ist kein PNG dieser Größe: ${kopf}")
+  endif()
+endforeach()
+file(REMOVE_RECURSE "${ZIEL}")
