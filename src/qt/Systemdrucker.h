@@ -14,8 +14,9 @@
 class QPrinterInfo;
 
 // A printer of the system, reached through CUPS: one queue by its name, on the queue's
-// default paper with the printable area the queue gives, at Qt's high resolution. A job goes to the queue as one document
-// when it ends; the print run makes its copies itself, so the queue is asked for one copy.
+// default paper with the printable area the queue gives, at Qt's high resolution. A job goes
+// to the queue as one document when it ends; the print run makes its copies itself, so the
+// queue is asked for one copy.
 class TSystemdrucker final : public TDrucker {
 public:
     // The queue of this name. Raises EZifferbogenFehler when the system has no such printer.

@@ -17,6 +17,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QPageSize>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -271,6 +272,10 @@ TEST_F(Systemdrucker, MeasuresThePrintableAreaOfTheQueuesPaper)
     EXPECT_NEAR(drucker.SeitePxBreite(), (420 - 36) / 72.0 * drucker.DpiX(), 2);
     EXPECT_NEAR(drucker.SeitePxHoehe(), (595 - 72) / 72.0 * drucker.DpiY(), 2);
     EXPECT_GT(drucker.Leinwand().Textbreite("12 + 34 ="), 0.0);
+    // A4 chosen in the printer-setup dialog, with the margins the queue gives for it.
+    drucker.Einrichten([](QPrinter& qt) { qt.setPageSize(QPageSize(QPageSize::A4)); });
+    EXPECT_NEAR(drucker.SeitePxBreite(), (595 - 36) / 72.0 * drucker.DpiX(), 2);
+    EXPECT_NEAR(drucker.SeitePxHoehe(), (842 - 72) / 72.0 * drucker.DpiY(), 2);
 }
 
 TEST_F(Systemdrucker, AQueueThatIsGoneIsNamedInTheMessageAndGetsNoJob)
