@@ -2,6 +2,8 @@
 
 #include "app/Standarddatei.h"
 #include "app/UDrucken.h"
+#include "qt/Dateitypanmeldung.h"
+#include "qt/Desktopdateien.h"
 #include "qt/Einstellungsfenster.h"
 #include "qt/Fehlerbehandlung.h"
 #include "qt/Hauptfenster.h"
@@ -14,6 +16,8 @@
 #include "toolkit/Zufall.h"
 
 #include <QFont>
+#include <QIcon>
+#include <QPixmap>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QProxyStyle>
@@ -41,6 +45,11 @@ public:
 TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Zifferbogen"));
+    // The window icon is the one the desktop entry names.
+    QPixmap symbol;
+    if (symbol.loadFromData(reinterpret_cast<const uchar*>(Programmsymbol.data()),
+                            static_cast<uint>(Programmsymbol.size()), "SVG"))
+        setWindowIcon(QIcon(symbol));
     setStyle(new TStil);
     // Arial's metrics (Liberation Sans) at 8 points: the controls the windows place at given
     // pixels hold their captions whatever the desktop's font is.
@@ -65,12 +74,13 @@ bool TAnwendung::notify(QObject* empfaenger, QEvent* ereignis)
 }
 
 TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert, std::vector<std::string> argumente,
-                   std::filesystem::path standarddatei)
+                   std::filesystem::path standarddatei, TDateitypanmeldung* anmeldung,
+                   const std::filesystem::path& programm)
     : Meldungen(meldungen), FehlerFeld(std::make_unique<TFehlerbehandlung>(meldungen)),
       Zufall(startwert ? std::make_unique<TMersenneZufall>(*startwert) : std::make_unique<TMersenneZufall>()),
       Drucker(std::make_unique<TPdfDrucker>()), SplashZeitgeber(std::make_unique<TQtZeitgeber>()),
       ProgrammFeld(std::make_unique<TProgramm>(*Zufall, meldungen, *SplashZeitgeber, std::move(argumente),
-                                               std::move(standarddatei))),
+                                               std::move(standarddatei), anmeldung, programm)),
       HauptfensterFeld(std::make_unique<THauptfenster>(ProgrammFeld->Zeichnen(), *FehlerFeld)),
       EinstellungsfensterFeld(std::make_unique<TEinstellungsfenster>(ProgrammFeld->Einstellungen(), *FehlerFeld)),
       Schriftdialog(std::make_unique<TQtSchriftdialog>(HauptfensterFeld.get())),
@@ -123,7 +133,10 @@ int DesktopStarten(int argc, char* argv[], const std::vector<std::string>& argum
 {
     TAnwendung anwendung(argc, argv);
     TQtMeldungen meldungen;
-    TDesktop desktop(meldungen, std::nullopt, argumente, TStandarddatei::Lesepfad());
+    // Every start registers the worksheet type for the program started last.
+    TXdgDateitypanmeldung anmeldung;
+    TDesktop desktop(meldungen, std::nullopt, argumente, TStandarddatei::Lesepfad(), &anmeldung,
+                     TAnwendung::applicationFilePath().toStdString());
     anwendung.SetzeFehlerbehandlung(&desktop.Fehler());
     desktop.Starten();
     const int status = TAnwendung::exec();

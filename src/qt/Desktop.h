@@ -14,6 +14,7 @@
 #include <vector>
 
 class TDateidialog;
+class TDateitypanmeldung;
 class TDrucker;
 class TEinstellungsfenster;
 class TFehlerbehandlung;
@@ -44,8 +45,10 @@ public:
     // Messages go through meldungen; startwert seeds the random source (none: the clock).
     // The splash's first tick opens the first of argumente when it names a worksheet file,
     // else standarddatei (none: nothing).
+    // anmeldung (none: not at all) registers the worksheet file type for programm.
     explicit TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert = std::nullopt,
-                      std::vector<std::string> argumente = {}, std::filesystem::path standarddatei = {});
+                      std::vector<std::string> argumente = {}, std::filesystem::path standarddatei = {},
+                      TDateitypanmeldung* anmeldung = nullptr, const std::filesystem::path& programm = {});
     ~TDesktop();
     TDesktop(const TDesktop&) = delete;
     TDesktop& operator=(const TDesktop&) = delete;
