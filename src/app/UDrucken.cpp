@@ -1,11 +1,15 @@
 #include "app/UDrucken.h"
 
 #include "app/UZeichnen.h"
+#include "files/Dateizugriff.h"
 #include "files/Fehler.h"
 #include "sheet/UBlatt.h"
+#include "toolkit/Dateidialog.h"
+#include "toolkit/Drucker.h"
 
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -63,6 +67,8 @@ TFDrucken::TFDrucken(TZeichnen& hauptfenster) : TFormular("Drucken"), Hauptfenst
     BAbbruch->SetCaption("Abbruch");
     BOK = &Erzeuge<TButton>("BOK");
     BOK->SetCaption("OK");
+    LDrucker = &Erzeuge<TLabel>("LDrucker");
+    DruckerZeigen();
 
     EVerschBlaetter->OnKeyPress = [this](TEdit&, char& taste) { EVerschBlaetterKeyPress(taste); };
     EExemplare->OnKeyPress = [this](TEdit&, char& taste) { EExemplareKeyPress(taste); };
@@ -75,6 +81,13 @@ void TFDrucken::SetzeDrucker(std::vector<TDrucker*> drucker, std::size_t gewaehl
 {
     DruckerListe = std::move(drucker);
     Gewaehlt = gewaehlt < DruckerListe.size() ? gewaehlt : 0;
+    DruckerZeigen();
+}
+
+void TFDrucken::DruckerZeigen()
+{
+    const TDrucker* drucker = Drucker();
+    LDrucker->SetCaption(drucker != nullptr ? "Drucker: " + drucker->Name() : "Drucker: keiner eingerichtet");
 }
 
 TDrucker* TFDrucken::Drucker() const
@@ -97,6 +110,7 @@ void TFDrucken::BDruckereinstellungenClick()
     const std::size_t wahl = Druckerdialog->Ausfuehren(DruckerListe, Gewaehlt);
     if (wahl < DruckerListe.size())
         Gewaehlt = wahl;
+    DruckerZeigen();
 }
 
 void TFDrucken::BAbbruchClick()
@@ -112,8 +126,27 @@ void TFDrucken::BOKClick()
     EExemplareKeyPress(eingabetaste);
     eingabetaste = 13;
     EVerschBlaetterKeyPress(eingabetaste);
-    Hauptfenster.Print(UDVerschBlaetter->Position(), UDExemplare->Position(), CBLoesungsblaetter->Checked(),
-                       CBNummerieren->Checked());
+
+    // The file is asked for and opened before the run, so that neither a Cancel nor a folder
+    // that refuses the file comes after a long run.
+    auto* dokumentdrucker = dynamic_cast<TDokumentdrucker*>(Drucker());
+    TAtomareDatei datei;
+    bool inDatei = false;
+    if (dokumentdrucker != nullptr && Dateidialog != nullptr) {
+        const std::optional<std::string> pfad = Dateidialog->Speichern("PDF-Datei (*.pdf)", "pdf");
+        if (!pfad)
+            return;
+        if (!datei.Oeffnen(*pfad))
+            throw EInOutError("Die Datei „" + *pfad + "“ kann nicht geschrieben werden.");
+        inDatei = true;
+    }
+    if (!Hauptfenster.Print(UDVerschBlaetter->Position(), UDExemplare->Position(), CBLoesungsblaetter->Checked(),
+                            CBNummerieren->Checked(), Fortschritt))
+        return;
+    if (inDatei) {
+        datei.Schreiben(dokumentdrucker->Dokument());
+        datei.Abschliessen();
+    }
     Sichtbar = false;
 }
 

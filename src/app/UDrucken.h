@@ -7,10 +7,12 @@
 #include "toolkit/Formular.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class TDateidialog;
 class TDrucker;
 class TZeichnen;
 
@@ -27,6 +29,17 @@ public:
     virtual std::size_t Ausfuehren(const std::vector<TDrucker*>& drucker, std::size_t gewaehlt) = 0;
 };
 
+// How a print run shows that it is going on. Anfang comes before the first page with the
+// number of pages the run prints, Weiter before every page with the pages printed so far
+// (false: the user stopped the run there), Ende once the run has ended, however it ended.
+class TDruckfortschritt {
+public:
+    virtual ~TDruckfortschritt() = default;
+    virtual void Anfang(std::int64_t seiten) = 0;
+    virtual bool Weiter(std::int64_t gedruckt) = 0;
+    virtual void Ende() noexcept = 0;
+};
+
 class TFDrucken final : public TFormular {
 public:
     // The largest number the up-downs' positions can hold; a larger typed number is a range
@@ -36,9 +49,15 @@ public:
     explicit TFDrucken(TZeichnen& hauptfenster);
 
     // The installed printers and the one in use; the main window's sheet takes it at the
-    // next SetPrinter.
+    // next SetPrinter. LDrucker names it.
     void SetzeDrucker(std::vector<TDrucker*> drucker, std::size_t gewaehlt = 0);
     void SetzeDruckerdialog(TDruckerdialog* dialog) { Druckerdialog = dialog; }
+    // The save dialog for a printer whose job ends in a document (the PDF printer): OK asks
+    // for the file before anything is printed and writes the document into it. None: the
+    // document stays with the printer, for the caller to take (the command line does).
+    void SetzeDateidialog(TDateidialog* dialog) { Dateidialog = dialog; }
+    // Where the print run shows its progress; none: nowhere.
+    void SetzeFortschritt(TDruckfortschritt* fortschritt) { Fortschritt = fortschritt; }
     // The printer in use, or none when there is no printer.
     TDrucker* Drucker() const;
 
@@ -53,7 +72,11 @@ public:
     // Takes over the printer (a choice made in the printer-setup dialog counts) and closes.
     void BAbbruchClick();
     // Takes both numbers as Enter would, prints, closes. A number above GroesstePosition
-    // raises ERangeError before anything is printed; the dialog stays open then.
+    // raises ERangeError before anything is printed; the dialog stays open then. On a
+    // document printer with a save dialog the file is asked for first: Cancel prints nothing,
+    // a file that cannot be written raises EInOutError naming it before anything is printed,
+    // and the document replaces the file only when the run is complete. A run the user
+    // stopped writes no file; the dialog stays open then as well.
     void BOKClick();
     // Enter (13) takes the field's number into its up-down and is swallowed.
     void EVerschBlaetterKeyPress(char& taste);
@@ -69,13 +92,19 @@ public:
     TButton* BDruckereinstellungen = nullptr;
     TButton* BAbbruch = nullptr;
     TButton* BOK = nullptr;
+    // "Drucker: " and the name of the printer in use, so that the user sees where the pages
+    // go before pressing OK.
+    TLabel* LDrucker = nullptr;
 
 private:
     // was names the number in the message of the range error.
     void ZahlUebernehmen(TEdit& feld, TUpDown& pfeile, const std::string& was);
+    void DruckerZeigen();
 
     TZeichnen& Hauptfenster;
     TDruckerdialog* Druckerdialog = nullptr;
+    TDateidialog* Dateidialog = nullptr;
+    TDruckfortschritt* Fortschritt = nullptr;
     std::vector<TDrucker*> DruckerListe;
     std::size_t Gewaehlt = 0;
 };

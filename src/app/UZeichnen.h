@@ -23,6 +23,7 @@ class TFEditAufgabe;
 class TFInfo;
 class TFNummerierung;
 class TFSplash;
+class TDruckfortschritt;
 class TFDrucken;
 class TFUeberschrift;
 class TLoadSave;
@@ -177,7 +178,10 @@ public:
     // exemplare times, with its solution sheet directly before its last copy when
     // loesungsblaetter is set; with nummerieren every page of sheet i carries the number i.
     // Nothing without a page. The solutions option of the page is as before afterwards.
-    void Print(int blaetter, int exemplare, bool loesungsblaetter, bool nummerieren);
+    // fortschritt (none: nothing) hears of every page and may stop the run: Print then
+    // returns false, and the job ends with the pages printed until then.
+    bool Print(int blaetter, int exemplare, bool loesungsblaetter, bool nummerieren,
+               TDruckfortschritt* fortschritt = nullptr);
 
     // A layout value field (1..9) takes the value typed as it stands when it now holds it.
     bool EingabeAngenommen(const TEdit& feld, const std::string& eingabe) const override;

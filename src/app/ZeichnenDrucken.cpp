@@ -5,7 +5,36 @@
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
 
+#include <cstdint>
 #include <vector>
+
+namespace {
+
+// The pages a run prints: per sheet its copies and, with solution sheets, one more.
+std::int64_t Seitenzahl(int blaetter, int exemplare, bool loesungsblaetter)
+{
+    if (blaetter <= 0 || exemplare <= 0)
+        return 0;
+    return static_cast<std::int64_t>(blaetter) * (static_cast<std::int64_t>(exemplare) + (loesungsblaetter ? 1 : 0));
+}
+
+// Tells the progress that the run has ended, on every way out of it.
+class TFortschrittsende final {
+public:
+    explicit TFortschrittsende(TDruckfortschritt* fortschritt) : Fortschritt(fortschritt) {}
+    ~TFortschrittsende()
+    {
+        if (Fortschritt != nullptr)
+            Fortschritt->Ende();
+    }
+    TFortschrittsende(const TFortschrittsende&) = delete;
+    TFortschrittsende& operator=(const TFortschrittsende&) = delete;
+
+private:
+    TDruckfortschritt* Fortschritt;
+};
+
+} // namespace
 
 void TZeichnen::Drucken1Click()
 {
@@ -15,10 +44,11 @@ void TZeichnen::Drucken1Click()
         DruckenZeigen();
 }
 
-void TZeichnen::Print(int blaetter, int exemplare, bool loesungsblaetter, bool nummerieren)
+bool TZeichnen::Print(int blaetter, int exemplare, bool loesungsblaetter, bool nummerieren,
+                      TDruckfortschritt* fortschritt)
 {
     if (!SeiteFeld)
-        return;
+        return true;
     // A different worksheet should look like the others: new pages are drawn until one has
     // the same rows and columns, within a limit, since some settings never give it again.
     constexpr int NeueSeitenVersuche = 50;
@@ -27,39 +57,58 @@ void TZeichnen::Print(int blaetter, int exemplare, bool loesungsblaetter, bool n
     const bool loesungenVorher = CBLoesungaufPlatzhalter->Checked();
     TBlatt& blatt = *BlattFeld;
 
+    const TFortschrittsende ende(fortschritt);
+    if (fortschritt != nullptr)
+        fortschritt->Anfang(Seitenzahl(blaetter, exemplare, loesungsblaetter));
+    std::int64_t gedruckt = 0;
+    const auto seiteDrucken = [&] {
+        if (fortschritt != nullptr && !fortschritt->Weiter(gedruckt))
+            return false;
+        blatt.SeiteDrucken();
+        ++gedruckt;
+        return true;
+    };
+
     blatt.DruckBeginnen();
+    bool durchgelaufen = true;
     try {
-        for (int i = 1; i <= blaetter; ++i) {
-            for (int j = 1; j <= exemplare; ++j) {
-                // Every page of a numbered sheet carries its number, the solution sheet
-                // included, so that a pupil's sheet and its solutions can be paired.
-                SeiteFeld->Blattnummer = nummerieren ? i : -1;
-                if (loesungsblaetter && j == exemplare) {
-                    // Every layout pass shuffles the solution column anew; the solution sheet
-                    // and the copies of one worksheet keep the order the copies had.
-                    const std::vector<int> reihenfolge = SeiteFeld->Reihenfolge;
-                    CBLoesungaufPlatzhalter->SetChecked(true);
-                    if (SeiteFeld->Reihenfolge.size() == reihenfolge.size())
-                        SeiteFeld->Reihenfolge = reihenfolge;
-                    blatt.SeiteDrucken();
-                    CBLoesungaufPlatzhalter->SetChecked(loesungenVorher);
-                    if (SeiteFeld->Reihenfolge.size() == reihenfolge.size())
-                        SeiteFeld->Reihenfolge = reihenfolge;
+        durchgelaufen = [&] {
+            for (int i = 1; i <= blaetter; ++i) {
+                for (int j = 1; j <= exemplare; ++j) {
+                    // Every page of a numbered sheet carries its number, the solution sheet
+                    // included, so that a pupil's sheet and its solutions can be paired.
+                    SeiteFeld->Blattnummer = nummerieren ? i : -1;
+                    if (loesungsblaetter && j == exemplare) {
+                        // Every layout pass shuffles the solution column anew; the solution
+                        // sheet and the copies of one worksheet keep the order the copies had.
+                        const std::vector<int> reihenfolge = SeiteFeld->Reihenfolge;
+                        CBLoesungaufPlatzhalter->SetChecked(true);
+                        if (SeiteFeld->Reihenfolge.size() == reihenfolge.size())
+                            SeiteFeld->Reihenfolge = reihenfolge;
+                        const bool weiter = seiteDrucken();
+                        CBLoesungaufPlatzhalter->SetChecked(loesungenVorher);
+                        if (SeiteFeld->Reihenfolge.size() == reihenfolge.size())
+                            SeiteFeld->Reihenfolge = reihenfolge;
+                        if (!weiter)
+                            return false;
+                    }
+                    if (!seiteDrucken())
+                        return false;
+                    SeiteFeld->Blattnummer = -1;
                 }
-                blatt.SeiteDrucken();
-                SeiteFeld->Blattnummer = -1;
-            }
-            if (blaetter >= 2) {
-                for (int versuch = 1; versuch <= NeueSeitenVersuche; ++versuch) {
-                    BNeueAufgabeClick();
-                    if (!SeiteFeld || (SeiteFeld->ZeilenZahl == zeilen && SeiteFeld->SpaltenZahl == spalten))
+                if (blaetter >= 2) {
+                    for (int versuch = 1; versuch <= NeueSeitenVersuche; ++versuch) {
+                        BNeueAufgabeClick();
+                        if (!SeiteFeld || (SeiteFeld->ZeilenZahl == zeilen && SeiteFeld->SpaltenZahl == spalten))
+                            break;
+                    }
+                    // Without a generator no new page comes; nothing is left to print.
+                    if (!SeiteFeld)
                         break;
                 }
-                // Without a generator no new page comes; nothing is left to print.
-                if (!SeiteFeld)
-                    break;
             }
-        }
+            return true;
+        }();
     } catch (...) {
         // A failed run still leaves the window as it was and the printer free for the next
         // job; the pages printed so far are what the job holds.
@@ -69,5 +118,10 @@ void TZeichnen::Print(int blaetter, int exemplare, bool loesungsblaetter, bool n
         blatt.DruckBeenden();
         throw;
     }
+    // A stopped run ends its job as a failed one does: a printer cannot take back the pages
+    // it has been given.
+    if (SeiteFeld)
+        SeiteFeld->Blattnummer = -1;
     blatt.DruckBeenden();
+    return durchgelaufen;
 }

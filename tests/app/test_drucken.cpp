@@ -5,18 +5,22 @@
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "doubles/Aufzeichnungsleinwand.h"
+#include "doubles/Dialogskript.h"
 #include "files/Fehler.h"
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
+#include "toolkit/Fehler.h"
 #include "toolkit/Zufall.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -257,6 +261,157 @@ TEST(Druckdialog, CancelTakesOverTheChosenPrinterAndPrintsNothing)
     EXPECT_NEAR(f.Zeichnen.Blatt().BlattBreite, 1000 / (300 / 2.54), 1e-9);
     EXPECT_TRUE(f.Drucker.Protokoll.empty());
     EXPECT_TRUE(klein.Protokoll.empty());
+}
+
+// Notes the progress of a run; stops it before the page HaltVor (counted from 0).
+class Fortschrittsprotokoll final : public TDruckfortschritt {
+public:
+    explicit Fortschrittsprotokoll(std::int64_t haltVor = -1) : HaltVor(haltVor) {}
+    void Anfang(std::int64_t seiten) override { Protokoll.push_back("Anfang " + std::to_string(seiten)); }
+    bool Weiter(std::int64_t gedruckt) override
+    {
+        Protokoll.push_back(std::to_string(gedruckt));
+        return gedruckt != HaltVor;
+    }
+    void Ende() noexcept override { Protokoll.push_back("Ende"); }
+
+    std::int64_t HaltVor;
+    std::vector<std::string> Protokoll;
+};
+
+// The pages of a run that got something drawn on them.
+std::size_t Bedruckt(const TAufzeichnungsdrucker& drucker)
+{
+    return static_cast<std::size_t>(
+        std::count_if(drucker.Seiten.begin(), drucker.Seiten.end(), [](const auto& seite) { return !seite.empty(); }));
+}
+
+std::string Inhalt(const std::filesystem::path& pfad)
+{
+    std::ifstream datei(pfad, std::ios::binary);
+    return datei ? std::string(std::istreambuf_iterator<char>(datei), {}) : std::string("(keine Datei)");
+}
+
+TEST(Druckdialog, ADocumentPrinterPrintsIntoTheFileNamedBeforeTheRun)
+{
+    const auto ordner = std::filesystem::temp_directory_path()
+        / ("zb_druckdatei_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(ordner);
+    const auto ziel = ordner / "blaetter.pdf";
+    struct Fall {
+        const char* Was;
+        std::optional<std::string> Antwort;
+        std::int64_t HaltVor;
+        std::size_t Seiten;  // pages drawn
+        const char* Datei;   // the target afterwards
+        bool Offen;          // the dialog afterwards
+        const char* Meldung; // of the error raised, or empty
+    };
+    const std::string fehlt = (ordner / "fehlt" / "b.pdf").string();
+    for (const Fall& fall : {
+             Fall{"gespeichert", ziel.string(), -1, 6, "6 Seiten", false, ""},
+             Fall{"Abbrechen", std::nullopt, -1, 0, "alt", true, ""},
+             Fall{"angehalten", ziel.string(), 2, 2, "alt", true, ""},
+             Fall{"Ordner fehlt", fehlt, -1, 0, "alt", true, "kann nicht geschrieben werden"},
+         }) {
+        std::ofstream(ziel) << "alt";
+        Druckfenster f;
+        TDialogskript dialog(fall.Antwort);
+        Fortschrittsprotokoll fortschritt(fall.HaltVor);
+        f.Drucken.SetzeDateidialog(&dialog);
+        f.Drucken.SetzeFortschritt(&fortschritt);
+        std::string meldung;
+        try {
+            f.Drucke("2", "2", true, false);
+        } catch (const EInOutError& fehler) {
+            meldung = fehler.what();
+        }
+        EXPECT_EQ(dialog.Gestellt, 1) << fall.Was;
+        EXPECT_EQ(dialog.Gefragt, "PDF-Datei (*.pdf) pdf") << fall.Was;
+        EXPECT_EQ(Bedruckt(f.Drucker), fall.Seiten) << fall.Was;
+        EXPECT_EQ(Inhalt(ziel), fall.Datei) << fall.Was;
+        EXPECT_EQ(f.Drucken.Sichtbar, fall.Offen) << fall.Was;
+        EXPECT_NE(meldung.find(fall.Meldung), std::string::npos) << fall.Was << ": " << meldung;
+        if (*fall.Meldung != '\0') {
+            EXPECT_NE(meldung.find(fehlt), std::string::npos) << meldung;
+        }
+        // Nothing but the target is left in the folder.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), 1) << fall.Was;
+    }
+
+    // A printer that prints on paper asks for no file.
+    Druckfenster f;
+    TPapierdrucker papier;
+    TDialogskript dialog(ziel.string());
+    f.Drucken.SetzeDrucker({&papier});
+    f.Drucken.SetzeDateidialog(&dialog);
+    f.Drucke("1", "1", false, false);
+    EXPECT_EQ(dialog.Gestellt, 0);
+    EXPECT_EQ(Bedruckt(papier.Innen), 1u);
+    EXPECT_FALSE(f.Drucken.Sichtbar);
+    std::filesystem::remove_all(ordner);
+}
+
+TEST(Druckdialog, TheProgressHearsOfEveryPageAndMayStopTheRun)
+{
+    struct Fall {
+        const char* Was;
+        std::string Blaetter, Exemplare;
+        bool Loesungen;
+        std::int64_t HaltVor;
+        bool Verweigert;
+        std::vector<std::string> Protokoll;
+        std::size_t Seiten;
+        bool Offen; // the dialog afterwards
+    };
+    for (const Fall& fall : {
+             Fall{"durch", "2", "2", true, -1, false, {"Anfang 6", "0", "1", "2", "3", "4", "5", "Ende"}, 6, false},
+             Fall{"vor dem Lösungsblatt", "1", "2", true, 1, false, {"Anfang 3", "0", "1", "Ende"}, 1, true},
+             Fall{"vor der ersten Seite", "3", "1", false, 0, false, {"Anfang 3", "0", "Ende"}, 0, true},
+             Fall{"verweigert", "1", "1", false, -1, true, {"Anfang 1", "Ende"}, 0, true},
+         }) {
+        Druckfenster f;
+        TPapierdrucker papier;
+        papier.Verweigert = fall.Verweigert;
+        Fortschrittsprotokoll fortschritt(fall.HaltVor);
+        f.Drucken.SetzeDrucker({&papier});
+        f.Drucken.SetzeFortschritt(&fortschritt);
+        const auto vorher = f.Aufgaben();
+        try {
+            f.Drucke(fall.Blaetter, fall.Exemplare, fall.Loesungen, true);
+            EXPECT_FALSE(fall.Verweigert) << fall.Was;
+        } catch (const EZifferbogenFehler&) {
+            EXPECT_TRUE(fall.Verweigert) << fall.Was;
+        }
+        EXPECT_EQ(fortschritt.Protokoll, fall.Protokoll) << fall.Was;
+        EXPECT_EQ(Bedruckt(papier.Innen), fall.Seiten) << fall.Was;
+        // The pages printed before the stop go to the printer as a complete job.
+        EXPECT_EQ(papier.Innen.Offen, false) << fall.Was;
+        EXPECT_EQ(f.Drucken.Sichtbar, fall.Offen) << fall.Was;
+        EXPECT_FALSE(f.Zeichnen.CBLoesungaufPlatzhalter->Checked()) << fall.Was;
+        EXPECT_EQ(f.Zeichnen.Seite()->Blattnummer, -1) << fall.Was;
+        if (fall.Blaetter == "1") {
+            EXPECT_EQ(f.Aufgaben(), vorher) << fall.Was;
+        }
+    }
+}
+
+TEST(Druckdialog, NamesThePrinterInUse)
+{
+    class Wahl final : public TDruckerdialog {
+    public:
+        std::size_t Ausfuehren(const std::vector<TDrucker*>&, std::size_t) override { return 1; }
+    };
+    Druckfenster f;
+    EXPECT_EQ(f.Drucken.LDrucker->Caption(), "Drucker: Aufzeichnung");
+    TPapierdrucker papier;
+    Wahl wahl;
+    f.Drucken.SetzeDrucker({&f.Drucker, &papier});
+    f.Drucken.SetzeDruckerdialog(&wahl);
+    f.Drucken.BDruckereinstellungen->Click();
+    EXPECT_EQ(f.Drucken.LDrucker->Caption(), "Drucker: Klasse 3b");
+    f.Drucken.SetzeDrucker({});
+    EXPECT_EQ(f.Drucken.LDrucker->Caption(), "Drucker: keiner eingerichtet");
 }
 
 class Aufzeichnungsgeraete final : public TAusgabegeraete {

@@ -7,13 +7,13 @@
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "doubles/Aufzeichnungsleinwand.h"
+#include "doubles/Dialogskript.h"
 #include "doubles/Meldungsrekorder.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
-#include "toolkit/Dateidialog.h"
 #include "toolkit/Dateitypanmeldung.h"
 #include "toolkit/Zeitgeber.h"
 #include "toolkit/Zufall.h"
@@ -281,23 +281,6 @@ TEST_F(Startordner, OpeningWarnsOfTheWrittenLayoutButUndoingADamagedOpenDoesNot)
     EXPECT_EQ(e.Zahlenraum, zahlenraum);
     EXPECT_TRUE(e.RBManuelleEingabe->Checked());
 }
-
-// Answers the file dialogs from a script: a path, or Cancel (nothing).
-class TDialogskript final : public TDateidialog {
-public:
-    std::optional<std::string> Oeffnen(const std::string& filter, const std::string& endung) override
-    {
-        Gefragt = filter + " " + endung;
-        return Antwort;
-    }
-    std::optional<std::string> Speichern(const std::string& filter, const std::string& endung) override
-    {
-        Gefragt = filter + " " + endung;
-        return Antwort;
-    }
-    std::optional<std::string> Antwort;
-    std::string Gefragt;
-};
 
 TEST_F(Startordner, OpenAndSaveGoThroughTheirDialogsAndCancelChangesNothing)
 {

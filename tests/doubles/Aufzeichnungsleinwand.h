@@ -5,6 +5,7 @@
 // answer on every machine with them.
 
 #include "toolkit/Drucker.h"
+#include "toolkit/Fehler.h"
 #include "toolkit/Leinwand.h"
 #include "toolkit/Zwischenablage.h"
 
@@ -183,6 +184,29 @@ public:
     std::vector<std::string> Protokoll;
     std::vector<std::vector<TZeichenbefehl>> Seiten; // completed pages
     std::string DokumentFeld;
+};
+
+// A printer whose pages go to paper, so there is no document to save: the recording printer
+// inside. Verweigert makes it refuse the job as a printer that is gone does.
+class TPapierdrucker final : public TDrucker {
+public:
+    std::string Name() const override { return "Klasse 3b"; }
+    int DpiX() const override { return Innen.DpiX(); }
+    int DpiY() const override { return Innen.DpiY(); }
+    int SeitePxBreite() const override { return Innen.SeitePxBreite(); }
+    int SeitePxHoehe() const override { return Innen.SeitePxHoehe(); }
+    TLeinwand& Leinwand() override { return Innen.Leinwand(); }
+    void BeginDoc() override
+    {
+        if (Verweigert)
+            throw EZifferbogenFehler("Der Drucker „Klasse 3b“ nimmt den Druckauftrag nicht an.");
+        Innen.BeginDoc();
+    }
+    void NewPage() override { Innen.NewPage(); }
+    void EndDoc() override { Innen.EndDoc(); }
+
+    TAufzeichnungsdrucker Innen;
+    bool Verweigert = false;
 };
 
 // A picture on a recording canvas, and a clipboard that keeps the last picture put on it.

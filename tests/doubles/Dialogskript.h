@@ -1,0 +1,36 @@
+#pragma once
+
+#include "toolkit/Dateidialog.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+
+// Answers the file dialogs from a script: a path, or Cancel (nothing). Notes the last question
+// (filter and extension) and how many were asked.
+class TDialogskript final : public TDateidialog {
+public:
+    TDialogskript() = default;
+    explicit TDialogskript(std::optional<std::string> antwort) : Antwort(std::move(antwort)) {}
+
+    std::optional<std::string> Oeffnen(const std::string& filter, const std::string& endung) override
+    {
+        return Fragen(filter, endung);
+    }
+    std::optional<std::string> Speichern(const std::string& filter, const std::string& endung) override
+    {
+        return Fragen(filter, endung);
+    }
+
+    std::optional<std::string> Antwort;
+    std::string Gefragt;
+    int Gestellt = 0;
+
+private:
+    std::optional<std::string> Fragen(const std::string& filter, const std::string& endung)
+    {
+        Gefragt = filter + " " + endung;
+        ++Gestellt;
+        return Antwort;
+    }
+};
