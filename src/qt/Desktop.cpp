@@ -4,6 +4,8 @@
 #include "app/UDrucken.h"
 #include "qt/Dateitypanmeldung.h"
 #include "qt/Desktopdateien.h"
+#include "qt/Druckdialog.h"
+#include "qt/Druckerdialog.h"
 #include "qt/Einstellungsfenster.h"
 #include "qt/Fehlerbehandlung.h"
 #include "qt/Hauptfenster.h"
@@ -12,19 +14,22 @@
 #include "qt/QtMeldungen.h"
 #include "qt/QtZeitgeber.h"
 #include "qt/Schriftdialog.h"
+#include "qt/SvgBild.h"
+#include "qt/Systemdrucker.h"
 #include "sheet/UBlatt.h"
 #include "toolkit/Zufall.h"
 
 #include <QFont>
 #include <QIcon>
-#include <QPixmap>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QTranslator>
 
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -75,26 +80,36 @@ bool TAnwendung::notify(QObject* empfaenger, QEvent* ereignis)
 
 TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert, std::vector<std::string> argumente,
                    std::filesystem::path standarddatei, TDateitypanmeldung* anmeldung,
-                   const std::filesystem::path& programm)
+                   const std::filesystem::path& programm, std::vector<std::unique_ptr<TDrucker>> drucker)
     : Meldungen(meldungen), FehlerFeld(std::make_unique<TFehlerbehandlung>(meldungen)),
       Zufall(startwert ? std::make_unique<TMersenneZufall>(*startwert) : std::make_unique<TMersenneZufall>()),
-      Drucker(std::make_unique<TPdfDrucker>()), SplashZeitgeber(std::make_unique<TQtZeitgeber>()),
+      Drucker(std::move(drucker)), Zwischenablage(std::make_unique<TQtZwischenablage>()),
+      SplashZeitgeber(std::make_unique<TQtZeitgeber>()),
       ProgrammFeld(std::make_unique<TProgramm>(*Zufall, meldungen, *SplashZeitgeber, std::move(argumente),
                                                std::move(standarddatei), anmeldung, programm)),
       HauptfensterFeld(std::make_unique<THauptfenster>(ProgrammFeld->Zeichnen(), *FehlerFeld)),
       EinstellungsfensterFeld(std::make_unique<TEinstellungsfenster>(ProgrammFeld->Einstellungen(), *FehlerFeld)),
+      DruckdialogFeld(std::make_unique<TDruckdialog>(ProgrammFeld->Drucken(), *FehlerFeld, HauptfensterFeld.get())),
       Schriftdialog(std::make_unique<TQtSchriftdialog>(HauptfensterFeld.get())),
-      Dateidialog(std::make_unique<TQtDateidialog>(HauptfensterFeld.get()))
+      Dateidialog(std::make_unique<TQtDateidialog>(HauptfensterFeld.get())),
+      Druckerdialog(std::make_unique<TQtDruckerdialog>(DruckdialogFeld.get())),
+      Pdfdialog(std::make_unique<TQtDateidialog>(DruckdialogFeld.get()))
 {
-    // The sheet measures on the PDF printer (A4), so the page on screen is laid out exactly
-    // as it prints.
-    ProgrammFeld->Zeichnen().Blatt().SetzeDrucker(Drucker.get());
-    ProgrammFeld->Drucken().SetzeDrucker({Drucker.get()});
-    // The windows of these commands are not part of the desktop program yet; until they
-    // are, the commands are not offered rather than doing nothing.
-    for (TButton* befehl : {ProgrammFeld->Zeichnen().BDrucken, ProgrammFeld->Zeichnen().BKopieren})
-        befehl->SetEnabled(false);
+    if (Drucker.empty())
+        Drucker.push_back(std::make_unique<TPdfDrucker>());
+    std::vector<TDrucker*> auswahl;
+    for (const auto& d : Drucker)
+        auswahl.push_back(d.get());
+    // The sheet measures on the printer in use, so the page on screen is laid out exactly as
+    // it prints.
     TZeichnen& zeichnen = ProgrammFeld->Zeichnen();
+    TFDrucken& drucken = ProgrammFeld->Drucken();
+    zeichnen.Blatt().SetzeDrucker(auswahl.front());
+    drucken.SetzeDrucker(std::move(auswahl));
+    drucken.SetzeDruckerdialog(Druckerdialog.get());
+    drucken.SetzeDateidialog(Pdfdialog.get());
+    zeichnen.Blatt().SetzeZwischenablage(Zwischenablage.get());
+    zeichnen.DruckenZeigen = [this] { DruckdialogFeld->Zeigen(); };
     zeichnen.SetzeSchriftdialog(Schriftdialog.get());
     zeichnen.SetzeDateidialog(Dateidialog.get());
     zeichnen.FensterZeigen = [this] {
@@ -116,10 +131,18 @@ TDesktop::~TDesktop()
 {
     // The models outlive nothing of the views: the hooks go before the windows do.
     TZeichnen& zeichnen = ProgrammFeld->Zeichnen();
+    TFDrucken& drucken = ProgrammFeld->Drucken();
     zeichnen.FensterZeigen = nullptr;
     zeichnen.EinstellungenZeigen = nullptr;
+    zeichnen.DruckenZeigen = nullptr;
     zeichnen.SetzeSchriftdialog(nullptr);
     zeichnen.SetzeDateidialog(nullptr);
+    zeichnen.Blatt().SetzeZwischenablage(nullptr);
+    drucken.SetzeDruckerdialog(nullptr);
+    drucken.SetzeDateidialog(nullptr);
+    Pdfdialog.reset();
+    Druckerdialog.reset();
+    DruckdialogFeld.reset();
     EinstellungsfensterFeld.reset();
     HauptfensterFeld.reset();
 }
@@ -136,7 +159,7 @@ int DesktopStarten(int argc, char* argv[], const std::vector<std::string>& argum
     // Every start registers the worksheet type for the program started last.
     TXdgDateitypanmeldung anmeldung;
     TDesktop desktop(meldungen, std::nullopt, argumente, TStandarddatei::Lesepfad(), &anmeldung,
-                     TAnwendung::applicationFilePath().toStdString());
+                     TAnwendung::applicationFilePath().toStdString(), InstallierteDrucker());
     anwendung.SetzeFehlerbehandlung(&desktop.Fehler());
     desktop.Starten();
     const int status = TAnwendung::exec();

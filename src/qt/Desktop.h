@@ -3,6 +3,7 @@
 #include "app/Programm.h"
 #include "app/UZeichnen.h"
 #include "settings/Main.h"
+#include "toolkit/Drucker.h"
 
 #include <QApplication>
 
@@ -15,12 +16,14 @@
 
 class TDateidialog;
 class TDateitypanmeldung;
-class TDrucker;
+class TDruckdialog;
+class TDruckerdialog;
 class TEinstellungsfenster;
 class TFehlerbehandlung;
 class THauptfenster;
 class TMeldungen;
 class TQtZeitgeber;
+class TQtZwischenablage;
 class TSchriftdialog;
 class TZufall;
 
@@ -37,18 +40,22 @@ private:
     TFehlerbehandlung* Fehler = nullptr;
 };
 
-// The desktop program inside a running application: the window models on the PDF printer
-// (A4, the page on screen is laid out exactly as it prints), the error handler, the main
-// window and the settings window, the font dialog, and the hooks that show the windows.
+// The desktop program inside a running application: the window models on the printers (the
+// page on screen is laid out exactly as it prints on the printer in use), the error handler,
+// the main window, the settings window and the print dialog, the font, file and printer-setup
+// dialogs, the clipboard, and the hooks that show the windows.
 class TDesktop final {
 public:
     // Messages go through meldungen; startwert seeds the random source (none: the clock).
     // The splash's first tick opens the first of argumente when it names a worksheet file,
     // else standarddatei (none: nothing).
     // anmeldung (none: not at all) registers the worksheet file type for programm.
+    // drucker are the printers to choose from, the first in use at the start (as
+    // InstallierteDrucker gives them); none: only "PDF (A4)".
     explicit TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert = std::nullopt,
                       std::vector<std::string> argumente = {}, std::filesystem::path standarddatei = {},
-                      TDateitypanmeldung* anmeldung = nullptr, const std::filesystem::path& programm = {});
+                      TDateitypanmeldung* anmeldung = nullptr, const std::filesystem::path& programm = {},
+                      std::vector<std::unique_ptr<TDrucker>> drucker = {});
     ~TDesktop();
     TDesktop(const TDesktop&) = delete;
     TDesktop& operator=(const TDesktop&) = delete;
@@ -60,19 +67,24 @@ public:
     TProgramm& Modelle() { return *ProgrammFeld; }
     THauptfenster& Hauptfenster() { return *HauptfensterFeld; }
     TEinstellungsfenster& Einstellungsfenster() { return *EinstellungsfensterFeld; }
+    TDruckdialog& Druckdialog() { return *DruckdialogFeld; }
     TFehlerbehandlung& Fehler() { return *FehlerFeld; }
 
 private:
     TMeldungen& Meldungen;
     std::unique_ptr<TFehlerbehandlung> FehlerFeld;
     std::unique_ptr<TZufall> Zufall;
-    std::unique_ptr<TDrucker> Drucker;
+    std::vector<std::unique_ptr<TDrucker>> Drucker;
+    std::unique_ptr<TQtZwischenablage> Zwischenablage;
     std::unique_ptr<TQtZeitgeber> SplashZeitgeber;
     std::unique_ptr<TProgramm> ProgrammFeld;
     std::unique_ptr<THauptfenster> HauptfensterFeld;
     std::unique_ptr<TEinstellungsfenster> EinstellungsfensterFeld;
+    std::unique_ptr<TDruckdialog> DruckdialogFeld;
     std::unique_ptr<TSchriftdialog> Schriftdialog;
     std::unique_ptr<TDateidialog> Dateidialog;
+    std::unique_ptr<TDruckerdialog> Druckerdialog;
+    std::unique_ptr<TDateidialog> Pdfdialog; // where a PDF print goes
 };
 
 // Starts the desktop program, which opens the worksheet named first in argumente (else the

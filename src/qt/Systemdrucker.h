@@ -3,6 +3,7 @@
 #include "qt/QtLeinwand.h"
 #include "toolkit/Drucker.h"
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
@@ -43,6 +44,8 @@ public:
     // the canvas measures on the changed printer afterwards. Raises EZifferbogenFehler while
     // a job is open, since a printer cannot change in the middle of one.
     void Einrichten(const std::function<void(QPrinter&)>& aendern);
+    // The paper, orientation and margins the printer is set up with.
+    QPageLayout Seitenlayout() const { return Drucker.pageLayout(); }
 
 private:
     explicit TSystemdrucker(const QPrinterInfo& info);

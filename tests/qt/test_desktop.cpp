@@ -16,10 +16,14 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QToolButton>
 
@@ -124,9 +128,9 @@ TEST(Desktop, CtrlWithALetterRunsItsCommandAndNothingElseDoes)
     QTest::keyClick(rand, Qt::Key_N, Qt::ControlModifier);
     EXPECT_FALSE(Gleich(p.Aufgaben(), vorher));
     EXPECT_EQ(rand->text(), QStringLiteral("1.00cm"));
-    // A command that is not offered yet takes no key.
-    EXPECT_FALSE(p.D.Hauptfenster().Befehl(QStringLiteral("Drucken ..."))->isEnabled());
-    EXPECT_TRUE(p.D.Hauptfenster().Befehl(QStringLiteral("Aufgaben neu suchen"))->isEnabled());
+    // Every command with a key is offered.
+    for (const char* befehl : {"Öffnen ...", "Speichern ...", "Drucken ...", "Kopieren", "Aufgaben neu suchen"})
+        EXPECT_TRUE(p.D.Hauptfenster().Befehl(QString::fromUtf8(befehl))->isEnabled()) << befehl;
 }
 
 TEST(Desktop, TheZoomBoxTakesAnItemOrATypedZoomWithEnter)
@@ -242,6 +246,39 @@ TEST(Desktop, TheMarginFieldsTakeTypedValuesAndShowWhatTheyCannotRead)
     QTest::mouseClick(pfeile->Hoch(), Qt::LeftButton);
     EXPECT_NEAR(p.Z().RandWerte[1], 8.0, 1e-9);
     EXPECT_EQ(links->text(), QStringLiteral("8.00cm"));
+}
+
+TEST(Desktop, CtrlCPutsThePageOnTheClipboardAsVectorSvgWithPngAndPdf)
+{
+    Programm p;
+    QGuiApplication::clipboard()->clear();
+    EXPECT_TRUE(p.HB().Widget("BKopieren")->isEnabled());
+    QTest::keyClick(&p.D.Hauptfenster(), Qt::Key_C, Qt::ControlModifier);
+
+    const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(daten, nullptr);
+    EXPECT_TRUE(daten->hasFormat(QStringLiteral("image/svg+xml")));
+    EXPECT_TRUE(daten->hasFormat(QStringLiteral("application/pdf")));
+    ASSERT_TRUE(daten->hasImage());
+    // The tasks stay text and the lines stay lines: no picture of pixels inside the SVG.
+    const QString svg = QString::fromUtf8(daten->data(QStringLiteral("image/svg+xml")));
+    const TGSAufgabe& erste = p.Seite().Aufgabe(0, 0).Daten;
+    EXPECT_TRUE(svg.contains(QStringLiteral("<text")));
+    EXPECT_TRUE(svg.contains(QString::number(erste.Operand1)));
+    EXPECT_TRUE(svg.contains(QStringLiteral("<path")) || svg.contains(QStringLiteral("<polyline")));
+    EXPECT_FALSE(svg.contains(QStringLiteral("<image")));
+    // The three are one picture: the PNG has the SVG's pixels, the PDF one page.
+    const QImage png = qvariant_cast<QImage>(daten->imageData());
+    const QSize groesse = QSvgRenderer(daten->data(QStringLiteral("image/svg+xml"))).viewBox().size();
+    EXPECT_FALSE(png.isNull());
+    EXPECT_EQ(png.size(), groesse);
+    EXPECT_TRUE(daten->data(QStringLiteral("application/pdf")).startsWith("%PDF"));
+
+    // The button does the same.
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(p.HB().Als<QPushButton>("BKopieren"), Qt::LeftButton);
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("image/svg+xml")));
+    EXPECT_TRUE(p.Meldungen.Liste.empty());
 }
 
 TEST(Desktop, TheWrittenLayoutWarnsInAMessageBoxWhileMultiplicationIsChosen)
