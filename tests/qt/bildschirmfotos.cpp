@@ -1,12 +1,15 @@
 // Pictures of the desktop program's windows for the documentation and for looking at them:
 // the main window with the default page, at 200 %, and with the written layout and ghost
-// tasks, and the settings window with each of its tab pages. Run it under a display (the
+// tasks, the settings window with each of its tab pages, and the print dialog with its
+// printer-setup dialog and the progress window of a long run. Run it under a display (the
 // script scripts/bildschirmfotos.sh starts Xvfb); the pictures go into the folder named as
 // the first argument.
 
+#include "app/UDrucken.h"
 #include "app/UZeichnen.h"
 #include "qt/Bindung.h"
 #include "qt/Desktop.h"
+#include "qt/Druckdialog.h"
 #include "qt/Einstellungsfenster.h"
 #include "qt/Hauptfenster.h"
 #include "settings/Main.h"
@@ -14,8 +17,10 @@
 
 #include <QDir>
 #include <QPixmap>
+#include <QProgressDialog>
 #include <QString>
 #include <QThread>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -80,5 +85,36 @@ int main(int argc, char* argv[])
         einstellungen.PageControl1->SetActivePage(einstellungen.PageControl1->Pages()[i]);
         Foto(desktop.Einstellungsfenster(), ordner, seiten[i]);
     }
+    desktop.Einstellungsfenster().hide();
+
+    // The print dialog as a teacher fills it in; shown without waiting for it to close.
+    TFDrucken& drucken = desktop.Modelle().Drucken();
+    TDruckdialog& druckdialog = desktop.Druckdialog();
+    drucken.Zeigen();
+    drucken.EVerschBlaetter->Eingeben("3");
+    drucken.EExemplare->Eingeben("2");
+    drucken.CBLoesungsblaetter->SetChecked(true);
+    druckdialog.show();
+    druckdialog.move(haupt.geometry().center() - druckdialog.rect().center());
+    Foto(druckdialog, ordner, "druckdialog.png");
+
+    // The printer-setup dialog waits for its user: the picture is taken meanwhile.
+    QTimer::singleShot(300, [&] {
+        if (QWidget* einrichtung = QApplication::activeModalWidget()) {
+            Foto(*einrichtung, ordner, "druckereinrichtung.png");
+            einrichtung->close();
+        }
+    });
+    drucken.BDruckereinstellungen->Click();
+
+    TDruckfortschritt& fortschritt = druckdialog.Fortschritt();
+    fortschritt.Anfang(600);
+    fortschritt.Weiter(0);
+    QThread::msleep(600);
+    fortschritt.Weiter(47);
+    if (QProgressDialog* fenster = druckdialog.Fortschrittsfenster())
+        Foto(*fenster, ordner, "druckfortschritt.png");
+    fortschritt.Ende();
+    druckdialog.hide();
     return 0;
 }
