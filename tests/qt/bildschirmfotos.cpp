@@ -99,7 +99,7 @@ int main(int argc, char* argv[])
     Foto(druckdialog, ordner, "druckdialog.png");
 
     // The printer-setup dialog waits for its user: the picture is taken meanwhile.
-    QTimer::singleShot(300, [&] {
+    QTimer::singleShot(300, &druckdialog, [&] {
         if (QWidget* einrichtung = QApplication::activeModalWidget()) {
             Foto(*einrichtung, ordner, "druckereinrichtung.png");
             einrichtung->close();

@@ -69,7 +69,7 @@ public:
     THand()
     {
         Wache.setSingleShot(true);
-        QObject::connect(&Wache, &QTimer::timeout, [] {
+        QObject::connect(&Wache, &QTimer::timeout, &Wache, [] {
             if (QWidget* offen = QApplication::activeModalWidget()) {
                 ADD_FAILURE() << "Ein Dialog blieb offen: " << offen->windowTitle().toStdString();
                 offen->close();

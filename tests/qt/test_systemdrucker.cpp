@@ -291,8 +291,8 @@ TEST_F(Systemdrucker, ThePrintDialogOnScreenPrintsOnTheQueueChosenInItsSetupDial
 
     // DO: Ctrl+P, "Druckereinstellungen..." to the A5 queue, two sheets twice with solutions
     QString papier;
-    QTimer::singleShot(0, [&] {
-        QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &desktop.Hauptfenster(), [&] {
+        QTimer::singleShot(0, &desktop.Hauptfenster(), [&] {
             QWidget* einrichtung = QApplication::activeModalWidget();
             ASSERT_NE(einrichtung, nullptr);
             auto* liste = einrichtung->findChild<QComboBox*>();
@@ -342,11 +342,11 @@ TEST_F(Systemdrucker, TheSetupDialogTurnsThePaperAndCancelTurnsItBack)
     };
     for (const Fall& fall : {Fall{"Abbrechen", QPageLayout::Portrait}, Fall{"OK", QPageLayout::Landscape}}) {
         QString gezeigt;
-        QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, qApp, [&] {
             QWidget* einrichtung = QApplication::activeModalWidget();
             ASSERT_NE(einrichtung, nullptr);
             // Qt's page-setup dialog: landscape, and OK.
-            QTimer::singleShot(0, [] {
+            QTimer::singleShot(0, qApp, [] {
                 QWidget* seite = QApplication::activeModalWidget();
                 ASSERT_NE(seite, nullptr);
                 auto* quer = seite->findChild<QRadioButton*>(QStringLiteral("landscape"));
