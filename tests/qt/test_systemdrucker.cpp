@@ -1,7 +1,7 @@
 // The system printer on a real print system: a private CUPS daemon, started for this test
 // program in a temporary folder with its own socket, whose queues write each job into a
 // file (tests/data/cups). The tests skip where no CUPS daemon can be started. The program
-// runs as the desktop program does, so that the print dialog can print on the queues too.
+// runs as the desktop program does, so that the printer-setup dialog can show on the queues.
 
 #include "DesktopUmgebung.h"
 #include "Pdfwerkzeuge.h"
@@ -9,30 +9,23 @@
 #include "app/Programm.h"
 #include "app/UDrucken.h"
 #include "app/UZeichnen.h"
-#include "doubles/Dialogskript.h"
 #include "doubles/Meldungsrekorder.h"
-#include "qt/Bindung.h"
-#include "qt/Druckdialog.h"
 #include "qt/Druckerdialog.h"
-#include "qt/Hauptfenster.h"
 #include "qt/Systemdrucker.h"
 #include "sheet/UBlatt.h"
 #include "toolkit/Fehler.h"
 #include "toolkit/Zeitgeber.h"
 #include "toolkit/Zufall.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPageSize>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
-#include <QTest>
 #include <QThread>
 #include <QTimer>
 
@@ -274,61 +267,6 @@ TEST_F(Systemdrucker, APrintRunThroughThePrintDialogReachesTheChosenQueueOnItsPa
     }
     EXPECT_FALSE(QFileInfo::exists(Cups->Ausgabe(QStringLiteral("Roh"))));
     EXPECT_TRUE(meldungen.Gezeigt.empty());
-}
-
-TEST_F(Systemdrucker, ThePrintDialogOnScreenPrintsOnTheQueueChosenInItsSetupDialog)
-{
-    // GIVEN the desktop program on the system's printers, the raw queue being the default
-    Cups->Einrichten(QStringLiteral("Roh"));
-    Cups->AlsStandard(QStringLiteral("Roh"));
-    Cups->Einrichten(QStringLiteral("Klasse"), true);
-    TMeldungsliste meldungen;
-    TDesktop desktop(meldungen, 7, {}, {}, nullptr, {}, InstallierteDrucker());
-    TDialogskript pdf;
-    desktop.Modelle().Drucken().SetzeDateidialog(&pdf);
-    desktop.Starten();
-    TBindung& b = desktop.Druckdialog().Bindung();
-
-    // DO: Ctrl+P, "Druckereinstellungen..." to the A5 queue, two sheets twice with solutions
-    QString papier;
-    QTimer::singleShot(0, &desktop.Hauptfenster(), [&] {
-        QTimer::singleShot(0, &desktop.Hauptfenster(), [&] {
-            QWidget* einrichtung = QApplication::activeModalWidget();
-            ASSERT_NE(einrichtung, nullptr);
-            auto* liste = einrichtung->findChild<QComboBox*>();
-            liste->setCurrentIndex(liste->findText(QStringLiteral("Klasse")));
-            for (QLabel* text : einrichtung->findChildren<QLabel*>()) {
-                if (text->text().contains(QStringLiteral("format")))
-                    papier = text->text();
-            }
-            for (QPushButton* knopf : einrichtung->findChildren<QPushButton*>()) {
-                if (knopf->text() == QStringLiteral("OK"))
-                    knopf->click();
-            }
-        });
-        EXPECT_EQ(b.Als<QLabel>("LDrucker")->text(), QStringLiteral("Drucker: Roh"));
-        b.Als<QPushButton>("BDruckereinstellungen")->click();
-        for (const char* feld : {"EVerschBlaetter", "EExemplare"}) {
-            b.Als<QLineEdit>(feld)->selectAll();
-            QTest::keyClicks(b.Als<QLineEdit>(feld), QStringLiteral("2"));
-        }
-        b.Als<QCheckBox>("CBLoesungsblaetter")->click();
-        b.Als<QPushButton>("BOK")->click();
-        if (QWidget* offen = QApplication::activeModalWidget())
-            offen->close();
-    });
-    QTest::keyClick(&desktop.Hauptfenster(), Qt::Key_P, Qt::ControlModifier);
-
-    // CHECK: six A5 pages on that queue, none on the default one, no file asked for
-    EXPECT_EQ(papier, QStringLiteral("A5, Hochformat"));
-    const QString ausgabe = Cups->AufAuftragWarten(QStringLiteral("Klasse"));
-    ASSERT_FALSE(ausgabe.isEmpty());
-    const std::string info = Werkzeug(ZB_PDFINFO, {ausgabe});
-    EXPECT_NE(info.find("Pages:           6\n"), std::string::npos) << info;
-    EXPECT_NE(info.find("(A5)"), std::string::npos) << info;
-    EXPECT_FALSE(QFileInfo::exists(Cups->Ausgabe(QStringLiteral("Roh"))));
-    EXPECT_EQ(pdf.Gestellt, 0);
-    EXPECT_TRUE(meldungen.Liste.empty());
 }
 
 TEST_F(Systemdrucker, TheSetupDialogTurnsThePaperAndCancelTurnsItBack)
