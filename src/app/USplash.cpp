@@ -31,9 +31,14 @@ void TFSplash::Timer1Timer()
         Schliessen();
         return;
     }
-    ErsterTick = false;
     if (Zeichnen == nullptr)
         return;
+    // A print run or an open under way lets the event loop run (its progress window, a
+    // message box); the first file waits for the next tick rather than replace the page
+    // in the middle of it.
+    if (Zeichnen->Druckt || Zeichnen->Laedt)
+        return;
+    ErsterTick = false;
     try {
         Zeichnen->OpenFirst(Argumente, Standarddatei);
     } catch (const EZifferbogenFehler& fehler) {

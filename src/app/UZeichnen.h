@@ -201,6 +201,7 @@ public:
     bool PositiveKlammern = false;
     bool Laedt = false;
     bool Zeichnet = false;
+    bool Druckt = false; // a print run is under way
     bool SeiteBereit = true;
     bool ErsterStart = true;
     bool InfoGezeigt = false;

@@ -4,6 +4,7 @@
 #include "app/UZeichnen.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
+#include "toolkit/Waechter.h"
 
 #include <cstdint>
 #include <vector>
@@ -57,6 +58,8 @@ bool TZeichnen::Print(int blaetter, int exemplare, bool loesungsblaetter, bool n
     const bool loesungenVorher = CBLoesungaufPlatzhalter->Checked();
     TBlatt& blatt = *BlattFeld;
 
+    // The progress window lets the event loop run; what it may start meanwhile waits.
+    const TWertWaechter druckt(Druckt, true);
     const TFortschrittsende ende(fortschritt);
     if (fortschritt != nullptr)
         fortschritt->Anfang(Seitenzahl(blaetter, exemplare, loesungsblaetter));

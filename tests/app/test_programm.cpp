@@ -2,6 +2,7 @@
 // worksheet files of earlier versions.
 
 #include "app/Programm.h"
+#include "app/UDrucken.h"
 #include "app/UInfo.h"
 #include "app/USplash.h"
 #include "app/UUeberschrift.h"
@@ -20,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -110,6 +112,35 @@ TEST_F(Startordner, TheWindowsComeUpTheSplashOpensTheFirstFileAndCloses)
     EXPECT_FALSE(p.Splash().Sichtbar);
     EXPECT_FALSE(s.Zeitgeber.Laeuft());
     EXPECT_TRUE(s.Meldungen.Gezeigt.empty());
+}
+
+// Ticks the splash timer while pages print, as the progress window's event loop may.
+class TTickendeDruckanzeige final : public TDruckfortschritt {
+public:
+    explicit TTickendeDruckanzeige(THandzeitgeber& zeitgeber) : Zeitgeber(zeitgeber) {}
+    void Anfang(std::int64_t) override {}
+    bool Weiter(std::int64_t) override
+    {
+        Zeitgeber.Ticken();
+        return true;
+    }
+    void Ende() noexcept override {}
+
+private:
+    THandzeitgeber& Zeitgeber;
+};
+
+TEST_F(Startordner, TheFirstFileWaitsForAPrintRunUnderWay)
+{
+    const fs::path datei = Blatt("Spaeter.zfb");
+    Start s({datei.string()});
+    s.Programm.HauptfensterZeigen();
+    TTickendeDruckanzeige anzeige(s.Zeitgeber);
+    s.Programm.Zeichnen().Print(2, 1, false, false, &anzeige);
+    EXPECT_TRUE(s.Ueberschrift().empty());
+    EXPECT_TRUE(s.Programm.Splash().ErsterTick);
+    s.Zeitgeber.Ticken();
+    EXPECT_EQ(s.Ueberschrift(), std::vector<std::string>{"Spaeter.zfb"});
 }
 
 TEST_F(Startordner, TheFirstFileIsTheNamedWorksheetElseTheStandardSettings)
