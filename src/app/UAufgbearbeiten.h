@@ -55,7 +55,7 @@ public:
     std::int32_t Rest = 0;
     std::int32_t Platzhalter = 3; // 1 first operand, 2 second operand, 3 result
 
-    bool Sichtbar = false;
+    TSichtbarkeit Sichtbar;
     // Whether the dialog was last closed by "Übernehmen".
     bool Uebernommen = false;
 

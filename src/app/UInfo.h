@@ -16,5 +16,5 @@ public:
     TLabel* LVersion = nullptr; // filled at the first showing of the main window
     TMemo* MText = nullptr;     // read-only
     TButton* BOK = nullptr;
-    bool Sichtbar = false;
+    TSichtbarkeit Sichtbar;
 };

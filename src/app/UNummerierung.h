@@ -24,7 +24,7 @@ public:
     bool MitZiffern() const;
     const std::string& ZeichenNachNummer() const;
 
-    bool Sichtbar = false;
+    TSichtbarkeit Sichtbar;
 
     TRadioButton* RB123 = nullptr;
     TRadioButton* RBabc = nullptr;

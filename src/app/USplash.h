@@ -33,7 +33,7 @@ public:
 
     TZeichnen* Zeichnen = nullptr; // given at the main window's first showing
     bool ErsterTick = true;
-    bool Sichtbar = false;
+    TSichtbarkeit Sichtbar;
     TLabel* LVersion = nullptr;
     TLabel* LProgramm = nullptr;
     TLabel* LHinweis = nullptr;

@@ -25,7 +25,7 @@ TFUeberschrift::TFUeberschrift(TZeichnen& hauptfenster)
     const auto schrift = [this](TButton& knopf) { Hauptfenster.SchriftCLick(knopf.Tag); };
     BSchrift->OnClick = schrift;
     BAaSchrift->OnClick = schrift;
-    BOK->OnClick = [this](TButton&) { Sichtbar = false; };
+    BOK->OnClick = [this](TButton&) { BOKClick(); };
 }
 
 void TFUeberschrift::UeberschriftZeileAnfuegen(std::string zeile)
@@ -36,6 +36,12 @@ void TFUeberschrift::UeberschriftZeileAnfuegen(std::string zeile)
 void TFUeberschrift::AnweisungZeileAnfuegen(std::string zeile)
 {
     MArbeitsanweisung->Add(std::move(zeile));
+}
+
+void TFUeberschrift::BOKClick()
+{
+    Hauptfenster.Seitenmetrik();
+    Sichtbar = false;
 }
 
 void TFUeberschrift::MUeberschriftChange()

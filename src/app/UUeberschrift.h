@@ -12,6 +12,11 @@ class TFUeberschrift final : public TFormular {
 public:
     explicit TFUeberschrift(TZeichnen& hauptfenster);
 
+    // The dialog opens, not modally; the memos keep what they hold.
+    void FormShow() { Sichtbar = true; }
+    // "OK": the page laid out anew, and the dialog closed.
+    void BOKClick();
+
     // Appends a line to the heading or the work instruction, as typing it would.
     void UeberschriftZeileAnfuegen(std::string zeile);
     void AnweisungZeileAnfuegen(std::string zeile);
@@ -28,7 +33,7 @@ public:
     TButton* BSchrift = nullptr;   // Tag 3, the heading font
     TButton* BAaSchrift = nullptr; // Tag 5, the work-instruction font
     TButton* BOK = nullptr;
-    bool Sichtbar = false;
+    TSichtbarkeit Sichtbar;
 
 private:
     void MUeberschriftChange();

@@ -2,10 +2,29 @@
 
 #include "toolkit/Steuerelemente.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// Whether a window is open, as its model decides: it reads and is set like a flag, and tells
+// its view of every change through Geaendert, so the view shows and closes the window when the
+// model does. Setting the value it already has tells nobody.
+class TSichtbarkeit final {
+public:
+    TSichtbarkeit() = default;
+    TSichtbarkeit(const TSichtbarkeit&) = delete;
+    TSichtbarkeit& operator=(const TSichtbarkeit&) = delete;
+
+    TSichtbarkeit& operator=(bool sichtbar);
+    operator bool() const { return Wert; }
+
+    std::function<void(bool)> Geaendert;
+
+private:
+    bool Wert = false;
+};
 
 // Owner of a window's controls. Every control is created through it under its name;
 // control arrays carry their indices in the name, as "CBKombination[3][1]". The desktop

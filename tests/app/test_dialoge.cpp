@@ -1,5 +1,7 @@
 #include "app/UAufgbearbeiten.h"
+#include "app/UInfo.h"
 #include "app/UNummerierung.h"
+#include "app/USplash.h"
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "doubles/Aufzeichnungsleinwand.h"
@@ -7,10 +9,12 @@
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
 #include "toolkit/Meldungen.h"
+#include "toolkit/Zeitgeber.h"
 #include "toolkit/Zufall.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -217,6 +221,76 @@ TEST(Nummerierung, TheDialogPreviewsAndSetsTheNumberingStyle)
         EXPECT_EQ(dialog.LVorschau1->Caption(), "a-   b-   c-   ");
     };
     h.Zeichnen.BNummerierungsartClick();
+}
+
+// A view shows and closes a small window from what its model reports alone: each window tells
+// once when it opens and once when it closes, and nothing while it is worked in, a refused
+// "Übernehmen" included.
+TEST(Dialoge, EachWindowTellsItsViewWhenItOpensAndWhenItCloses)
+{
+    Hauptfenster h;
+    TFInfo info;
+    THandzeitgeber zeitgeber;
+    TFSplash splash(zeitgeber, h.Meldungen, {}, {});
+    struct Fall {
+        const char* Fenster;
+        TSichtbarkeit& Sichtbar;
+        std::function<void()> Oeffnen, Bedienen, Schliessen;
+    };
+    const Fall faelle[] = {
+        {"edit, Übernehmen", h.Edit.Sichtbar, [&] { h.Oeffnen(17, 3, 5); },
+         [&] {
+             h.Edit.EOp2->Eingeben("0");
+             h.Edit.BUebernehmen->Click();
+         },
+         [&] {
+             h.Edit.EOp2->Eingeben("4");
+             h.Edit.BUebernehmen->Click();
+         }},
+        {"edit, Abbrechen", h.Edit.Sichtbar, [&] { h.Oeffnen(17, 3, 5); }, [&] { h.Edit.Button1->Click(); },
+         [&] { h.Edit.BAbbrechen->Click(); }},
+        {"numbering", h.Nummerierung.Sichtbar, [&] { h.Nummerierung.FormShow(); },
+         [&] {
+             h.Nummerierung.RBabc->Click();
+             h.Nummerierung.EZeichennachderNummer->Eingeben(")");
+         },
+         [&] { h.Nummerierung.BOK->Click(); }},
+        {"heading", h.Ueberschrift.Sichtbar, [&] { h.Ueberschrift.FormShow(); },
+         [&] {
+             h.Ueberschrift.UeberschriftZeileAnfuegen("Plus");
+             h.Ueberschrift.BSchrift->Click();
+         },
+         [&] { h.Ueberschrift.BOK->Click(); }},
+        {"about", info.Sichtbar, [&] { info.FormShow(); }, [] {}, [&] { info.BOK->Click(); }},
+        {"splash", splash.Sichtbar, [&] { splash.FormShow(); }, [&] { zeitgeber.Ticken(); },
+         [&] { zeitgeber.Ticken(); }},
+    };
+    for (const Fall& fall : faelle) {
+        std::vector<bool> berichte;
+        fall.Sichtbar.Geaendert = [&](bool sichtbar) { berichte.push_back(sichtbar); };
+        fall.Oeffnen();
+        fall.Oeffnen();
+        EXPECT_EQ(berichte, std::vector<bool>{true}) << fall.Fenster;
+        fall.Bedienen();
+        EXPECT_EQ(berichte, std::vector<bool>{true}) << fall.Fenster;
+        EXPECT_TRUE(fall.Sichtbar) << fall.Fenster;
+        fall.Schliessen();
+        EXPECT_EQ(berichte, (std::vector<bool>{true, false})) << fall.Fenster;
+        EXPECT_FALSE(fall.Sichtbar) << fall.Fenster;
+        fall.Sichtbar.Geaendert = nullptr;
+    }
+}
+
+TEST(Ueberschrift, OkLaysThePageOutAnewBeforeTheDialogCloses)
+{
+    Hauptfenster h;
+    h.Ueberschrift.FormShow();
+    h.Zeichnen.NummernMitZiffern = false;
+    bool seiteBeimSchliessen = true;
+    h.Ueberschrift.Sichtbar.Geaendert = [&](bool) { seiteBeimSchliessen = h.Zeichnen.Seite()->NummernMitZiffern; };
+    h.Ueberschrift.BOK->Click();
+    EXPECT_FALSE(h.Ueberschrift.Sichtbar);
+    EXPECT_FALSE(seiteBeimSchliessen);
 }
 
 } // namespace
