@@ -280,10 +280,13 @@ void TBindung::Verbinden(TControl& control, QWidget& widget)
                 Ausfuehren([&] { liste.SetText(liste.Items()[static_cast<std::size_t>(index)]); });
             Spiegeln(liste);
         });
-        connect(box->lineEdit(), &QLineEdit::textEdited, this,
-                [this, &liste](const QString& text) { Ausfuehren([&] { liste.SetText(text.toStdString()); }); });
-        Controls[box->lineEdit()] = &control;
-        box->lineEdit()->installEventFilter(this);
+        // A list the view made not editable offers its items alone.
+        if (QLineEdit* feld = box->lineEdit()) {
+            connect(feld, &QLineEdit::textEdited, this,
+                    [this, &liste](const QString& text) { Ausfuehren([&] { liste.SetText(text.toStdString()); }); });
+            Controls[feld] = &control;
+            feld->installEventFilter(this);
+        }
         break;
     }
     case TSteuerelementArt::ScrollBar: {
@@ -552,9 +555,10 @@ bool TBindung::eventFilter(QObject* objekt, QEvent* ereignis)
             // A handler that set the key to 0 swallowed it.
             return zeichen == 0;
         }
-        // The list's keys are those of its text field; what the field leaves reaches the list
-        // itself afterwards and is not a second key.
-        if (control.Art() == TSteuerelementArt::ComboBox && objekt != Widgets[&control].data()) {
+        // An editable list's keys are those of its text field; what the field leaves reaches
+        // the list itself afterwards and is not a second key.
+        if (control.Art() == TSteuerelementArt::ComboBox
+            && (objekt != Widgets[&control].data() || !static_cast<QComboBox*>(objekt)->isEditable())) {
             auto& liste = static_cast<TComboBox&>(control);
             Ausfuehren([&] { liste.KeyDown(Tastencode(taste)); });
             Spiegeln(liste);

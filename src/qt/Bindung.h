@@ -25,10 +25,10 @@ class TFehlerbehandlung;
 //
 // Widget kinds: label QLabel, button QPushButton, check box QCheckBox, radio button
 // QRadioButton, radio group and group box QGroupBox, edit QLineEdit, memo QPlainTextEdit,
-// up-down TPfeilpaar, combo box QComboBox (editable), scroll bar QScrollBar, tab page QWidget,
-// tab control QTabWidget, paint box TMalflaeche. A control whose model sets its width stands
-// where the model says (the height, when the model gives none, is the widget's own); the view
-// lays the others out.
+// up-down TPfeilpaar, combo box QComboBox (editable, unless the view binds one that is not),
+// scroll bar QScrollBar, tab page QWidget, tab control QTabWidget, paint box TMalflaeche. A
+// control whose model sets its width stands where the model says (the height, when the model
+// gives none, is the widget's own); the view lays the others out.
 class TBindung final : public QObject {
 public:
     TBindung(TFormular& formular, TFehlerbehandlung& fehler);

@@ -449,6 +449,32 @@ TEST(Schriftdialog, TheChoiceComesBackOnTheRecordThatWasShown)
     }
 }
 
+// A list the view made not editable: the keys choose among its items, which reach the model as
+// a choice does, and the model's text shows as the chosen item.
+TEST(Bindung, AListThatCannotBeTypedIntoOffersItsItemsAlone)
+{
+    Testfenster f;
+    TMeldungsliste meldungen;
+    TFehlerbehandlung fehler(meldungen);
+    TBindung b(f, fehler);
+    auto* liste = new QComboBox;
+    b.Binden(*f.Liste, liste);
+    QWidget fenster;
+    (new QVBoxLayout(&fenster))->addWidget(liste);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    ASSERT_EQ(liste->count(), 2);
+    EXPECT_EQ(liste->currentIndex(), 0);
+
+    QTest::keyClick(liste, Qt::Key_Down);
+    QTest::keyClick(liste, Qt::Key_Return);
+    EXPECT_EQ(f.Liste->Text(), "100%");
+    EXPECT_EQ(f.Protokoll, (std::vector<std::string>{"liste:100%", "listenenter:100%"}));
+    f.Liste->SetText("25%");
+    EXPECT_EQ(liste->currentText(), QStringLiteral("25%"));
+    EXPECT_TRUE(meldungen.Liste.empty());
+}
+
 TEST(Bindung, AViewMustShowEveryControlAndDropsItsObserversWhenItGoes)
 {
     Testfenster f;
