@@ -6,7 +6,9 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -45,16 +47,34 @@ void Farbfeld(QPushButton& knopf, const QColor& farbe)
     knopf.setIconSize(muster.size());
 }
 
+// Qt's font dialog finds a font's style by its name, and names it in the language of the
+// program ("Fett", "Kursiv"), while the font files name their styles in English; not found,
+// the dialog would show the family's first style, and OK would take that. The font shown
+// therefore carries the name its family gives the style of its weight and slant.
+QFont MitStilname(QFont font)
+{
+    const QString familie = QFontInfo(font).family();
+    for (const QString& stil : QFontDatabase::styles(familie)) {
+        if (QFontDatabase::bold(familie, stil) == font.bold()
+            && QFontDatabase::italic(familie, stil) == font.italic()) {
+            font.setStyleName(stil);
+            break;
+        }
+    }
+    return font;
+}
+
 } // namespace
 
 bool TQtSchriftdialog::Ausfuehren(TSchrift& schrift)
 {
     QDialog dialog(Eltern);
     dialog.setWindowTitle(QStringLiteral("Schriftart"));
-    auto* auswahl = new QFontDialog(AlsFont(schrift), &dialog);
+    const QFont gezeigt = MitStilname(AlsFont(schrift));
+    auto* auswahl = new QFontDialog(gezeigt, &dialog);
     auswahl->setWindowFlags(Qt::Widget);
     auswahl->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
-    auswahl->setCurrentFont(AlsFont(schrift));
+    auswahl->setCurrentFont(gezeigt);
 
     QColor farbe = AlsFarbe(schrift);
     auto* farbknopf = new QPushButton(QStringLiteral("Farbe ..."), &dialog);

@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -473,6 +475,41 @@ TEST(Bindung, AListThatCannotBeTypedIntoOffersItsItemsAlone)
     f.Liste->SetText("25%");
     EXPECT_EQ(liste->currentText(), QStringLiteral("25%"));
     EXPECT_TRUE(meldungen.Liste.empty());
+}
+
+// The font dialog opens on the style of the font it shows, although Qt names styles in German
+// and the font files in English; the style it shows is the one OK takes.
+TEST(Schriftdialog, OpensOnTheStyleOfTheFont)
+{
+    struct Fall {
+        int Stil;
+        bool Fett, Kursiv;
+    };
+    for (const Fall& fall :
+         {Fall{0, false, false}, Fall{TSchrift::Fett, true, false}, Fall{TSchrift::Kursiv, false, true},
+          Fall{TSchrift::Fett | TSchrift::Kursiv, true, true}}) {
+        TSchrift schrift;
+        schrift.Name = "Arial";
+        schrift.Groesse = 12;
+        schrift.Stil = fall.Stil;
+        QFont gezeigt;
+        QTimer zeitgeber;
+        zeitgeber.setSingleShot(true);
+        QObject::connect(&zeitgeber, &QTimer::timeout, &zeitgeber, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            gezeigt = dialog->findChild<QFontDialog*>()->currentFont();
+            // OK, so that the choice comes back.
+            dialog->accept();
+        });
+        zeitgeber.start(0);
+        TQtSchriftdialog schriftdialog;
+        EXPECT_TRUE(schriftdialog.Ausfuehren(schrift));
+        EXPECT_EQ(gezeigt.bold(), fall.Fett) << fall.Stil;
+        EXPECT_EQ(gezeigt.italic(), fall.Kursiv) << fall.Stil;
+        EXPECT_EQ(schrift.Stil, fall.Stil);
+        EXPECT_EQ(schrift.Groesse, 12);
+    }
 }
 
 TEST(Bindung, AViewMustShowEveryControlAndDropsItsObserversWhenItGoes)
