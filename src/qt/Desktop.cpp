@@ -9,6 +9,7 @@
 #include "qt/Einstellungsfenster.h"
 #include "qt/Fehlerbehandlung.h"
 #include "qt/Hauptfenster.h"
+#include "qt/Nebenfenster.h"
 #include "qt/PdfDrucker.h"
 #include "qt/QtDateidialog.h"
 #include "qt/QtMeldungen.h"
@@ -87,7 +88,8 @@ TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert
       SplashZeitgeber(std::make_unique<TQtZeitgeber>()),
       ProgrammFeld(std::make_unique<TProgramm>(*Zufall, meldungen, *SplashZeitgeber, std::move(argumente),
                                                std::move(standarddatei), anmeldung, programm)),
-      HauptfensterFeld(std::make_unique<THauptfenster>(ProgrammFeld->Zeichnen(), *FehlerFeld)),
+      HauptfensterFeld(std::make_unique<THauptfenster>(
+          ProgrammFeld->Zeichnen(), *FehlerFeld, THauptfenster::TBefehle{[this] { NebenfensterFeld->InfoZeigen(); }})),
       EinstellungsfensterFeld(std::make_unique<TEinstellungsfenster>(ProgrammFeld->Einstellungen(), *FehlerFeld)),
       DruckdialogFeld(std::make_unique<TDruckdialog>(ProgrammFeld->Drucken(), *FehlerFeld, HauptfensterFeld.get())),
       Schriftdialog(std::make_unique<TQtSchriftdialog>(HauptfensterFeld.get())),
@@ -125,6 +127,8 @@ TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert
         fenster.raise();
         fenster.activateWindow();
     };
+    // The small windows, and the hooks that open them.
+    NebenfensterFeld = std::make_unique<TNebenfenster>(*ProgrammFeld, *HauptfensterFeld, *FehlerFeld);
 }
 
 TDesktop::~TDesktop()
@@ -143,6 +147,7 @@ TDesktop::~TDesktop()
     Pdfdialog.reset();
     Druckerdialog.reset();
     DruckdialogFeld.reset();
+    NebenfensterFeld.reset();
     EinstellungsfensterFeld.reset();
     HauptfensterFeld.reset();
 }

@@ -22,6 +22,7 @@ class TEinstellungsfenster;
 class TFehlerbehandlung;
 class THauptfenster;
 class TMeldungen;
+class TNebenfenster;
 class TQtZeitgeber;
 class TQtZwischenablage;
 class TSchriftdialog;
@@ -68,6 +69,7 @@ public:
     THauptfenster& Hauptfenster() { return *HauptfensterFeld; }
     TEinstellungsfenster& Einstellungsfenster() { return *EinstellungsfensterFeld; }
     TDruckdialog& Druckdialog() { return *DruckdialogFeld; }
+    TNebenfenster& Nebenfenster() { return *NebenfensterFeld; }
     TFehlerbehandlung& Fehler() { return *FehlerFeld; }
 
 private:
@@ -85,6 +87,7 @@ private:
     std::unique_ptr<TDateidialog> Dateidialog;
     std::unique_ptr<TDruckerdialog> Druckerdialog;
     std::unique_ptr<TDateidialog> Pdfdialog; // where a PDF print goes
+    std::unique_ptr<TNebenfenster> NebenfensterFeld;
 };
 
 // Starts the desktop program, which opens the worksheet named first in argumente (else the

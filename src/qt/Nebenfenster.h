@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+
+class QWidget;
+class TAufgabendialog;
+class TFehlerbehandlung;
+class TInfofenster;
+class TNummerierungsdialog;
+class TProgramm;
+class TSplashfenster;
+class TUeberschriftsdialog;
+
+// The small windows of the desktop program on their models: the task edit, numbering and
+// heading dialogs and the about window over the main window, and the splash window. Sets the
+// main window model's hooks that open them (a right click on a task, "Nummerierungszeichen...",
+// the heading, the copy command's about window) and takes them away again when it goes.
+class TNebenfenster final {
+public:
+    // hauptfenster is the window the dialogs stand over; it must outlive them.
+    TNebenfenster(TProgramm& programm, QWidget& hauptfenster, TFehlerbehandlung& fehler);
+    ~TNebenfenster();
+    TNebenfenster(const TNebenfenster&) = delete;
+    TNebenfenster& operator=(const TNebenfenster&) = delete;
+
+    // "Über das Programm": the about window, modally.
+    void InfoZeigen();
+
+    TAufgabendialog& Aufgabe() const { return *AufgabeFeld; }
+    TNummerierungsdialog& Nummerierung() const { return *NummerierungFeld; }
+    TUeberschriftsdialog& Ueberschrift() const { return *UeberschriftFeld; }
+    TInfofenster& Info() const { return *InfoFeld; }
+    TSplashfenster& Splash() const { return *SplashFeld; }
+
+private:
+    TProgramm& Programm;
+    std::unique_ptr<TAufgabendialog> AufgabeFeld;
+    std::unique_ptr<TNummerierungsdialog> NummerierungFeld;
+    std::unique_ptr<TUeberschriftsdialog> UeberschriftFeld;
+    std::unique_ptr<TInfofenster> InfoFeld;
+    std::unique_ptr<TSplashfenster> SplashFeld;
+};
