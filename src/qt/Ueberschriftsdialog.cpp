@@ -20,6 +20,8 @@ TUeberschriftsdialog::TUeberschriftsdialog(TFUeberschrift& dialog, TFehlerbehand
         memo->setMinimumHeight(5 * memo->fontMetrics().lineSpacing() + 12);
         memo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
+    // Enter in a memo begins a new line; elsewhere it is "OK".
+    b.Als<QPushButton>("BOK")->setDefault(true);
     b.Widget("BOK")->setMinimumWidth(80);
 
     auto* ganz = Spalte(b,

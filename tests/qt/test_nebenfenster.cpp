@@ -291,11 +291,18 @@ TEST(Nebenfenster, TheHeadingDialogLaysThePageOutAtEveryKeystroke)
     EXPECT_GT(eineZeile, 0.0);
     p.Malflaeche().repaint();
     EXPECT_GT(p.Seite().Aufgabe(0, 0).Rahmen.Oben, ersteZeile);
+    // Enter begins a second line; it does not close the dialog.
+    QTest::keyClick(ueberschrift, Qt::Key_Return);
+    QTest::keyClicks(ueberschrift, QStringLiteral("3b"));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(p.D.Modelle().Ueberschrift().MUeberschrift->Lines(), (std::vector<std::string>{"Plus", "3b"}));
+    const double zweiZeilen = p.Seite().Kopfhoehe;
+    EXPECT_GT(zweiZeilen, eineZeile);
     auto* anweisung = b.Als<QPlainTextEdit>("MArbeitsanweisung");
     anweisung->setFocus();
     QTest::keyClicks(anweisung, QStringLiteral("Rechne!"));
     EXPECT_EQ(p.D.Modelle().Ueberschrift().MArbeitsanweisung->Lines(), std::vector<std::string>{"Rechne!"});
-    EXPECT_GT(p.Seite().Kopfhoehe, eineZeile);
+    EXPECT_GT(p.Seite().Kopfhoehe, zweiZeilen);
 
     // Emptied again, heading and work instruction take no room.
     for (QPlainTextEdit* memo : {ueberschrift, anweisung}) {
