@@ -1,20 +1,32 @@
 // Pictures of the desktop program's windows for the documentation and for looking at them:
-// the main window with the default page, at 200 %, and with the written layout and ghost
-// tasks, the settings window with each of its tab pages, and the print dialog with its
-// printer-setup dialog and the progress window of a long run. Run it under a display (the
-// script scripts/bildschirmfotos.sh starts Xvfb); the pictures go into the folder named as
-// the first argument.
+// the splash window, the main window with the default page, at 200 %, and with the written
+// layout and ghost tasks, the settings window with each of its tab pages, the small dialogs
+// and the about window, and the print dialog with its printer-setup dialog and the progress
+// window of a long run. Run it under a display (the script scripts/bildschirmfotos.sh starts
+// Xvfb); the pictures go into the folder named as the first argument.
 
+#include "app/UAufgbearbeiten.h"
 #include "app/UDrucken.h"
+#include "app/UNummerierung.h"
+#include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
+#include "qt/Aufgabendialog.h"
 #include "qt/Bindung.h"
 #include "qt/Desktop.h"
 #include "qt/Druckdialog.h"
 #include "qt/Einstellungsfenster.h"
 #include "qt/Hauptfenster.h"
+#include "qt/Infofenster.h"
+#include "qt/Nebenfenster.h"
+#include "qt/Nummerierungsdialog.h"
+#include "qt/Splashfenster.h"
+#include "qt/Ueberschriftsdialog.h"
 #include "settings/Main.h"
+#include "sheet/UBlatt.h"
+#include "sheet/USeite.h"
 #include "toolkit/Meldungen.h"
 
+#include <QAction>
 #include <QDir>
 #include <QPixmap>
 #include <QProgressDialog>
@@ -23,6 +35,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -51,6 +64,22 @@ void Foto(QWidget& fenster, const QDir& ordner, const char* name)
         std::fprintf(stderr, "%s konnte nicht gespeichert werden.\n", qPrintable(pfad));
 }
 
+// A modal dialog: oeffnen opens it the way the program does; once it runs, bedienen fills it,
+// and it is photographed and closed.
+void FotoModal(QDialog& dialog, const QDir& ordner, const char* name, const std::function<void()>& bedienen,
+               const std::function<void()>& oeffnen)
+{
+    QTimer zeitgeber;
+    zeitgeber.setSingleShot(true);
+    QObject::connect(&zeitgeber, &QTimer::timeout, &dialog, [&] {
+        bedienen();
+        Foto(dialog, ordner, name);
+        dialog.reject();
+    });
+    zeitgeber.start(0);
+    oeffnen();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -63,7 +92,9 @@ int main(int argc, char* argv[])
     TZeichnen& zeichnen = desktop.Modelle().Zeichnen();
     TMainForm& einstellungen = desktop.Modelle().Einstellungen();
     THauptfenster& haupt = desktop.Hauptfenster();
+    TNebenfenster& neben = desktop.Nebenfenster();
 
+    Foto(neben.Splash(), ordner, "splash.png");
     Foto(haupt, ordner, "hauptfenster.png");
     zeichnen.ZoomBox->SetText("200%");
     Foto(haupt, ordner, "hauptfenster-200.png");
@@ -116,5 +147,38 @@ int main(int argc, char* argv[])
         Foto(*fenster, ordner, "druckfortschritt.png");
     fortschritt.Ende();
     druckdialog.hide();
+
+    // The small windows, opened as the user opens them.
+    TFEditAufgabe& edit = desktop.Modelle().EditAufgabe();
+    const TRahmen& rahmen = zeichnen.Seite()->Aufgabe(0, 0).Rahmen;
+    FotoModal(
+        neben.Aufgabe(), ordner, "aufgabe-bearbeiten.png",
+        [&] {
+            edit.EOp1->Eingeben("17");
+            edit.ComboBox1->SetText("/");
+            edit.EOp2->Eingeben("5");
+            edit.RBPlatzhalterOp1->Click();
+        },
+        [&] {
+            zeichnen.PaintBoxMouseDown(TMaustaste::Rechts,
+                                       zeichnen.Blatt().XGeraet((rahmen.Links + rahmen.Rechts) / 2, true),
+                                       zeichnen.Blatt().YGeraet((rahmen.Oben + rahmen.Unten) / 2, true));
+        });
+    TFNummerierung& nummerierung = desktop.Modelle().Nummerierung();
+    FotoModal(
+        neben.Nummerierung(), ordner, "nummerierung.png",
+        [&] {
+            nummerierung.RBabc->Click();
+            nummerierung.EZeichennachderNummer->SetText(")");
+        },
+        [&] { zeichnen.BNummerierungsartClick(); });
+    TFUeberschrift& ueberschrift = desktop.Modelle().Ueberschrift();
+    ueberschrift.UeberschriftZeileAnfuegen("Arbeitsblatt für die Klasse 3b");
+    ueberschrift.AnweisungZeileAnfuegen("Rechne schriftlich!");
+    zeichnen.UeberschriftZeigen();
+    Foto(neben.Ueberschrift(), ordner, "ueberschrift.png");
+    ueberschrift.BOK->Click();
+    FotoModal(
+        neben.Info(), ordner, "info.png", [] {}, [&] { haupt.Befehl(QStringLiteral("Über das Programm"))->trigger(); });
     return 0;
 }
