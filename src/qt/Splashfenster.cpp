@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 
 TSplashfenster::TSplashfenster(TFSplash& splash, TFehlerbehandlung& fehler)
     : QFrame(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), Splash(splash),
@@ -69,4 +70,10 @@ void TSplashfenster::SichtbarGeaendert(bool sichtbar)
         move(schirm->availableGeometry().center() - rect().center());
     show();
     raise();
+    // The model opens it while the main window comes up, which a window manager may stack
+    // above it; once the main window is up, the splash comes to the front again.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible())
+            raise();
+    });
 }
