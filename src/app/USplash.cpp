@@ -31,8 +31,10 @@ void TFSplash::Timer1Timer()
         Schliessen();
         return;
     }
-    if (Zeichnen == nullptr)
+    if (Zeichnen == nullptr) {
+        ErsterTick = false;
         return;
+    }
     // A print run or an open under way lets the event loop run (its progress window, a
     // message box); the first file waits for the next tick rather than replace the page
     // in the middle of it.
