@@ -1,10 +1,10 @@
 // Writing and reading whole worksheet files: the blocks of the settings window, the heading dialog, the
 // main window and the page, one after the other through one value stream.
 
+#include "app/Einstellungsdatei.h"
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "files/Dateikopf.h"
-#include "files/Dateizugriff.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
 #include "files/Windows1252.h"
@@ -17,7 +17,6 @@
 #include "generator/UGSAufgabe.h"
 
 #include <cctype>
-#include <cerrno>
 #include <optional>
 #include <system_error>
 
@@ -153,14 +152,7 @@ std::string TZeichnen::ErsteDatei(const std::vector<std::string>& argumente, con
 
 void TZeichnen::DateiOeffnen(const std::string& pfad)
 {
-    int grund = 0;
-    try {
-        grund = OpenFile(pfad);
-    } catch (const EZifferbogenFehler& fehler) {
-        throw EInOutError(Dateifehlertext("Die Datei „" + pfad + "“ konnte nicht gelesen werden", fehler));
-    }
-    if (grund != 0)
-        throw EInOutError("Die Datei „" + pfad + "“ konnte nicht geöffnet werden (" + Fehlerursache(grund) + ").");
+    DateiOeffnenOderMelden([this](const std::string& datei) { return OpenFile(datei); }, pfad, false);
 }
 
 void TZeichnen::Oeffnen1Click()
@@ -184,20 +176,9 @@ void TZeichnen::OpenFirst(const std::vector<std::string>& argumente, const std::
     const std::string pfad = ErsteDatei(argumente, standarddatei);
     if (pfad.empty())
         return;
-    if (pfad != standarddatei.string()) {
-        DateiOeffnen(pfad);
-        return;
-    }
-    const std::string nichtGelesen = "Die Standardeinstellungen „" + pfad + "“ konnten nicht gelesen werden";
-    int grund = 0;
-    try {
-        grund = OpenFile(pfad);
-    } catch (const EZifferbogenFehler& fehler) {
-        throw EInOutError(Dateifehlertext(nichtGelesen, fehler) + " Es gelten die Vorgaben.");
-    }
     // Without standard settings the defaults stay, as on a first start.
-    if (grund != 0 && grund != ENOENT)
-        throw EInOutError(nichtGelesen + " (" + Fehlerursache(grund) + "); es gelten die Vorgaben.");
+    DateiOeffnenOderMelden([this](const std::string& datei) { return OpenFile(datei); }, pfad,
+                           pfad == standarddatei.string());
 }
 
 void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)

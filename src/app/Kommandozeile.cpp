@@ -236,28 +236,15 @@ int Ausgeben(std::ostream& aus, std::ostream& fehler, const std::string& text)
 int EinstellungenLaden(const std::function<int(const std::string&)>& oeffnen, const std::string& datei,
                        const std::filesystem::path& standarddatei, std::ostream& fehler)
 {
-    if (!datei.empty()) {
-        try {
-            if (const int grund = oeffnen(datei); grund != 0) {
-                Melden(fehler,
-                       "Die Datei „" + datei + "“ konnte nicht geöffnet werden (" + Fehlerursache(grund) + ").");
-                return StatusDateifehler;
-            }
-        } catch (const EZifferbogenFehler& dateifehler) {
-            Melden(fehler, Dateifehlertext("Die Datei „" + datei + "“ konnte nicht gelesen werden", dateifehler));
-            return StatusDateifehler;
-        }
+    const bool standard = datei.empty();
+    if (standard && standarddatei.empty())
         return StatusFertig;
-    }
-    if (standarddatei.empty())
-        return StatusFertig;
-    const std::string pfad = standarddatei.string();
-    const std::string nichtGelesen = "Die Standardeinstellungen „" + pfad + "“ konnten nicht gelesen werden";
     try {
-        if (const int grund = oeffnen(pfad); grund != 0 && grund != ENOENT)
-            Melden(fehler, nichtGelesen + " (" + Fehlerursache(grund) + "); es gelten die Vorgaben.");
+        DateiOeffnenOderMelden(oeffnen, standard ? standarddatei.string() : datei, standard);
     } catch (const EZifferbogenFehler& dateifehler) {
-        Melden(fehler, Dateifehlertext(nichtGelesen, dateifehler) + " Es gelten die Vorgaben.");
+        Melden(fehler, dateifehler.what());
+        if (!standard)
+            return StatusDateifehler;
     }
     return StatusFertig;
 }
