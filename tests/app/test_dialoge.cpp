@@ -12,6 +12,8 @@
 #include "toolkit/Zeitgeber.h"
 #include "toolkit/Zufall.h"
 
+#include "doubles/Meldungsrekorder.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -19,12 +21,6 @@
 #include <vector>
 
 namespace {
-
-class Meldungsliste final : public TMeldungen {
-public:
-    void Zeige(const std::string&, const std::string& text, TMeldungsart) override { Texte.push_back(text); }
-    std::vector<std::string> Texte;
-};
 
 // The windows as the program starts them, with the first page built and drawn once (drawing
 // places the tasks' frames, which the mouse finds).
@@ -55,7 +51,7 @@ struct Hauptfenster {
     }
 
     TMersenneZufall Zufall{11};
-    Meldungsliste Meldungen;
+    TMeldungsrekorder Meldungen;
     TAufzeichnungsdrucker Drucker;
     TZeichnen Zeichnen{Zufall, Meldungen};
     TMainForm Einstellungen{Zufall, Meldungen, &Zeichnen};
@@ -95,7 +91,7 @@ TEST(EditAufgabe, TypedTasksAreComputedAndTakenOver)
         EXPECT_EQ(aufgabe.Daten.Rest, f.Rest);
         EXPECT_EQ(aufgabe.Daten.Quersumme, Quersumme(f.Ergebniswert) + Quersumme(f.Rest));
     }
-    EXPECT_TRUE(h.Meldungen.Texte.empty());
+    EXPECT_TRUE(h.Meldungen.Gezeigt.empty());
 }
 
 TEST(EditAufgabe, FieldsFallBackToTheTaskKeepSignsAndSwap)
@@ -144,15 +140,15 @@ TEST(EditAufgabe, ArithmeticErrorsAreReportedAndKeepTheDialogOpen)
         TAufgabe& aufgabe = h.Oeffnen(40, f.Code, 2);
         const TGSAufgabe vorher = aufgabe.Daten;
         const std::string angezeigt = h.Edit.EErg->Text();
-        h.Meldungen.Texte.clear();
+        h.Meldungen.Gezeigt.clear();
         h.Edit.EOp1->SetText(f.Op1);
         h.Edit.EOp2->Eingeben(f.Op2);
-        ASSERT_EQ(h.Meldungen.Texte.size(), 1u) << f.Op1 << f.Op2;
-        EXPECT_NE(h.Meldungen.Texte[0].find(f.Meldung), std::string::npos) << h.Meldungen.Texte[0];
+        ASSERT_EQ(h.Meldungen.Gezeigt.size(), 1u) << f.Op1 << f.Op2;
+        EXPECT_NE(h.Meldungen.Gezeigt[0].Text.find(f.Meldung), std::string::npos) << h.Meldungen.Gezeigt[0].Text;
         EXPECT_EQ(h.Edit.EErg->Text(), angezeigt);
 
         h.Edit.BUebernehmen->Click();
-        EXPECT_EQ(h.Meldungen.Texte.size(), 2u);
+        EXPECT_EQ(h.Meldungen.Gezeigt.size(), 2u);
         EXPECT_TRUE(h.Edit.Sichtbar);
         EXPECT_EQ(aufgabe.Daten, vorher);
     }

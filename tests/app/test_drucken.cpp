@@ -13,6 +13,8 @@
 #include "toolkit/Fehler.h"
 #include "toolkit/Zufall.h"
 
+#include "doubles/Meldungsrekorder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,11 +28,6 @@
 #include <vector>
 
 namespace {
-
-class StilleMeldungen final : public TMeldungen {
-public:
-    void Zeige(const std::string&, const std::string&, TMeldungsart) override {}
-};
 
 // The windows as the program starts them, the print dialog on a recording printer.
 struct Druckfenster {
@@ -68,7 +65,7 @@ struct Druckfenster {
     }
 
     TMersenneZufall Zufall{11};
-    StilleMeldungen Meldungen;
+    TMeldungsrekorder Meldungen;
     TAufzeichnungsdrucker Drucker;
     TZeichnen Zeichnen{Zufall, Meldungen};
     TMainForm Einstellungen{Zufall, Meldungen, &Zeichnen};

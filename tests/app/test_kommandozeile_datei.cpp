@@ -6,6 +6,8 @@
 #include "toolkit/Meldungen.h"
 #include "toolkit/Zufall.h"
 
+#include "doubles/Meldungsrekorder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -20,11 +22,6 @@
 #include <unistd.h>
 
 namespace {
-
-class StilleMeldungen final : public TMeldungen {
-public:
-    void Zeige(const std::string&, const std::string&, TMeldungsart) override {}
-};
 
 // A temporary folder for the files of one test.
 class KommandozeileDatei : public ::testing::Test {
@@ -43,7 +40,7 @@ protected:
     std::string Schreiben(const std::string& name, const std::function<void(TMainForm&)>& aendern)
     {
         TMersenneZufall zufall(1);
-        StilleMeldungen meldungen;
+        TMeldungsrekorder meldungen;
         TZeichnenPlatzhalter hauptfenster;
         TMainForm fenster(zufall, meldungen, &hauptfenster);
         aendern(fenster);

@@ -3,6 +3,7 @@
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "doubles/Aufzeichnungsleinwand.h"
+#include "doubles/Meldungsrekorder.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
 #include "settings/Main.h"
@@ -20,12 +21,6 @@
 #include <vector>
 
 namespace {
-
-class StilleMeldungen final : public TMeldungen {
-public:
-    void Zeige(const std::string& titel, const std::string&, TMeldungsart) override { Titel.push_back(titel); }
-    std::vector<std::string> Titel;
-};
 
 // The windows as the program starts them, on a recording printer, with the first page built.
 struct Hauptfenster {
@@ -48,7 +43,7 @@ struct Hauptfenster {
     TSeite& Seite() { return *Zeichnen.Seite(); }
 
     TMersenneZufall Zufall{7};
-    StilleMeldungen Meldungen;
+    TMeldungsrekorder Meldungen;
     TAufzeichnungsdrucker Drucker;
     TZeichnen Zeichnen{Zufall, Meldungen};
     TMainForm Einstellungen{Zufall, Meldungen, &Zeichnen};
@@ -82,7 +77,8 @@ TEST(Hauptfenster, TheWrittenLayoutDecidesWhichOptionsCanBeUsed)
         EXPECT_EQ(h.Seite().Schriftlich, fall.Schriftlich);
     }
     // The written layout with multiplication allowed (the default) warns.
-    EXPECT_EQ(h.Meldungen.Titel, std::vector<std::string>{"Warnung:"});
+    ASSERT_EQ(h.Meldungen.Gezeigt.size(), 1u);
+    EXPECT_EQ(h.Meldungen.Gezeigt[0].Titel, "Warnung:");
 
     EXPECT_FALSE(h.Ctl<TCheckBox>("CBLoesungenDurcheinander").Visible());
     h.Ctl<TCheckBox>("CBLoesungen").SetChecked(true);
@@ -237,7 +233,7 @@ TEST(Hauptfenster, AWorksheetFileHoldsEveryBlockInItsOrder)
     lesen.OpenReadBytes(schreiben.Bytes());
     EXPECT_EQ(lesen.ReadText(), "Zifferbogen 3.1");
     TMersenneZufall zufall(1);
-    StilleMeldungen meldungen;
+    TMeldungsrekorder meldungen;
     TMainForm andere(zufall, meldungen, nullptr);
     andere.EinstellungenLesen(lesen, 11);
     EXPECT_EQ(lesen.ReadInteger(), 1);
@@ -324,12 +320,13 @@ TEST(Hauptfenster, StandardSettingsAreSavedIntoANewDirectoryAndSaySo)
     const auto pfad = ordner / "zifferbogen" / "Standard.zfb";
     h.Zeichnen.StandardeinstellungenSpeichern(pfad);
     EXPECT_TRUE(std::filesystem::is_regular_file(pfad));
-    EXPECT_EQ(h.Meldungen.Titel, std::vector<std::string>{"Standardeinstellungen..."});
+    ASSERT_EQ(h.Meldungen.Gezeigt.size(), 1u);
+    EXPECT_EQ(h.Meldungen.Gezeigt[0].Titel, "Standardeinstellungen...");
 
     // A directory that cannot be made: reported, and no message of success.
     std::ofstream(ordner / "datei") << "x";
     EXPECT_THROW(h.Zeichnen.StandardeinstellungenSpeichern(ordner / "datei" / "Standard.zfb"), EInOutError);
-    EXPECT_EQ(h.Meldungen.Titel.size(), 1u);
+    EXPECT_EQ(h.Meldungen.Gezeigt.size(), 1u);
     std::filesystem::remove_all(ordner);
 }
 

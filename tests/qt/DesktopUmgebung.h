@@ -1,15 +1,25 @@
 #pragma once
 
 // Shared by the tests of the desktop program's windows: one application for the whole test
-// program (on the offscreen platform), and message boxes that are recorded, not shown.
+// program (on the offscreen platform), and the program started as a user starts it, its message
+// boxes recorded, not shown.
 
+#include "doubles/Meldungsrekorder.h"
+#include "qt/Bindung.h"
 #include "qt/Desktop.h"
-#include "toolkit/Meldungen.h"
+#include "qt/Hauptfenster.h"
+#include "qt/Malflaeche.h"
+#include "qt/Nebenfenster.h"
+#include "sheet/UBlatt.h"
+#include "sheet/USeite.h"
 
 #include <QApplication>
+#include <QPoint>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,16 +38,40 @@ private:
 
 inline ::testing::Environment* const DesktopUmgebung = ::testing::AddGlobalTestEnvironment(new TDesktopUmgebung);
 
-struct TMeldung {
-    std::string Titel;
-    std::string Text;
-};
-
-class TMeldungsliste final : public TMeldungen {
-public:
-    void Zeige(const std::string& titel, const std::string& text, TMeldungsart) override
+// The program as a user starts it: a fixed seed, no standard settings of the user, the given
+// printers (none: "PDF (A4)" alone), and the page drawn once, which places the tasks' frames
+// the mouse finds.
+struct TProgrammlauf {
+    explicit TProgrammlauf(std::vector<std::unique_ptr<TDrucker>> drucker = {})
+        : D(Meldungen, 7, {}, {}, nullptr, {}, std::move(drucker))
     {
-        Liste.push_back({titel, text});
+        setenv("XDG_CONFIG_HOME", "/nonexistent-zifferbogen-test", 1);
+        D.Starten();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&D.Hauptfenster()));
+        Malflaeche().Gemalt = [this] { ++Gemalt; };
+        Malen();
     }
-    std::vector<TMeldung> Liste;
+    TZeichnen& Z() { return D.Modelle().Zeichnen(); }
+    TMainForm& E() { return D.Modelle().Einstellungen(); }
+    TBindung& HB() { return D.Hauptfenster().Bindung(); }
+    TNebenfenster& N() { return D.Nebenfenster(); }
+    TMalflaeche& Malflaeche() { return D.Hauptfenster().Malflaeche(); }
+    TSeite& Seite() { return *Z().Seite(); }
+    // The paint-box point of a place on the page, in cm.
+    QPoint Punkt(double x, double y) { return {Z().Blatt().XGeraet(x, true), Z().Blatt().YGeraet(y, true)}; }
+    // The shown tasks, row by row.
+    std::vector<TGSAufgabe> Aufgaben()
+    {
+        std::vector<TGSAufgabe> liste;
+        for (int r = 0; r < Seite().ZeilenZahl; ++r)
+            for (int c = 0; c < Seite().SpaltenZahl; ++c)
+                liste.push_back(Seite().Aufgabe(r, c).Daten);
+        return liste;
+    }
+    // Paints now and waits for nothing else.
+    void Malen() { Malflaeche().repaint(); }
+
+    TMeldungsrekorder Meldungen;
+    TDesktop D;
+    int Gemalt = 0;
 };

@@ -147,7 +147,7 @@ struct Ansicht {
     }
 
     Testfenster F;
-    TMeldungsliste Meldungen;
+    TMeldungsrekorder Meldungen;
     TFehlerbehandlung Fehler{Meldungen};
     TBindung B{F, Fehler};
     QWidget Fenster;
@@ -243,7 +243,7 @@ TEST(Bindung, WhatTheUserDoesReachesTheModelControl)
         fall.Bedienen(a);
         EXPECT_EQ(a.F.Protokoll, fall.Protokoll) << fall.Was;
         EXPECT_TRUE(fall.Modell(a)) << fall.Was;
-        EXPECT_TRUE(a.Meldungen.Liste.empty()) << fall.Was;
+        EXPECT_TRUE(a.Meldungen.Gezeigt.empty()) << fall.Was;
     }
 }
 
@@ -378,9 +378,9 @@ TEST(Bindung, AnErrorOfACommandIsShownAndEndsOnlyThatCommand)
     QTest::mouseClick(a.Als<QPushButton>("BKnopf"), Qt::LeftButton);
     QTest::mouseClick(a.Als<QPushButton>("BKnopf"), Qt::LeftButton);
     EXPECT_EQ(laeufe, 2);
-    ASSERT_EQ(a.Meldungen.Liste.size(), 2U);
-    EXPECT_EQ(a.Meldungen.Liste[0].Titel, "Umwandlungsfehler");
-    EXPECT_EQ(a.Meldungen.Liste[0].Text, "„x“ ist keine Zahl.");
+    ASSERT_EQ(a.Meldungen.Gezeigt.size(), 2U);
+    EXPECT_EQ(a.Meldungen.Gezeigt[0].Titel, "Umwandlungsfehler");
+    EXPECT_EQ(a.Meldungen.Gezeigt[0].Text, "„x“ ist keine Zahl.");
     // The window goes on: another control still works.
     QTest::mouseClick(a.Als<QCheckBox>("CBBox"), Qt::LeftButton);
     EXPECT_TRUE(a.F.Box->Checked());
@@ -401,11 +401,11 @@ TEST(Bindung, ErrorsAreNamedByTheirKind)
         {[] { throw 42; }, "Fehler"},
     };
     for (const Fall& fall : faelle) {
-        TMeldungsliste meldungen;
+        TMeldungsrekorder meldungen;
         TFehlerbehandlung fehler(meldungen);
         EXPECT_FALSE(fehler.Ausfuehren(fall.Werfen));
-        ASSERT_EQ(meldungen.Liste.size(), 1U);
-        EXPECT_EQ(meldungen.Liste[0].Titel, fall.Titel);
+        ASSERT_EQ(meldungen.Gezeigt.size(), 1U);
+        EXPECT_EQ(meldungen.Gezeigt[0].Titel, fall.Titel);
     }
 }
 
@@ -456,7 +456,7 @@ TEST(Schriftdialog, TheChoiceComesBackOnTheRecordThatWasShown)
 TEST(Bindung, AListThatCannotBeTypedIntoOffersItsItemsAlone)
 {
     Testfenster f;
-    TMeldungsliste meldungen;
+    TMeldungsrekorder meldungen;
     TFehlerbehandlung fehler(meldungen);
     TBindung b(f, fehler);
     auto* liste = new QComboBox;
@@ -474,7 +474,7 @@ TEST(Bindung, AListThatCannotBeTypedIntoOffersItsItemsAlone)
     EXPECT_EQ(f.Protokoll, (std::vector<std::string>{"liste:100%", "listenenter:100%"}));
     f.Liste->SetText("25%");
     EXPECT_EQ(liste->currentText(), QStringLiteral("25%"));
-    EXPECT_TRUE(meldungen.Liste.empty());
+    EXPECT_TRUE(meldungen.Gezeigt.empty());
 }
 
 // The font dialog opens on the style of the font it shows, although Qt names styles in German
@@ -515,7 +515,7 @@ TEST(Schriftdialog, OpensOnTheStyleOfTheFont)
 TEST(Bindung, AViewMustShowEveryControlAndDropsItsObserversWhenItGoes)
 {
     Testfenster f;
-    TMeldungsliste meldungen;
+    TMeldungsrekorder meldungen;
     TFehlerbehandlung fehler(meldungen);
     {
         TBindung b(f, fehler);

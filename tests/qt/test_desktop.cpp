@@ -34,34 +34,7 @@
 
 namespace {
 
-// The program as a user starts it, with a fixed seed and no standard settings of the user.
-struct Programm {
-    Programm()
-    {
-        setenv("XDG_CONFIG_HOME", "/nonexistent-zifferbogen-test", 1);
-        D.Starten();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&D.Hauptfenster()));
-        D.Hauptfenster().Malflaeche().Gemalt = [this] { ++Gemalt; };
-    }
-    TZeichnen& Z() { return D.Modelle().Zeichnen(); }
-    TMainForm& E() { return D.Modelle().Einstellungen(); }
-    TBindung& HB() { return D.Hauptfenster().Bindung(); }
-    TSeite& Seite() { return *Z().Seite(); }
-    std::vector<TGSAufgabe> Aufgaben()
-    {
-        std::vector<TGSAufgabe> liste;
-        for (int r = 0; r < Seite().ZeilenZahl; ++r)
-            for (int c = 0; c < Seite().SpaltenZahl; ++c)
-                liste.push_back(Seite().Aufgabe(r, c).Daten);
-        return liste;
-    }
-    // Paints now and waits for nothing else.
-    void Malen() { D.Hauptfenster().Malflaeche().repaint(); }
-
-    TMeldungsliste Meldungen;
-    TDesktop D{Meldungen, 7};
-    int Gemalt = 0;
-};
+using Programm = TProgrammlauf;
 
 bool Gleich(const std::vector<TGSAufgabe>& a, const std::vector<TGSAufgabe>& b)
 {
@@ -224,16 +197,16 @@ TEST(Desktop, TheMarginFieldsTakeTypedValuesAndShowWhatTheyCannotRead)
     };
     for (const Fall& fall : {Fall{"1,5", 1.5, "1.50cm", false}, Fall{"9", 1.5, "1.50cm", false},
                              Fall{"8", 8.0, "8.00cm", false}, Fall{"abc", 8.0, "abc", true}}) {
-        p.Meldungen.Liste.clear();
+        p.Meldungen.Gezeigt.clear();
         links->setFocus();
         links->selectAll();
         QTest::keyClicks(links, QString::fromUtf8(fall.Getippt));
         QTest::keyClick(links, Qt::Key_Return);
         EXPECT_DOUBLE_EQ(p.Z().RandWerte[1], fall.Wert) << fall.Getippt;
         EXPECT_EQ(links->text(), QString::fromUtf8(fall.Zeigt)) << fall.Getippt;
-        EXPECT_EQ(p.Meldungen.Liste.size(), fall.Fehler ? 1U : 0U) << fall.Getippt;
-        if (fall.Fehler && !p.Meldungen.Liste.empty()) {
-            EXPECT_EQ(p.Meldungen.Liste[0].Titel, "Umwandlungsfehler");
+        EXPECT_EQ(p.Meldungen.Gezeigt.size(), fall.Fehler ? 1U : 0U) << fall.Getippt;
+        if (fall.Fehler && !p.Meldungen.Gezeigt.empty()) {
+            EXPECT_EQ(p.Meldungen.Gezeigt[0].Titel, "Umwandlungsfehler");
         }
     }
     // The arrows step by a tenth within the range.
@@ -278,7 +251,7 @@ TEST(Desktop, CtrlCPutsThePageOnTheClipboardAsVectorSvgWithPngAndPdf)
     QGuiApplication::clipboard()->clear();
     QTest::mouseClick(p.HB().Als<QPushButton>("BKopieren"), Qt::LeftButton);
     EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("image/svg+xml")));
-    EXPECT_TRUE(p.Meldungen.Liste.empty());
+    EXPECT_TRUE(p.Meldungen.Gezeigt.empty());
 }
 
 TEST(Desktop, TheWrittenLayoutWarnsInAMessageBoxWhileMultiplicationIsChosen)
@@ -286,9 +259,9 @@ TEST(Desktop, TheWrittenLayoutWarnsInAMessageBoxWhileMultiplicationIsChosen)
     Programm p;
     p.Z().PCEigenschaften->SetActivePage(p.Z().PCEigenschaften->Pages()[1]);
     QTest::mouseClick(p.HB().Als<QCheckBox>("CBSchriftlich"), Qt::LeftButton, {}, QPoint(7, 8));
-    ASSERT_EQ(p.Meldungen.Liste.size(), 1U);
-    EXPECT_EQ(p.Meldungen.Liste[0].Titel, "Warnung:");
-    EXPECT_EQ(p.Meldungen.Liste[0].Text,
+    ASSERT_EQ(p.Meldungen.Gezeigt.size(), 1U);
+    EXPECT_EQ(p.Meldungen.Gezeigt[0].Titel, "Warnung:");
+    EXPECT_EQ(p.Meldungen.Gezeigt[0].Text,
               "Das Layout \"schriftliche Rechnung\" ist nur für Addition und Subtraktion vorgesehen.");
     EXPECT_TRUE(p.HB().Widget("CBGespensterAufgaben")->isEnabled());
     EXPECT_FALSE(p.HB().Widget("RBZentriert")->isEnabled());
@@ -304,7 +277,7 @@ TEST(Desktop, TheSplashTimerOpensTheWorksheetNamedOnTheCommandLine)
         quelle.D.Modelle().Ueberschrift().UeberschriftZeileAnfuegen("Vom Befehl");
         quelle.Z().SaveFile(datei);
     }
-    TMeldungsliste meldungen;
+    TMeldungsrekorder meldungen;
     TDesktop d(meldungen, 7, {datei}, {});
     d.Starten();
     TFUeberschrift& ueberschrift = d.Modelle().Ueberschrift();
@@ -313,6 +286,6 @@ TEST(Desktop, TheSplashTimerOpensTheWorksheetNamedOnTheCommandLine)
     QTRY_COMPARE_WITH_TIMEOUT(ueberschrift.MUeberschrift->Lines().size(), std::size_t{1}, 5000);
     EXPECT_EQ(ueberschrift.MUeberschrift->Lines()[0], "Vom Befehl");
     QTRY_VERIFY_WITH_TIMEOUT(!d.Modelle().Splash().Sichtbar, 5000);
-    EXPECT_TRUE(meldungen.Liste.empty());
+    EXPECT_TRUE(meldungen.Gezeigt.empty());
     std::filesystem::remove(datei);
 }

@@ -42,13 +42,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // The program as a user starts it, with a fixed seed; the PDF goes where the script says.
-struct Programm {
-    explicit Programm(std::vector<std::unique_ptr<TDrucker>> drucker = {})
-        : D(Meldungen, 7, {}, {}, nullptr, {}, std::move(drucker))
+struct Programm : TProgrammlauf {
+    explicit Programm(std::vector<std::unique_ptr<TDrucker>> drucker = {}) : TProgrammlauf(std::move(drucker))
     {
-        setenv("XDG_CONFIG_HOME", "/nonexistent-zifferbogen-test", 1);
-        D.Starten();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&D.Hauptfenster()));
         Drucken().SetzeDateidialog(&Datei);
     }
     TFDrucken& Drucken() { return D.Modelle().Drucken(); }
@@ -56,8 +52,6 @@ struct Programm {
     // Ctrl+P; returns once the dialog has closed.
     void Oeffnen() { QTest::keyClick(&D.Hauptfenster(), Qt::Key_P, Qt::ControlModifier); }
 
-    TMeldungsliste Meldungen;
-    TDesktop D;
     TDialogskript Datei;
 };
 
@@ -150,7 +144,7 @@ TEST(Druckdialog, OkPrintsTwoSheetsTwiceWithSolutionsIntoTheNamedPdf)
     const std::string info = Pdfinfo(ordner / "Rechnen.pdf");
     EXPECT_NE(info.find("Pages:           6\n"), std::string::npos) << info;
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
-    EXPECT_TRUE(p.Meldungen.Liste.empty());
+    EXPECT_TRUE(p.Meldungen.Gezeigt.empty());
     // The dialog keeps its values for the next time.
     EXPECT_EQ(p.Drucken().UDVerschBlaetter->Position(), 2);
     EXPECT_TRUE(p.Drucken().CBLoesungsblaetter->Checked());
@@ -193,10 +187,10 @@ TEST(Druckdialog, AbbruchEscapeACancelledSaveAndAnUnwritableFilePrintNothing)
         EXPECT_FALSE(p.D.Druckdialog().isVisible()) << fall.Was;
         EXPECT_EQ(p.Datei.Gestellt, fall.Gefragt) << fall.Was;
         EXPECT_TRUE(fs::is_empty(ordner)) << fall.Was;
-        ASSERT_EQ(p.Meldungen.Liste.size(), fall.Fehler ? 1U : 0U) << fall.Was;
+        ASSERT_EQ(p.Meldungen.Gezeigt.size(), fall.Fehler ? 1U : 0U) << fall.Was;
         if (fall.Fehler) {
-            EXPECT_EQ(p.Meldungen.Liste[0].Titel, "Ein-/Ausgabefehler");
-            EXPECT_EQ(p.Meldungen.Liste[0].Text, "Die Datei „" + fehlt + "“ kann nicht geschrieben werden.");
+            EXPECT_EQ(p.Meldungen.Gezeigt[0].Titel, "Ein-/Ausgabefehler");
+            EXPECT_EQ(p.Meldungen.Gezeigt[0].Text, "Die Datei „" + fehlt + "“ kann nicht geschrieben werden.");
         }
     }
     fs::remove_all(ordner);
@@ -243,7 +237,7 @@ TEST(Druckdialog, ThePrinterChosenInTheSetupDialogPrintsWithoutAskingForAFile)
     // The sheet measures on the printer in use now, whose page is narrower than A4's.
     EXPECT_EQ(p.D.Modelle().Zeichnen().Blatt().Drucker(), &klasse);
     EXPECT_NE(p.D.Modelle().Zeichnen().Blatt().BlattBreite, a4);
-    EXPECT_TRUE(p.Meldungen.Liste.empty());
+    EXPECT_TRUE(p.Meldungen.Gezeigt.empty());
 }
 
 TEST(Druckdialog, ALongRunShowsItsProgressAndAbbruchStopsIt)

@@ -39,36 +39,7 @@
 
 namespace {
 
-// The program as a user starts it, with a fixed seed and no standard settings of the user.
-struct Programm {
-    Programm()
-    {
-        setenv("XDG_CONFIG_HOME", "/nonexistent-zifferbogen-test", 1);
-        D.Starten();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&D.Hauptfenster()));
-        D.Hauptfenster().Malflaeche().Gemalt = [this] { ++Gemalt; };
-        // Drawing places the tasks' frames, which the mouse finds.
-        D.Hauptfenster().Malflaeche().repaint();
-    }
-    TZeichnen& Z() { return D.Modelle().Zeichnen(); }
-    TSeite& Seite() { return *Z().Seite(); }
-    TNebenfenster& N() { return D.Nebenfenster(); }
-    TMalflaeche& Malflaeche() { return D.Hauptfenster().Malflaeche(); }
-    // The paint-box point of a place on the page, in cm.
-    QPoint Punkt(double x, double y) { return {Z().Blatt().XGeraet(x, true), Z().Blatt().YGeraet(y, true)}; }
-    std::vector<TGSAufgabe> Aufgaben()
-    {
-        std::vector<TGSAufgabe> liste;
-        for (int r = 0; r < Seite().ZeilenZahl; ++r)
-            for (int c = 0; c < Seite().SpaltenZahl; ++c)
-                liste.push_back(Seite().Aufgabe(r, c).Daten);
-        return liste;
-    }
-
-    TMeldungsliste Meldungen;
-    TDesktop D{Meldungen, 7};
-    int Gemalt = 0;
-};
+using Programm = TProgrammlauf;
 
 // Runs bedienen on the modal dialog that oeffnen opens, once it runs. A dialog bedienen leaves
 // open is closed as a failure, so that the test goes on.
@@ -170,7 +141,7 @@ TEST(Nebenfenster, ARightClickEditsExactlyTheClickedTask)
                 QTest::keyClick(b.Widget("EOp2"), Qt::Key_Return);
                 EXPECT_TRUE(dialog.isVisible()) << fall.Was;
                 // An error is reported, and the result shown stays as it was.
-                EXPECT_EQ(p.Meldungen.Liste.size(), fall.Fehler ? 1U : 0U) << fall.Was;
+                EXPECT_EQ(p.Meldungen.Gezeigt.size(), fall.Fehler ? 1U : 0U) << fall.Was;
                 EXPECT_EQ(b.Als<QLineEdit>("EErg")->text(), fall.Fehler ? alt : QString::fromUtf8(fall.Ergebnis))
                     << fall.Was;
                 if (fall.Platzhalter == 1)
@@ -178,7 +149,7 @@ TEST(Nebenfenster, ARightClickEditsExactlyTheClickedTask)
                 QTest::mouseClick(b.Widget(fall.Uebernehmen ? "BUebernehmen" : "BAbbrechen"), Qt::LeftButton);
                 // A task that cannot be computed is refused, and the dialog stays for a correction.
                 if (fall.Fehler) {
-                    EXPECT_GT(p.Meldungen.Liste.size(), 1U) << fall.Was;
+                    EXPECT_GT(p.Meldungen.Gezeigt.size(), 1U) << fall.Was;
                     EXPECT_TRUE(dialog.isVisible()) << fall.Was;
                     QTest::mouseClick(b.Widget("BAbbrechen"), Qt::LeftButton);
                 }
@@ -376,7 +347,7 @@ TEST(Nebenfenster, TheAboutWindowOpensFromTheMenuAndTheCopyCommandAndClosesWithO
 TEST(Nebenfenster, TheSplashShowsAtTheStartInTheMiddleOfTheScreenAndGoesAfterTheSecondTick)
 {
     setenv("XDG_CONFIG_HOME", "/nonexistent-zifferbogen-test", 1);
-    TMeldungsliste meldungen;
+    TMeldungsrekorder meldungen;
     TDesktop d(meldungen, 7);
     TSplashfenster& splash = d.Nebenfenster().Splash();
     EXPECT_FALSE(splash.isVisible());
@@ -391,5 +362,5 @@ TEST(Nebenfenster, TheSplashShowsAtTheStartInTheMiddleOfTheScreenAndGoesAfterThe
     EXPECT_TRUE(splash.isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!splash.isVisible(), 3000);
     EXPECT_FALSE(d.Modelle().Splash().Sichtbar);
-    EXPECT_TRUE(meldungen.Liste.empty());
+    EXPECT_TRUE(meldungen.Gezeigt.empty());
 }

@@ -8,26 +8,13 @@
 #include "settings/Main.h"
 #include "toolkit/Zufall.h"
 
+#include "doubles/Meldungsrekorder.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-struct TMeldung {
-    std::string Titel;
-    std::string Text;
-    TMeldungsart Art;
-};
-
-class TMeldungsrekorder final : public TMeldungen {
-public:
-    void Zeige(const std::string& titel, const std::string& text, TMeldungsart art) override
-    {
-        Gezeigt.push_back({titel, text, art});
-    }
-    std::vector<TMeldung> Gezeigt;
-};
 
 class TEinstellungenTest : public ::testing::Test {
 protected:
