@@ -162,7 +162,6 @@ private:
     TZwischenablage* Ablage = nullptr;
     double SchirmDpi = 96;
     std::vector<TZoomfaktor> ZoomlisteFeld;
-    TLeinwand* ZeichenflaecheFeld = nullptr; // none: the paint box's canvas
-    TLeinwand* DruckflaecheFeld = nullptr;   // none: the printer's, else the paint box's canvas
+    TLeinwand* DruckflaecheFeld = nullptr; // none: the printer's, else the paint box's canvas
     bool Beschnitten = false;
 };
