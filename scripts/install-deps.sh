@@ -10,6 +10,7 @@ pakete=(
   fonts-liberation xvfb xauth poppler-utils
   cups-daemon cups-client
   shared-mime-info desktop-file-utils librsvg2-bin file
+  locales
 )
 
 fehlend=()
@@ -19,17 +20,44 @@ for paket in "${pakete[@]}"; do
   fi
 done
 
-if [ ${#fehlend[@]} -eq 0 ]; then
+# The locales a teacher's desktop runs under; the tests check that numbers read and show the
+# same under each of them.
+gebietsschemata=(de_DE.UTF-8 en_US.UTF-8)
+fehlende_schemata=()
+for schema in "${gebietsschemata[@]}"; do
+  kurz="${schema%%.*}.utf8"
+  if ! locale -a 2>/dev/null | grep -qx "$kurz"; then
+    fehlende_schemata+=("$schema")
+  fi
+done
+
+if [ ${#fehlend[@]} -eq 0 ] && [ ${#fehlende_schemata[@]} -eq 0 ]; then
   exit 0
 fi
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "Fehlende Pakete: ${fehlend[*]}" >&2
-  echo "Bitte als root ausführen (apt-get install)." >&2
+  echo "Fehlende Gebietsschemata: ${fehlende_schemata[*]}" >&2
+  echo "Bitte als root ausführen (apt-get install, locale-gen)." >&2
   exit 1
 fi
 
-echo "Installiere: ${fehlend[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+if [ ${#fehlend[@]} -gt 0 ]; then
+  echo "Installiere: ${fehlend[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+fi
+
+if [ ${#fehlende_schemata[@]} -gt 0 ]; then
+  echo "Erzeuge die Gebietsschemata: ${fehlende_schemata[*]}"
+  for schema in "${fehlende_schemata[@]}"; do
+    # Debian's list names them as "de_DE.UTF-8 UTF-8", commented out.
+    if grep -q "^# *$schema UTF-8" /etc/locale.gen; then
+      sed -i "s/^# *$schema UTF-8/$schema UTF-8/" /etc/locale.gen
+    elif ! grep -q "^$schema UTF-8" /etc/locale.gen; then
+      echo "$schema UTF-8" >> /etc/locale.gen
+    fi
+  done
+  locale-gen >/dev/null
+fi

@@ -13,8 +13,8 @@
 #include "toolkit/Waechter.h"
 #include "toolkit/Zufall.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 TZeichnen::TZeichnen(TZufall& zufall, TMeldungen& meldungen)
@@ -207,16 +207,21 @@ void TZeichnen::FormResize(int breite, int hoehe)
 
 namespace {
 
-// Shows a layout value: two decimals, a point, and "cm" without a blank.
+// Shows a layout value: two decimals, a point, and "cm" without a blank. to_chars, because
+// the C library's printf writes a comma on a German desktop, which the field would then read
+// back as a different number.
 std::string RandText(double wert)
 {
     char puffer[32];
-    std::snprintf(puffer, sizeof puffer, "%.2fcm", wert);
-    return puffer;
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, 2);
+    if (fehler != std::errc{})
+        return "?cm";
+    return std::string(puffer, ende) + "cm";
 }
 
 // A layout value as typed: commas count as points, and only digits and points are kept
-// ("1,5", "1.5cm" and " 1.5 " are all 1.5). Returns false when no number remains.
+// ("1,5", "1.5cm" and " 1.5 " are all 1.5). Returns false when no number remains. Read with
+// from_chars, which takes the point under every locale (strtod stops at it under German).
 bool RandZahl(const std::string& text, double& wert)
 {
     std::string zahl;
@@ -229,7 +234,11 @@ bool RandZahl(const std::string& text, double& wert)
     const auto punkt = zahl.find('.');
     if (zahl.empty() || zahl == "." || (punkt != std::string::npos && zahl.find('.', punkt + 1) != std::string::npos))
         return false;
-    wert = std::strtod(zahl.c_str(), nullptr);
+    double gelesen = 0;
+    const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), gelesen, std::chars_format::fixed);
+    if (fehler != std::errc{} || ende != zahl.data() + zahl.size())
+        return false;
+    wert = gelesen;
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "doubles/Aufzeichnungsleinwand.h"
+#include "doubles/Gebietsschema.h"
 #include "doubles/Meldungsrekorder.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
@@ -405,6 +406,40 @@ TEST(KommandozeileSeite, OutputsAndRefusals)
     EXPECT_THROW(KommandozeileLesen({"--pool", "--page"}), TBedienfehler);
     EXPECT_THROW(KommandozeileLesen({"--heading", "x", "--pool"}), TBedienfehler);
     std::filesystem::remove_all(ordner);
+}
+
+TEST(KommandozeileSeite, LayoutValuesMeanTheSameUnderEveryLocale)
+{
+    // A teacher's desktop runs a German locale, whose printf writes and strtod reads a comma.
+    const auto pfad = std::filesystem::temp_directory_path()
+        / ("zb_lokale_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".zfb");
+    const std::vector<std::string> befehl = {"--seed", "2", "--set", "RandWerteEdits[1]=1,5", "--page"};
+    const Lauf erwartet = Ausfuehren(befehl);
+    ASSERT_EQ(erwartet.Status, StatusFertig) << erwartet.Fehler;
+    const Hauptfenster vorgabe;
+    for (const char* name : Gebietsschemata) {
+        const TGebietsschema schema(name);
+        ASSERT_TRUE(schema.Gesetzt) << name << " fehlt (scripts/install-deps.sh erzeugt es)";
+        // Typed into the window, one value changes and the others keep theirs.
+        Hauptfenster h;
+        h.Ctl<TEdit>("RandWerteEdits[1]").Eingeben("1,5");
+        EXPECT_EQ(h.Ctl<TEdit>("RandWerteEdits[1]").Text(), "1.50cm") << name;
+        EXPECT_EQ(h.Ctl<TEdit>("RandWerteEdits[2]").Text(), "1.00cm") << name;
+        EXPECT_DOUBLE_EQ(h.Seite().RandLinks, 1.5) << name;
+        for (std::size_t i = 2; i <= 9; ++i)
+            EXPECT_DOUBLE_EQ(h.Zeichnen.RandWerte[i], vorgabe.Zeichnen.RandWerte[i]) << name << ' ' << i;
+        // Saved and opened again, every value is what it was.
+        h.Zeichnen.SaveFile(pfad.string());
+        Hauptfenster geoeffnet;
+        ASSERT_EQ(geoeffnet.Zeichnen.OpenFile(pfad.string()), 0) << name;
+        for (std::size_t i = 1; i <= 9; ++i)
+            EXPECT_DOUBLE_EQ(geoeffnet.Zeichnen.RandWerte[i], h.Zeichnen.RandWerte[i]) << name << ' ' << i;
+        EXPECT_EQ(geoeffnet.Ctl<TEdit>("RandWerteEdits[1]").Text(), "1.50cm") << name;
+        // The command line lays out the same page.
+        const Lauf lauf = Ausfuehren(befehl);
+        EXPECT_EQ(lauf.Aus, erwartet.Aus) << name;
+    }
+    std::filesystem::remove(pfad);
 }
 
 } // namespace
