@@ -119,6 +119,8 @@ void TBlatt::Metrik(int breite, int hoehe)
         SeitePxBreite = Gerundet(GeraetProCmX * 20.5);
         SeitePxHoehe = Gerundet(GeraetProCmY * 20.5);
     }
+    MessProCmX = GeraetProCmX;
+    MessProCmY = GeraetProCmY;
     BlattBreite = SeitePxBreite / GeraetProCmX;
     BlattHoehe = SeitePxHoehe / GeraetProCmY;
     SchirmProCm = SchirmDpi / 2.54;
@@ -353,12 +355,12 @@ void TBlatt::Text(std::string_view text, double x, double y)
 
 double TBlatt::Textbreite(std::string_view text) const
 {
-    return Messflaeche().Textbreite(text) / GeraetProCmX;
+    return Messflaeche().Textbreite(text) / MessProCmX;
 }
 
 double TBlatt::Texthoehe(std::string_view text) const
 {
-    return Messflaeche().Texthoehe(text) / GeraetProCmY;
+    return Messflaeche().Texthoehe(text) / MessProCmY;
 }
 
 void TBlatt::Mausrad(int distanz)

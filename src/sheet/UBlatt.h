@@ -115,6 +115,10 @@ public:
     // Read-only state.
     double GeraetProCmX = 0;
     double GeraetProCmY = 0;
+    // The scale texts are measured at: the printer's (or, without one, the screen's), also
+    // while the picture borrows GeraetProCm for its own scale.
+    double MessProCmX = 0;
+    double MessProCmY = 0;
     int SeitePxBreite = 0;
     int SeitePxHoehe = 0;
     double SchirmMassX = 0;

@@ -1,20 +1,27 @@
 // The clipboard picture as SVG, the desktop clipboard's three formats, and the clipboard of
 // the headless run.
 
+#include "app/Kommandozeile.h"
+#include "qt/QtAusgabegeraete.h"
 #include "qt/QtTesthilfen.h"
 #include "qt/SvgBild.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <regex>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -173,3 +180,158 @@ TEST(SvgDateiablage, BehaeltDasLetzteBild)
     }
     EXPECT_EQ(ablage.Svg().find("erstes"), std::string::npos);
 }
+
+namespace {
+
+// A word of a page and where it stands, in centimetres from the top left of its drawing.
+struct TWort {
+    std::string Text;
+    double X;
+    double Y;
+};
+
+std::string DateiLesen(const QString& pfad)
+{
+    QFile datei(pfad);
+    EXPECT_TRUE(datei.open(QIODevice::ReadOnly)) << pfad.toStdString();
+    return datei.readAll().toStdString();
+}
+
+// The SVG's texts, scaled by the picture's own millimetre size. SVG gives a text's baseline;
+// the top of its line is an ascent above it (Liberation Sans: 0.905 of the size), as poppler
+// reckons it for the PDF.
+std::vector<TWort> SvgWoerter(const std::string& svg)
+{
+    std::smatch kopf;
+    EXPECT_TRUE(std::regex_search(svg, kopf, std::regex(R"re(width="([0-9.]+)mm"[^>]*viewBox="0 0 ([0-9]+) )re")));
+    const double pxProCm = std::stod(kopf[2].str()) / (std::stod(kopf[1].str()) / 10);
+    std::vector<TWort> woerter;
+    const std::regex text(
+        R"re(<text[^>]*\sx="([-0-9.]+)" y="([-0-9.]+)"[^>]*font-size="([0-9.]+)"[^>]*>([^<]*)</text>)re");
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), text); it != std::sregex_iterator(); ++it) {
+        const double oben = std::stod((*it)[2].str()) - 0.905 * std::stod((*it)[3].str());
+        woerter.push_back({(*it)[4].str(), std::stod((*it)[1].str()) / pxProCm, oben / pxProCm});
+    }
+    return woerter;
+}
+
+// The PDF's words as poppler finds them (y is the top of the line).
+std::vector<TWort> PdfWoerter(const QString& pfad)
+{
+    const std::string html = Werkzeug(ZB_PDFTOTEXT, {QStringLiteral("-bbox"), pfad, QStringLiteral("-")});
+    std::vector<TWort> woerter;
+    const std::regex wort(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+    constexpr double cmProPunkt = 2.54 / 72;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), wort); it != std::sregex_iterator(); ++it)
+        woerter.push_back(
+            {(*it)[3].str(), std::stod((*it)[1].str()) * cmProPunkt, std::stod((*it)[2].str()) * cmProPunkt});
+    return woerter;
+}
+
+const TWort* Finden(const std::vector<TWort>& woerter, const std::string& text)
+{
+    for (const auto& w : woerter) {
+        if (w.Text == text)
+            return &w;
+    }
+    return nullptr;
+}
+
+// The first word of the tasks: the leftmost of the top row below the heading block.
+const TWort* ErsteAufgabe(const std::vector<TWort>& woerter, double unterDemKopf)
+{
+    const TWort* oben = nullptr;
+    for (const auto& w : woerter) {
+        if (w.Y > unterDemKopf && (oben == nullptr || w.Y < oben->Y))
+            oben = &w;
+    }
+    const TWort* erstes = oben;
+    for (const auto& w : woerter) {
+        if (oben != nullptr && w.Y > unterDemKopf && std::abs(w.Y - oben->Y) < 0.3 && w.X < erstes->X)
+            erstes = &w;
+    }
+    return erstes;
+}
+
+struct TBildfall {
+    const char* Name;
+    std::vector<std::string> Ueberschrift;
+    std::vector<std::string> Anweisung;
+    std::vector<std::string> Einstellungen; // --set NAME=WERT
+};
+
+class BildWieSeite : public ::testing::TestWithParam<TBildfall> {};
+
+} // namespace
+
+// The copied picture shows the printed page at its own scale, cut to what is drawn: the
+// heading, the work instruction and the first task stand where they stand on the PDF's page,
+// relative to each other.
+TEST_P(BildWieSeite, KopfUndAufgabenStehenWieImPdf)
+{
+    const auto& fall = GetParam();
+    QTemporaryDir ordner;
+    const QString svgPfad = ordner.filePath(QStringLiteral("blatt.svg"));
+    const QString pdfPfad = ordner.filePath(QStringLiteral("blatt.pdf"));
+    std::vector<std::string> argumente{"--seed", "5"};
+    for (const auto& zeile : fall.Ueberschrift)
+        argumente.insert(argumente.end(), {"--heading", zeile});
+    for (const auto& zeile : fall.Anweisung)
+        argumente.insert(argumente.end(), {"--instruction", zeile});
+    for (const auto& einstellung : fall.Einstellungen)
+        argumente.insert(argumente.end(), {"--set", einstellung});
+    argumente.insert(argumente.end(), {"--svg", svgPfad.toStdString(), "--pdf", pdfPfad.toStdString()});
+    TQtAusgabegeraete geraete;
+    std::ostringstream aus;
+    std::ostringstream fehler;
+    ASSERT_EQ(KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler, {}, &geraete), StatusFertig)
+        << fehler.str();
+
+    const auto svg = SvgWoerter(DateiLesen(svgPfad));
+    const auto pdf = PdfWoerter(pdfPfad);
+    const std::string& bezug = fall.Ueberschrift.front();
+    const TWort* svgBezug = Finden(svg, bezug);
+    const TWort* pdfBezug = Finden(pdf, bezug);
+    ASSERT_TRUE(svgBezug != nullptr && pdfBezug != nullptr) << bezug;
+    // The picture begins where the drawing begins: nothing lies left of or above it.
+    for (const auto& w : svg) {
+        EXPECT_GE(w.X, -0.01) << w.Text;
+        EXPECT_GE(w.Y, 0) << w.Text;
+    }
+
+    // Positions relative to the first heading line, to within the rounding of the picture's
+    // pixels and the fonts' different side bearings.
+    const auto vergleichen = [&](const TWort& imBild, const TWort& imPdf) {
+        EXPECT_NEAR(imBild.X - svgBezug->X, imPdf.X - pdfBezug->X, 0.15) << imBild.Text;
+        EXPECT_NEAR(imBild.Y - svgBezug->Y, imPdf.Y - pdfBezug->Y, 0.1) << imBild.Text;
+    };
+    double kopfEndeSvg = svgBezug->Y;
+    double kopfEndePdf = pdfBezug->Y;
+    std::vector<std::string> kopf = fall.Ueberschrift;
+    kopf.insert(kopf.end(), fall.Anweisung.begin(), fall.Anweisung.end());
+    for (const auto& zeile : kopf) {
+        const TWort* imBild = Finden(svg, zeile);
+        const TWort* imPdf = Finden(pdf, zeile);
+        ASSERT_TRUE(imBild != nullptr && imPdf != nullptr) << zeile;
+        vergleichen(*imBild, *imPdf);
+        kopfEndeSvg = std::max(kopfEndeSvg, imBild->Y);
+        kopfEndePdf = std::max(kopfEndePdf, imPdf->Y);
+    }
+    const TWort* aufgabeImBild = ErsteAufgabe(svg, kopfEndeSvg + 0.1);
+    const TWort* aufgabeImPdf = ErsteAufgabe(pdf, kopfEndePdf + 0.1);
+    ASSERT_TRUE(aufgabeImBild != nullptr && aufgabeImPdf != nullptr);
+    // poppler joins glyphs that stand close into one word.
+    EXPECT_EQ(aufgabeImPdf->Text.rfind(aufgabeImBild->Text, 0), 0u) << aufgabeImPdf->Text;
+    vergleichen(*aufgabeImBild, *aufgabeImPdf);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Qt, BildWieSeite,
+    ::testing::Values(TBildfall{"eineZeile", {"Kopfrechnen"}, {}, {}},
+                      TBildfall{"zweiZeilenMitAnweisung", {"Rechenblatt", "Kopfrechnen"}, {"Rechne!", "Vergleiche!"}, {}},
+                      TBildfall{"schriftlichMitKaestchenNummernUndLoesungen",
+                                {"Rechenblatt", "Kopfrechnen", "Zahlenraum"},
+                                {"Rechne!"},
+                                {"CBSchriftlich=true", "CBRechenkaestchen=true", "CBNummerierung=true",
+                                 "CBLoesungen=true"}}),
+    [](const auto& eintrag) { return std::string(eintrag.param.Name); });
