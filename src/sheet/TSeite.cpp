@@ -55,8 +55,39 @@ double TSeite::Kopfblockhoehe(const TMemo* zeilen, const TSchrift& schrift, int 
     return hoehe;
 }
 
+// The tasks a layout pass without new tasks must not show twice. A row measures one task
+// beyond those that fit, and after a new page that task also opens the next row; when a
+// layout change lets the row hold it, it would stand at both places. So a task that comes
+// into view is compared with every task shown before the pass and those placed since, and
+// drawn anew while it equals one of them; tasks shown before keep their places (a task typed
+// in by hand among them).
+struct TGezeigteAufgaben {
+    std::vector<const TAufgabe*> Vorher;
+    std::vector<const TAufgabe*> Seither;
+
+    bool WarSichtbar(const TAufgabe& aufgabe) const
+    {
+        return std::find(Vorher.begin(), Vorher.end(), &aufgabe) != Vorher.end();
+    }
+    bool Doppelt(const TAufgabe& aufgabe) const
+    {
+        const auto gleich = [&](const TAufgabe* andere) {
+            return andere != &aufgabe && TGSAufgabengenerator::GleicheAufgabe(andere->Daten, aufgabe.Daten);
+        };
+        return std::any_of(Vorher.begin(), Vorher.end(), gleich) || std::any_of(Seither.begin(), Seither.end(), gleich);
+    }
+};
+
 void TSeite::Layout(bool neu, TLoadSave* strom, int dateiversion, bool verborgeneZeilen)
 {
+    TGezeigteAufgaben gezeigt;
+    if (!neu && strom == nullptr) {
+        for (int r = 0; r < ZeilenZahl && r < static_cast<int>(Zeilen.size()); ++r) {
+            const auto& aufgaben = Zeilen[static_cast<std::size_t>(r)]->Aufgaben;
+            for (int c = 0; c < SpaltenZahl && c < static_cast<int>(aufgaben.size()); ++c)
+                gezeigt.Vorher.push_back(aufgaben[static_cast<std::size_t>(c)].get());
+        }
+    }
     // Until the pass is complete the page shows no task, so that a file that breaks off in
     // the middle of the block leaves nothing half measured to draw.
     ZeilenZahl = 0;
@@ -114,7 +145,7 @@ void TSeite::Layout(bool neu, TLoadSave* strom, int dateiversion, bool verborgen
         if (strom != nullptr && i <= dateizeilen)
             zeile.ZeileLaden(*strom, erste, dateiversion);
         else
-            zeile.Fuellen(neu, erste, oben);
+            zeile.Fuellen(neu, erste, oben, neu || strom != nullptr ? nullptr : &gezeigt);
 
         spalten = std::min(spalten, zeile.Anzahl);
         erste += spalten;
@@ -161,7 +192,7 @@ void TSeite::Mischen()
     }
 }
 
-void TAufgabenZeile::Fuellen(bool neu, int erste, const TAufgabenZeile* oben)
+void TAufgabenZeile::Fuellen(bool neu, int erste, const TAufgabenZeile* oben, TGezeigteAufgaben* gezeigt)
 {
     double summe = 0;
     for (int k = 0;; ++k) {
@@ -176,12 +207,29 @@ void TAufgabenZeile::Fuellen(bool neu, int erste, const TAufgabenZeile* oben)
         }
         // One retry only: a small pool may offer nothing else, and the row must end.
         TAufgabe& aufgabe = *Aufgaben[index];
-        if (oben != nullptr && index < oben->Aufgaben.size()
-            && TGSAufgabengenerator::GleicheAufgabe(oben->Aufgaben[index]->Daten, aufgabe.Daten)) {
+        const auto wieOben = [&] {
+            return oben != nullptr && index < oben->Aufgaben.size()
+                && TGSAufgabengenerator::GleicheAufgabe(oben->Aufgaben[index]->Daten, aufgabe.Daten);
+        };
+        if (wieOben())
             aufgabe.Neu(*Generator);
+        const double bisher = summe;
+        bool voll = MessenUndVoll(k, erste, summe);
+        // A task that stays unseen keeps what it holds (a saved page writes it as it was).
+        if (!voll && gezeigt != nullptr && !gezeigt->WarSichtbar(aufgabe) && gezeigt->Doppelt(aufgabe)) {
+            // The pool hands out each of its tasks once before it repeats, so as many tries
+            // as it holds find a different one wherever the pool has one.
+            for (int versuch = 0; versuch <= Generator->VorratAnzahl() && (gezeigt->Doppelt(aufgabe) || wieOben());
+                 ++versuch) {
+                aufgabe.Neu(*Generator);
+            }
+            summe = bisher;
+            voll = MessenUndVoll(k, erste, summe);
         }
-        if (MessenUndVoll(k, erste, summe))
+        if (voll)
             break;
+        if (gezeigt != nullptr)
+            gezeigt->Seither.push_back(&aufgabe);
     }
     // The task that did not fit stays here unseen and opens the next row, so the sheet shows
     // the generator's tasks in order without a gap.

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -406,6 +407,51 @@ TEST(KommandozeileSeite, OutputsAndRefusals)
     EXPECT_THROW(KommandozeileLesen({"--pool", "--page"}), TBedienfehler);
     EXPECT_THROW(KommandozeileLesen({"--heading", "x", "--pool"}), TBedienfehler);
     std::filesystem::remove_all(ordner);
+}
+
+// The tasks of --page without their row and column.
+std::vector<std::string> GezeigteAufgaben(const std::string& seite)
+{
+    std::vector<std::string> aufgaben;
+    std::istringstream zeilen(seite);
+    for (std::string zeile; std::getline(zeilen, zeile);)
+        aufgaben.push_back(zeile.substr(zeile.find('\t', zeile.find('\t') + 1) + 1));
+    return aufgaben;
+}
+
+TEST(KommandozeileSeite, LayoutChangesNeverShowATaskTwice)
+{
+    // A row measures one task beyond those that fit, which also opens the next row; a layout
+    // change that lets the row hold it must not show it at both places.
+    const std::vector<std::string> plusMinus = {"--set", "CBPluskommtvor=true", "--set", "CBMinuskommtvor=true",
+                                                "--set", "CBMalkommtvor=false"};
+    struct Fall {
+        const char* Name;
+        std::vector<std::string> Aenderungen;
+    };
+    for (const Fall& fall : {
+             Fall{"schmalere Ränder",
+                  {"--set", "RBZRbis100=true", "--set", "RandWerteEdits[1]=0", "--set", "RandWerteEdits[2]=0", "--set",
+                   "ESpaltenabstand=0"}},
+             Fall{"schriftlich bis 1000", {"--set", "RBZRbis1000=true", "--set", "CBSchriftlich=true"}},
+             Fall{"hin und zurück",
+                  {"--set", "RBZRbis100=true", "--set", "RandWerteEdits[1]=0", "--set", "RandWerteEdits[1]=3", "--set",
+                   "RandWerteEdits[1]=0", "--set", "ESpaltenabstand=0.2"}},
+         }) {
+        for (const char* seed : {"41", "7"}) {
+            std::vector<std::string> argumente = {"--seed", seed};
+            argumente.insert(argumente.end(), plusMinus.begin(), plusMinus.end());
+            argumente.insert(argumente.end(), fall.Aenderungen.begin(), fall.Aenderungen.end());
+            argumente.push_back("--page");
+            const Lauf lauf = Ausfuehren(argumente);
+            ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
+            auto aufgaben = GezeigteAufgaben(lauf.Aus);
+            ASSERT_GT(aufgaben.size(), 20u) << fall.Name;
+            std::sort(aufgaben.begin(), aufgaben.end());
+            const auto doppelt = std::adjacent_find(aufgaben.begin(), aufgaben.end());
+            EXPECT_EQ(doppelt, aufgaben.end()) << fall.Name << ", Startwert " << seed << ": " << *doppelt;
+        }
+    }
 }
 
 TEST(KommandozeileSeite, LayoutValuesMeanTheSameUnderEveryLocale)
