@@ -555,10 +555,11 @@ bool TBindung::eventFilter(QObject* objekt, QEvent* ereignis)
             // A handler that set the key to 0 swallowed it.
             return zeichen == 0;
         }
-        // An editable list's keys are those of its text field; what the field leaves reaches
-        // the list itself afterwards and is not a second key.
-        if (control.Art() == TSteuerelementArt::ComboBox
-            && (objekt != Widgets[&control].data() || !static_cast<QComboBox*>(objekt)->isEditable())) {
+        // A list's keys count where they reach the list itself. A user's keys go there even
+        // in an editable list, whose focus is the list and which hands them to its text field
+        // directly, past any filter; a key sent to the text field that the field leaves (Enter)
+        // reaches the list afterwards, so the field's own keys are not counted a second time.
+        if (control.Art() == TSteuerelementArt::ComboBox && objekt == Widgets[&control].data()) {
             auto& liste = static_cast<TComboBox&>(control);
             Ausfuehren([&] { liste.KeyDown(Tastencode(taste)); });
             Spiegeln(liste);

@@ -134,6 +134,43 @@ TEST(Desktop, TheZoomBoxTakesAnItemOrATypedZoomWithEnter)
     EXPECT_EQ(zoom->currentText(), QStringLiteral("Ganze Seite"));
 }
 
+// Keys as a user's keyboard sends them: to the widget that has the focus after a click on
+// the given one.
+QWidget* Angeklickt(QWidget* widget)
+{
+    QApplication::setActiveWindow(widget->window());
+    widget->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(widget->window()));
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(widget->width() / 3, widget->height() / 2));
+    QWidget* fokus = QApplication::focusWidget();
+    EXPECT_NE(fokus, nullptr);
+    return fokus != nullptr ? fokus : widget;
+}
+
+void Tippen(QWidget* fokus, const char* text, Qt::Key abschluss)
+{
+    QTest::keyClick(fokus, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(fokus, QString::fromUtf8(text));
+    QTest::keyClick(fokus, abschluss);
+}
+
+TEST(Desktop, AZoomTypedIntoTheFocusedZoomBoxTakesEffectWithEnter)
+{
+    Programm p;
+    TBlatt& blatt = p.Z().Blatt();
+    struct Fall {
+        const char* Getippt;
+        Qt::Key Taste;
+        double Zoom;
+    };
+    for (const Fall& fall : {Fall{"150", Qt::Key_Return, 1.5}, Fall{"80", Qt::Key_Enter, 0.8},
+                             Fall{"999", Qt::Key_Return, 9.99}}) {
+        QWidget* fokus = Angeklickt(p.HB().Widget("ZoomBox"));
+        Tippen(fokus, fall.Getippt, fall.Taste);
+        EXPECT_DOUBLE_EQ(blatt.Zoom, fall.Zoom) << fall.Getippt;
+    }
+}
+
 TEST(Desktop, ALeftClickReplacesExactlyTheClickedTask)
 {
     Programm p;
