@@ -1,6 +1,7 @@
 // The controls of the main window, their captions, defaults and handlers.
 
 #include "app/UZeichnen.h"
+#include "sheet/USeite.h"
 
 #include "sheet/UBlatt.h"
 
@@ -224,7 +225,8 @@ void TZeichnen::FormCreate()
         pfeile->SetRange(1, hoechstens);
         pfeile->SetPosition(1);
         Erzeuge<TLabel>(std::string("L") + feldname, &aufgabenzahl).SetCaption(caption);
-        // A typed number takes effect at the next hand-over; the arrows show theirs.
+        // A typed number moves the arrows while it is typed; Enter and leaving the field lay
+        // the page out with it, as an arrow click does.
         feld->OnChange = [pfeile](TEdit& e) {
             long long wert = 0;
             bool ziffern = false;
@@ -241,6 +243,19 @@ void TZeichnen::FormCreate()
             feld->SetText(std::to_string(u.Position()));
             UDZeilenClick();
         };
+        const auto uebernehmen = [this, feld, pfeile] {
+            feld->SetText(std::to_string(pfeile->Position()));
+            if (!SeiteFeld || SeiteFeld->ZeilenAnzahl != UDZeilen->Position()
+                || SeiteFeld->SpaltenAnzahl != UDSpalten->Position())
+                UDZeilenClick();
+        };
+        feld->OnKeyPress = [uebernehmen](TEdit&, char& taste) {
+            if (taste != 13)
+                return;
+            taste = 0;
+            uebernehmen();
+        };
+        feld->OnExit = [uebernehmen](TEdit&) { uebernehmen(); };
     };
     anzahl("EZeilen", "UDZeilen", "Zeilen zu je", 100, EZeilen, UDZeilen);
     anzahl("ESpalten", "UDSpalten", "Spalten", 20, ESpalten, UDSpalten);

@@ -359,17 +359,28 @@ Lauf Ausfuehren(const std::vector<std::string>& argumente)
 
 TEST(KommandozeileSeite, ExactModeShowsTheGeneratorsFirstTasksInRows)
 {
-    // Typed counts take effect at the next hand-over; the arrows lay the page out at once.
-    const auto lauf = Ausfuehren(
-        {"--seed", "3", "--set", "RBGenauFestlegen=true", "--set", "EZeilen=4", "--set", "UDSpalten=5", "--page"});
-    ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
-    std::istringstream zeilen(lauf.Aus);
-    std::vector<std::string> gelesen;
-    for (std::string zeile; std::getline(zeilen, zeile);)
-        gelesen.push_back(zeile);
-    ASSERT_EQ(gelesen.size(), 20u);
-    EXPECT_EQ(gelesen.front().substr(0, 4), "1\t1\t");
-    EXPECT_EQ(gelesen.back().substr(0, 4), "4\t5\t");
+    // Typed counts (with Enter, as --set presses it) lay the page out as the arrows do.
+    struct Fall {
+        std::vector<std::string> Zahlen;
+        std::size_t Zeilen, Spalten;
+    };
+    for (const Fall& fall : {Fall{{"EZeilen=4", "UDSpalten=5"}, 4, 5}, Fall{{"EZeilen=7", "ESpalten=3"}, 7, 3},
+                             Fall{{"ESpalten=12"}, 1, 12}}) {
+        std::vector<std::string> argumente = {"--seed", "3", "--set", "RBGenauFestlegen=true"};
+        for (const auto& zahl : fall.Zahlen)
+            argumente.insert(argumente.end(), {"--set", zahl});
+        argumente.push_back("--page");
+        const auto lauf = Ausfuehren(argumente);
+        ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
+        std::istringstream zeilen(lauf.Aus);
+        std::vector<std::string> gelesen;
+        for (std::string zeile; std::getline(zeilen, zeile);)
+            gelesen.push_back(zeile);
+        ASSERT_EQ(gelesen.size(), fall.Zeilen * fall.Spalten) << fall.Zahlen.back();
+        EXPECT_EQ(gelesen.front().substr(0, 4), "1\t1\t");
+        EXPECT_EQ(gelesen.back().substr(0, gelesen.back().find('\t', 2) + 1),
+                  std::to_string(fall.Zeilen) + '\t' + std::to_string(fall.Spalten) + '\t');
+    }
 }
 
 TEST(KommandozeileSeite, OutputsAndRefusals)

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSvgRenderer>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -168,6 +169,36 @@ TEST(Desktop, AZoomTypedIntoTheFocusedZoomBoxTakesEffectWithEnter)
         QWidget* fokus = Angeklickt(p.HB().Widget("ZoomBox"));
         Tippen(fokus, fall.Getippt, fall.Taste);
         EXPECT_DOUBLE_EQ(blatt.Zoom, fall.Zoom) << fall.Getippt;
+    }
+}
+
+// Brings the tab page that holds widget to the front, as a click on its tab does.
+QWidget* AufSeinerSeite(QWidget* widget)
+{
+    for (QWidget* seite = widget; seite != nullptr; seite = seite->parentWidget()) {
+        QWidget* stapel = seite->parentWidget();
+        if (auto* reiter = stapel != nullptr ? qobject_cast<QTabWidget*>(stapel->parentWidget()) : nullptr)
+            reiter->setCurrentWidget(seite);
+    }
+    return widget;
+}
+
+TEST(Desktop, TypedRowsAndColumnsLayThePageOutWithEnterOrWhenTheFieldIsLeft)
+{
+    Programm p;
+    QTest::mouseClick(AufSeinerSeite(p.HB().Widget("RBGenauFestlegen")), Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
+    ASSERT_TRUE(p.Seite().GenauFestlegen);
+    struct Fall {
+        const char* Feld;
+        const char* Getippt;
+        Qt::Key Abschluss;
+        int Zeilen, Spalten;
+    };
+    for (const Fall& fall : {Fall{"EZeilen", "10", Qt::Key_Return, 10, 1}, Fall{"ESpalten", "3", Qt::Key_Tab, 10, 3},
+                             Fall{"EZeilen", "7", Qt::Key_Enter, 7, 3}}) {
+        Tippen(Angeklickt(AufSeinerSeite(p.HB().Widget(fall.Feld))), fall.Getippt, fall.Abschluss);
+        EXPECT_EQ(p.Seite().ZeilenZahl, fall.Zeilen) << fall.Feld << ' ' << fall.Getippt;
+        EXPECT_EQ(p.Seite().SpaltenZahl, fall.Spalten) << fall.Feld << ' ' << fall.Getippt;
     }
 }
 
