@@ -244,6 +244,7 @@ void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)
         // Undoing: the page stands as the snapshot holds it, laid out by its reading. Another
         // layout pass would give a task equal to the one above it a new try.
         CBLoesungenDurcheinander->SetVisible(CBLoesungen->Checked());
+        PlatzhinweisZeigen();
         PaintBox->Repaint();
         return;
     }

@@ -301,6 +301,25 @@ std::string Seitenzeilen(TSeite& seite)
     return text;
 }
 
+// The generator's message when the page shows no task but error tasks (or none at all);
+// empty when it shows a task to solve.
+std::string OhneAufgabe(const TSeite* seite)
+{
+    std::string grund = "Das Arbeitsblatt enthält keine Aufgabe.";
+    if (seite == nullptr)
+        return grund;
+    for (int r = 0; r < seite->ZeilenZahl; ++r) {
+        for (int c = 0; c < seite->SpaltenZahl; ++c) {
+            const TAufgabe& aufgabe = seite->Aufgabe(r, c);
+            if (!aufgabe.IstFehler())
+                return {};
+            if (r == 0 && c == 0)
+                grund = aufgabe.Daten.Fehlermeldung;
+        }
+    }
+    return grund;
+}
+
 // --page, --save, --svg and --pdf: the main window with its page, started as the desktop program
 // starts, then changed by --heading, --instruction and --set, then the outputs in this order.
 int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen& meldungen,
@@ -353,6 +372,10 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
         return StatusBedienfehler;
     }
 
+    // A chosen layout larger than the paper is kept, as in the window, and said.
+    if (const std::string hinweis = zeichnen.Platzhinweis(); !hinweis.empty())
+        Melden(fehler, "Warnung: " + hinweis);
+
     try {
         if (auftrag.Seite && zeichnen.Seite() != nullptr) {
             if (const int status = Ausgeben(aus, fehler, Seitenzeilen(*zeichnen.Seite())); status != StatusFertig)
@@ -360,6 +383,13 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
         }
         if (!auftrag.Speichern.empty())
             zeichnen.SaveFile(auftrag.Speichern);
+        // Settings that allow no task give a page of error tasks: no sheet to hand out.
+        if (!auftrag.Svg.empty() || !auftrag.Pdf.empty()) {
+            if (const std::string grund = OhneAufgabe(zeichnen.Seite()); !grund.empty()) {
+                Melden(fehler, grund);
+                return StatusDateifehler;
+            }
+        }
         if (!auftrag.Svg.empty()) {
             zeichnen.Blatt().InZwischenablage();
             const std::string svg = ablage.Letztes() != nullptr ? ablage.Letztes()->Svg() : std::string();

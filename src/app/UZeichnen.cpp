@@ -89,6 +89,7 @@ void TZeichnen::BNeueAufgabeClick()
         }
     }
     SeiteBereit = true;
+    PlatzhinweisZeigen();
     PaintBox->Repaint();
 }
 
@@ -107,7 +108,27 @@ void TZeichnen::Seitenmetrik()
         }
     }
     SeiteBereit = true;
+    PlatzhinweisZeigen();
     PaintBox->Repaint();
+}
+
+std::string TZeichnen::Platzhinweis() const
+{
+    if (!SeiteFeld || !SeiteFeld->Ueberlauf())
+        return {};
+    const TSeite& s = *SeiteFeld;
+    const auto zeilen = [](int n) { return std::to_string(n) + (n == 1 ? " Zeile" : " Zeilen"); };
+    const auto spalten = [](int n) { return std::to_string(n) + (n == 1 ? " Spalte" : " Spalten"); };
+    return zeilen(s.ZeilenZahl) + " zu je " + spalten(s.SpaltenZahl)
+        + " passen nicht auf die Seite; es passen höchstens " + zeilen(s.ZeilenPassen) + " zu je "
+        + spalten(s.SpaltenPassen) + ".";
+}
+
+void TZeichnen::PlatzhinweisZeigen()
+{
+    const std::string hinweis = Platzhinweis();
+    LPasstNicht->SetCaption(hinweis);
+    LPasstNicht->SetVisible(!hinweis.empty());
 }
 
 void TZeichnen::ParameterUebergeben()

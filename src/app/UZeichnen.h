@@ -188,11 +188,15 @@ public:
 
     TBlatt& Blatt() { return *BlattFeld; }
     TSeite* Seite() { return SeiteFeld.get(); }
+    // Empty while the page fits the paper; else says that the chosen rows and columns do not
+    // fit and how many do. LPasstNicht shows it in the window.
+    std::string Platzhinweis() const;
 
     TGSAufgabengenerator* Generator = nullptr;
     std::array<double, 10> RandWerte{};      // [1..9], cm
     std::array<TEdit*, 10> RandWerteEdits{}; // [1..9]
     std::array<TLabel*, 5> RandLabels{};     // [1..4]
+    TLabel* LPasstNicht = nullptr;
     std::array<TUpDown*, 10> RandUpDowns{};  // [1..9]; [1..4] made at run time
     std::array<TSchrift, 6> Schriften{};     // [1..5]
     std::array<int, 6> Schriftgroessen{};    // [1..5], points
@@ -244,6 +248,8 @@ public:
 private:
     void FormCreate();
     void SeiteErzeugen();
+    // Shows or hides LPasstNicht after a layout pass.
+    void PlatzhinweisZeigen();
     void RBSeiteFuellenClick();
     void RBGenauFestlegenClick();
     void UDZeilenClick();

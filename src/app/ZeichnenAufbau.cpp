@@ -49,6 +49,8 @@ void TZeichnen::FormCreate()
     SeiteBereit = true;
 
     Erzeuge<TLabel>("LZoom").SetCaption("Zoom:");
+    LPasstNicht = &Erzeuge<TLabel>("LPasstNicht");
+    LPasstNicht->SetVisible(false);
     ZoomBox = &Erzeuge<TComboBox>("ZoomBox");
     BHauptformular = &Knopf(*this, "BHauptformular", nullptr, "Aufgabenart wählen ...");
     BNeueAufgabe = &Knopf(*this, "BNeueAufgabe", nullptr, "Neue Aufgaben");

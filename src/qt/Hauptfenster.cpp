@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 
@@ -85,6 +86,15 @@ THauptfenster::THauptfenster(TZeichnen& zeichnen, TFehlerbehandlung& fehler, TBe
                          TAbstand{8}, "BOeffnen", "BSpeichern", TDehnung{}});
     zeile->setSpacing(4);
     Knopfzeile->setLayout(zeile);
+
+    // The note that the chosen rows and columns do not fit the paper stands in the status
+    // bar, which the window shows only while there is such a note.
+    Platzhinweis = b.Als<QLabel>("LPasstNicht");
+    Platzhinweis->setWordWrap(true);
+    Platzhinweis->setStyleSheet(QStringLiteral("QLabel { color: #a00000; font-weight: bold; }"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(Platzhinweis, 1);
+    statusBar()->setVisible(!Platzhinweis->isHidden());
 
     // The sheet: paint box and scroll bars stand where the model's sheet puts them.
     MalflaecheFeld = static_cast<TMalflaeche*>(b.Widget("PaintBox"));
@@ -260,6 +270,11 @@ void THauptfenster::Anordnen()
 
 bool THauptfenster::eventFilter(QObject* objekt, QEvent* ereignis)
 {
+    if (objekt == Platzhinweis
+        && (ereignis->type() == QEvent::ShowToParent || ereignis->type() == QEvent::HideToParent)) {
+        statusBar()->setVisible(!Platzhinweis->isHidden());
+        return false;
+    }
     if (ereignis->type() == QEvent::EnabledChange && objekt->isWidgetType()) {
         if (auto* punkt = qobject_cast<QAction*>(objekt->property("zbBefehl").value<QObject*>()))
             punkt->setEnabled(static_cast<QWidget*>(objekt)->isEnabled());

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QAction;
+class QLabel;
 class QTabWidget;
 class QWidget;
 class TBindung;
@@ -54,6 +55,7 @@ private:
     TFlaeche* Flaeche = nullptr;
     QTabWidget* Reiter = nullptr;
     QWidget* Knopfzeile = nullptr;
+    QLabel* Platzhinweis = nullptr; // in the status bar, which shows while the note does
     TMalflaeche* MalflaecheFeld = nullptr;
     // The commands of the keys, by key (Qt::Key_O ...).
     std::vector<std::pair<int, QAction*>> Tasten;

@@ -178,6 +178,35 @@ void TSeite::Layout(bool neu, TLoadSave* strom, int dateiversion, bool verborgen
     // Without a fixed count the rows spread over the whole usable height.
     ZeilenabstandIst = GenauFestlegen ? Zeilenabstand : (NutzHoehe - Kopfhoehe) / ZeilenZahl - Zeilenhoehe;
     ZeilenEnde = RandOben + Kopfhoehe + (Zeilenhoehe + ZeilenabstandIst) * ZeilenZahl;
+    PlatzZaehlen();
+}
+
+void TSeite::PlatzZaehlen()
+{
+    // Without chosen counts the page takes only what fits, spreading rows and columns.
+    if (!GenauFestlegen) {
+        ZeilenPassen = ZeilenZahl;
+        SpaltenPassen = SpaltenZahl;
+        return;
+    }
+    // A little slack, so that a row that fits exactly is not reported for a rounding error.
+    constexpr double Toleranz = 1e-6;
+    ZeilenPassen = 0;
+    while (ZeilenPassen < ZeilenZahl
+           && Kopfhoehe + (ZeilenPassen + 1) * Zeilenhoehe + ZeilenPassen * ZeilenabstandIst <= NutzHoehe + Toleranz)
+        ++ZeilenPassen;
+    // The columns as the drawing places them: each as wide as its widest task with its label
+    // and solution, the last without the gap after it unless the solution column follows.
+    SpaltenPassen = 0;
+    double breite = Loesungsspalte ? 0 : -Spaltenabstand;
+    for (int c = 0; c < SpaltenZahl && c < static_cast<int>(Spaltenmuster.size()); ++c) {
+        const TAufgabe& p = *Spaltenmuster[static_cast<std::size_t>(c)];
+        breite += p.Gesamtbreite + (Nummerierung ? p.NummerBreite + NummerAbstand : 0)
+            + (Loesungsspalte ? p.LoesungsBreite : 0);
+        if (breite > NutzBreite + Toleranz)
+            break;
+        ++SpaltenPassen;
+    }
 }
 
 void TSeite::Mischen()

@@ -176,6 +176,11 @@ public:
     double Spaltenabstand = 0.8;
     int ZeilenZahl = 0;
     int SpaltenZahl = 0;
+    // How many of the rows and columns shown fit the usable area. A chosen count is kept
+    // when it does not fit (the page does not shrink); Ueberlauf tells.
+    int ZeilenPassen = 0;
+    int SpaltenPassen = 0;
+    bool Ueberlauf() const { return ZeilenPassen < ZeilenZahl || SpaltenPassen < SpaltenZahl; }
     double RandLinks = 1;
     double RandRechts = 1;
     double RandOben = 2;
@@ -234,6 +239,8 @@ public:
 private:
     // The layout pass of Aufbauen (strom none) and SeiteLaden.
     void Layout(bool neu, TLoadSave* strom, int dateiversion, bool verborgeneZeilen = false);
+    // Counts ZeilenPassen and SpaltenPassen after a layout pass.
+    void PlatzZaehlen();
     // Heights of heading and work instruction with their fonts.
     double Kopfblockhoehe(const TMemo* zeilen, const TSchrift& schrift, int groesse) const;
     void Mischen();

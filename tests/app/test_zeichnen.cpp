@@ -465,6 +465,55 @@ TEST(KommandozeileSeite, LayoutChangesNeverShowATaskTwice)
     }
 }
 
+TEST(KommandozeileSeite, AChosenLayoutLargerThanThePaperIsWrittenWithAWarning)
+{
+    struct Fall {
+        std::string Zeilen, Spalten;
+        bool Warnung;
+    };
+    for (const Fall& fall : {Fall{"30", "6", true}, Fall{"10", "3", false}, Fall{"40", "1", true}, Fall{"1", "12", true}}) {
+        const auto lauf = Ausfuehren({"--seed", "1", "--set", "RBGenauFestlegen=true", "--set", "EZeilen=" + fall.Zeilen,
+                                      "--set", "ESpalten=" + fall.Spalten, "--page"});
+        const std::string was = fall.Zeilen + " × " + fall.Spalten;
+        EXPECT_EQ(lauf.Status, StatusFertig) << was;
+        // The page keeps the chosen counts; the warning says how many fit.
+        EXPECT_EQ(GezeigteAufgaben(lauf.Aus).size(), std::stoul(fall.Zeilen) * std::stoul(fall.Spalten)) << was;
+        if (fall.Warnung) {
+            EXPECT_NE(lauf.Fehler.find("Warnung: " + fall.Zeilen + " Zeile"), std::string::npos) << lauf.Fehler;
+            EXPECT_NE(lauf.Fehler.find("passen nicht auf die Seite; es passen höchstens "), std::string::npos)
+                << lauf.Fehler;
+        } else {
+            EXPECT_EQ(lauf.Fehler, "") << was;
+        }
+    }
+}
+
+TEST(KommandozeileSeite, SettingsWithoutAnyTaskWriteNoSheet)
+{
+    const auto ordner = std::filesystem::temp_directory_path()
+        / ("zb_ohne_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(ordner);
+    const auto pdf = (ordner / "blatt.pdf").string();
+    const auto svg = (ordner / "blatt.svg").string();
+    for (const auto& pfad : {pdf, svg})
+        std::ofstream(pfad) << "vorher";
+    // No times table left: every task is the generator's error.
+    for (const auto& ausgabe : {std::vector<std::string>{"--pdf", pdf}, std::vector<std::string>{"--svg", svg}}) {
+        std::vector<std::string> argumente = {"--seed", "1", "--set", "BMult1bis10=true"};
+        argumente.insert(argumente.end(), ausgabe.begin(), ausgabe.end());
+        const auto lauf = Ausfuehren(argumente);
+        EXPECT_EQ(lauf.Status, StatusDateifehler) << ausgabe[0];
+        EXPECT_NE(lauf.Fehler.find("Einmaleins"), std::string::npos) << lauf.Fehler;
+        std::ifstream datei(ausgabe[1]);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(datei), {}), "vorher") << ausgabe[0];
+    }
+    // The page still lists its error tasks, each with the message.
+    const auto seite = Ausfuehren({"--seed", "1", "--set", "BMult1bis10=true", "--page"});
+    EXPECT_EQ(seite.Status, StatusFertig);
+    EXPECT_NE(seite.Aus.find("Einmaleins"), std::string::npos);
+    std::filesystem::remove_all(ordner);
+}
+
 TEST(KommandozeileSeite, LayoutValuesMeanTheSameUnderEveryLocale)
 {
     // A teacher's desktop runs a German locale, whose printf writes and strtod reads a comma.

@@ -19,10 +19,12 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTest>
@@ -188,17 +190,28 @@ TEST(Desktop, TypedRowsAndColumnsLayThePageOutWithEnterOrWhenTheFieldIsLeft)
     Programm p;
     QTest::mouseClick(AufSeinerSeite(p.HB().Widget("RBGenauFestlegen")), Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
     ASSERT_TRUE(p.Seite().GenauFestlegen);
+    // A layout larger than the paper is kept, and a note in the status bar says so while it
+    // lasts.
     struct Fall {
         const char* Feld;
         const char* Getippt;
         Qt::Key Abschluss;
         int Zeilen, Spalten;
+        bool Hinweis;
     };
-    for (const Fall& fall : {Fall{"EZeilen", "10", Qt::Key_Return, 10, 1}, Fall{"ESpalten", "3", Qt::Key_Tab, 10, 3},
-                             Fall{"EZeilen", "7", Qt::Key_Enter, 7, 3}}) {
+    auto* leiste = p.D.Hauptfenster().statusBar();
+    for (const Fall& fall :
+         {Fall{"EZeilen", "10", Qt::Key_Return, 10, 1, false}, Fall{"ESpalten", "3", Qt::Key_Tab, 10, 3, false},
+          Fall{"EZeilen", "7", Qt::Key_Enter, 7, 3, false}, Fall{"EZeilen", "40", Qt::Key_Return, 40, 3, true},
+          Fall{"EZeilen", "10", Qt::Key_Return, 10, 3, false}}) {
         Tippen(Angeklickt(AufSeinerSeite(p.HB().Widget(fall.Feld))), fall.Getippt, fall.Abschluss);
         EXPECT_EQ(p.Seite().ZeilenZahl, fall.Zeilen) << fall.Feld << ' ' << fall.Getippt;
         EXPECT_EQ(p.Seite().SpaltenZahl, fall.Spalten) << fall.Feld << ' ' << fall.Getippt;
+        EXPECT_EQ(leiste->isVisible(), fall.Hinweis) << fall.Feld << ' ' << fall.Getippt;
+        const QString hinweis = p.HB().Als<QLabel>("LPasstNicht")->text();
+        EXPECT_EQ(hinweis.contains(QStringLiteral("40 Zeilen zu je 3 Spalten passen nicht auf die Seite")),
+                  fall.Hinweis)
+            << hinweis.toStdString();
     }
 }
 
