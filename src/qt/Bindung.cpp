@@ -144,7 +144,7 @@ QWidget* TBindung::Widget(std::string_view name)
 {
     TControl* control = FormularFeld.Finde(name);
     if (control == nullptr)
-        throw std::invalid_argument("Das Fenster \"" + FormularFeld.Caption + "\" hat kein Bedienelement "
+        throw std::invalid_argument("Das Fenster \"" + FormularFeld.Caption.Wert() + "\" hat kein Bedienelement "
                                     + std::string(name) + ".");
     return Widget(*control);
 }
@@ -581,4 +581,13 @@ bool TBindung::eventFilter(QObject* objekt, QEvent* ereignis)
     default:
         return false;
     }
+}
+
+void TitelFolgen(QWidget& fenster, TFormular& formular)
+{
+    fenster.setWindowTitle(QString::fromStdString(formular.Caption));
+    formular.Caption.Geaendert = [ziel = QPointer<QWidget>(&fenster)](const std::string& titel) {
+        if (ziel != nullptr)
+            ziel->setWindowTitle(QString::fromStdString(titel));
+    };
 }

@@ -80,3 +80,6 @@ private:
     std::unordered_map<const TControl*, QPointer<QWidget>> Widgets;
     std::unordered_map<const QObject*, TControl*> Controls;
 };
+
+// Shows the model's caption as the window's title, now and after every change of it.
+void TitelFolgen(QWidget& fenster, TFormular& formular);

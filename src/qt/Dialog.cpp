@@ -6,7 +6,7 @@
 TDialog::TDialog(TFormular& formular, TSichtbarkeit& sichtbar, TArt art, TFehlerbehandlung& fehler, QWidget* eltern)
     : QDialog(eltern), Sichtbar(sichtbar), Art(art), BindungFeld(std::make_unique<TBindung>(formular, fehler))
 {
-    setWindowTitle(QString::fromStdString(formular.Caption));
+    TitelFolgen(*this, formular);
     // A small window has no help button, and closing it never ends the program.
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setAttribute(Qt::WA_QuitOnClose, false);

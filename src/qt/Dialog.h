@@ -1,13 +1,13 @@
 #pragma once
 
+#include "toolkit/Formular.h"
+
 #include <QDialog>
 
 #include <memory>
 
 class TBindung;
 class TFehlerbehandlung;
-class TFormular;
-class TSichtbarkeit;
 
 // A small window of the main window on its model: the widgets bound to the model's controls,
 // the model's caption as its title, and on screen exactly while the model holds it open

@@ -88,7 +88,7 @@ TDruckdialog::TDruckdialog(TFDrucken& drucken, TFehlerbehandlung& fehler, QWidge
       FortschrittFeld(std::make_unique<TFortschritt>(*this))
 {
     TBindung& b = *BindungFeld;
-    setWindowTitle(QString::fromStdString(drucken.Caption));
+    TitelFolgen(*this, drucken);
 
     // The note is there to be read, not edited.
     auto* hinweis = b.Als<QPlainTextEdit>("MHinweis");

@@ -53,7 +53,7 @@ TEinstellungsfenster::TEinstellungsfenster(TMainForm& form, TFehlerbehandlung& f
     : BindungFeld(std::make_unique<TBindung>(form, fehler))
 {
     TBindung& b = *BindungFeld;
-    setWindowTitle(QString::fromStdString(form.Caption));
+    TitelFolgen(*this, form);
     // Closing the main window ends the program, whether this window is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
 

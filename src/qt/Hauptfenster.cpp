@@ -67,7 +67,7 @@ THauptfenster::THauptfenster(TZeichnen& zeichnen, TFehlerbehandlung& fehler, TBe
       BindungFeld(std::make_unique<TBindung>(zeichnen, fehler))
 {
     TBindung& b = *BindungFeld;
-    setWindowTitle(QString::fromStdString(zeichnen.Caption));
+    TitelFolgen(*this, zeichnen);
     Flaeche = new TFlaeche(*this);
     setCentralWidget(Flaeche);
 

@@ -17,7 +17,7 @@ TSplashfenster::TSplashfenster(TFSplash& splash, TFehlerbehandlung& fehler)
       BindungFeld(std::make_unique<TBindung>(splash, fehler))
 {
     TBindung& b = *BindungFeld;
-    setWindowTitle(QString::fromStdString(splash.Caption));
+    TitelFolgen(*this, splash);
     setAttribute(Qt::WA_QuitOnClose, false);
     // It comes and goes while the user starts working in the main window, which keeps the focus.
     setAttribute(Qt::WA_ShowWithoutActivating);

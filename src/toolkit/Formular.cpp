@@ -17,16 +17,6 @@ std::string OhneLeerzeichen(std::string_view text)
 
 } // namespace
 
-TSichtbarkeit& TSichtbarkeit::operator=(bool sichtbar)
-{
-    if (sichtbar != Wert) {
-        Wert = sichtbar;
-        if (Geaendert)
-            Geaendert(sichtbar);
-    }
-    return *this;
-}
-
 TControl* TFormular::Finde(std::string_view name) const
 {
     const std::string gesucht = OhneLeerzeichen(name);

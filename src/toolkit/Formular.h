@@ -8,23 +8,38 @@
 #include <string_view>
 #include <vector>
 
-// Whether a window is open, as its model decides: it reads and is set like a flag, and tells
-// its view of every change through Geaendert, so the view shows and closes the window when the
-// model does. Setting the value it already has tells nobody.
-class TSichtbarkeit final {
+// A property of a window that its view follows, such as whether the window is open or its
+// title: it reads and is set like the value, and tells its view of every change through
+// Geaendert, so the view shows what the model holds without asking. Setting the value it
+// already has tells nobody.
+template <class T>
+class TBeobachtet final {
 public:
-    TSichtbarkeit() = default;
-    TSichtbarkeit(const TSichtbarkeit&) = delete;
-    TSichtbarkeit& operator=(const TSichtbarkeit&) = delete;
+    TBeobachtet() = default;
+    explicit TBeobachtet(T wert) : WertFeld(std::move(wert)) {}
+    TBeobachtet(const TBeobachtet&) = delete;
+    TBeobachtet& operator=(const TBeobachtet&) = delete;
 
-    TSichtbarkeit& operator=(bool sichtbar);
-    operator bool() const { return Wert; }
+    TBeobachtet& operator=(T wert)
+    {
+        if (!(wert == WertFeld)) {
+            WertFeld = std::move(wert);
+            if (Geaendert)
+                Geaendert(WertFeld);
+        }
+        return *this;
+    }
+    operator const T&() const { return WertFeld; }
+    const T& Wert() const { return WertFeld; }
 
-    std::function<void(bool)> Geaendert;
+    std::function<void(const T&)> Geaendert;
 
 private:
-    bool Wert = false;
+    T WertFeld{};
 };
+
+// Whether a window is open, as its model decides.
+using TSichtbarkeit = TBeobachtet<bool>;
 
 // Owner of a window's controls. Every control is created through it under its name;
 // control arrays carry their indices in the name, as "CBKombination[3][1]". The desktop
@@ -36,7 +51,8 @@ public:
     TFormular(const TFormular&) = delete;
     TFormular& operator=(const TFormular&) = delete;
 
-    std::string Caption;
+    // The window's title.
+    TBeobachtet<std::string> Caption;
 
     // The control of that name ("CBMultReihe[7]", blanks ignored), or none.
     TControl* Finde(std::string_view name) const;

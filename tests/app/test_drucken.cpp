@@ -108,7 +108,7 @@ bool GleicheAufgaben(const std::vector<TZeichenbefehl>& arbeitsblatt, const std:
 TEST(Druckdialog, StartsWithOneSheetOneCopyAndNoOptions)
 {
     Druckfenster f;
-    EXPECT_EQ(f.Drucken.Caption, "Drucken");
+    EXPECT_EQ(f.Drucken.Caption.Wert(), "Drucken");
     EXPECT_EQ(f.Drucken.UDVerschBlaetter->Position(), 1);
     EXPECT_EQ(f.Drucken.EExemplare->Text(), "1");
     EXPECT_EQ(f.Drucken.UDExemplare->Max(), 10000);

@@ -77,6 +77,17 @@ TEST(Desktop, EveryControlOfBothWindowsHasItsWidgetAndThePlacedOnesStandWhereThe
     EXPECT_GE(e->Widget("CBMultReihe[10]")->width(), 35);
 }
 
+TEST(Desktop, TheTitleBarFollowsTheWindowsCaption)
+{
+    Programm p;
+    // Start-up names the program with its version once the window is first shown.
+    EXPECT_EQ(p.D.Hauptfenster().windowTitle().toStdString(),
+              "Zifferbogen 3.1 - Ein Programm zum Erstellen von Aufgaben für Grund- und Hauptschule");
+    EXPECT_EQ(p.D.Einstellungsfenster().windowTitle().toStdString(), "Aufgaben auswählen");
+    p.Z().Caption = "Kopfrechnen";
+    EXPECT_EQ(p.D.Hauptfenster().windowTitle().toStdString(), "Kopfrechnen");
+}
+
 TEST(Desktop, CtrlWithALetterRunsItsCommandAndNothingElseDoes)
 {
     Programm p;

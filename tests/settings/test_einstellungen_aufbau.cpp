@@ -9,7 +9,7 @@ using TAufbauTest = TEinstellungenTest;
 
 TEST_F(TAufbauTest, NachDemErzeugenSindDieAbhaengigenOptionenGesperrt)
 {
-    EXPECT_EQ(Form.Caption, "Aufgaben auswählen");
+    EXPECT_EQ(Form.Caption.Wert(), "Aufgaben auswählen");
     for (const char* name : {"EZahlenraumbis", "EQuadrataufgabenBis", "LBis", "EMinimalwert", "RBZEplusE", "RBEplusZE",
                              "RBPlusArtenbeide"})
         EXPECT_FALSE(Form.Finde(name)->Enabled()) << name;
