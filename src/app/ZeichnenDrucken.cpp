@@ -7,6 +7,7 @@
 #include "toolkit/Waechter.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -72,6 +73,18 @@ bool TZeichnen::Print(int blaetter, int exemplare, bool loesungsblaetter, bool n
         return true;
     };
 
+    // Sheets 2 and on are new pages; the one shown before the run, with the tasks typed in by
+    // hand, is kept aside and shown again afterwards, however the run ends.
+    std::unique_ptr<TSeite> gezeigt;
+    const auto zurueck = [&] {
+        if (!gezeigt)
+            return;
+        SeiteFeld = std::move(gezeigt);
+        SeiteBereit = true;
+        PlatzhinweisZeigen();
+        PaintBox->Repaint();
+    };
+
     blatt.DruckBeginnen();
     bool durchgelaufen = true;
     try {
@@ -99,7 +112,9 @@ bool TZeichnen::Print(int blaetter, int exemplare, bool loesungsblaetter, bool n
                         return false;
                     SeiteFeld->Blattnummer = -1;
                 }
-                if (blaetter >= 2) {
+                if (blaetter >= 2 && i < blaetter) {
+                    if (!gezeigt)
+                        gezeigt = std::move(SeiteFeld);
                     for (int versuch = 1; versuch <= NeueSeitenVersuche; ++versuch) {
                         BNeueAufgabeClick();
                         if (!SeiteFeld || (SeiteFeld->ZeilenZahl == zeilen && SeiteFeld->SpaltenZahl == spalten))
@@ -119,6 +134,7 @@ bool TZeichnen::Print(int blaetter, int exemplare, bool loesungsblaetter, bool n
             SeiteFeld->Blattnummer = -1;
         CBLoesungaufPlatzhalter->SetChecked(loesungenVorher);
         blatt.DruckBeenden();
+        zurueck();
         throw;
     }
     // A stopped run ends its job as a failed one does: a printer cannot take back the pages
@@ -126,5 +142,6 @@ bool TZeichnen::Print(int blaetter, int exemplare, bool loesungsblaetter, bool n
     if (SeiteFeld)
         SeiteFeld->Blattnummer = -1;
     blatt.DruckBeenden();
+    zurueck();
     return durchgelaufen;
 }
