@@ -98,6 +98,11 @@ void TBlatt::SetzeBereich(int links, int oben, int breite, int hoehe)
     FlaecheOben = oben;
     FlaecheBreite = breite;
     FlaecheHoehe = hoehe;
+    // A fitted zoom fits the area again whenever it changes.
+    if (Einpassen != TZoomfaktor::Fest) {
+        Metrik(FlaecheBreite, FlaecheHoehe);
+        EingepasstenZoomSetzen();
+    }
     Anordnen();
 }
 
@@ -127,8 +132,8 @@ void TBlatt::Metrik(int breite, int hoehe)
     SchirmMassX = SchirmMassY = SchirmProCm * Zoom;
     FensterBreite = breite / SchirmMassX;
     FensterHoehe = hoehe / SchirmMassY;
-    RandX = 30 / SchirmMassX;
-    RandY = 30 / SchirmMassY;
+    RandX = RandPixel / SchirmMassX;
+    RandY = RandPixel / SchirmMassY;
 }
 
 void TBlatt::Anordnen()
@@ -378,23 +383,28 @@ void TBlatt::ZoomGewaehlt()
     if (index < 0 || index >= static_cast<int>(ZoomlisteFeld.size()))
         return;
     const TZoomfaktor& faktor = ZoomlisteFeld[static_cast<std::size_t>(index)];
-    const double breitenfaktor = FlaecheBreite / SchirmProCm / (2 * RandX + BlattBreite);
-    const double hoehenfaktor = FlaecheHoehe / SchirmProCm / (2 * RandY + BlattHoehe);
-    switch (faktor.Art) {
-    case TZoomfaktor::GanzeSeite:
-        Zoom = std::min(breitenfaktor, hoehenfaktor);
-        break;
-    case TZoomfaktor::Seitenbreite:
-        Zoom = breitenfaktor;
-        break;
-    default:
+    Einpassen = faktor.Art;
+    if (faktor.Art == TZoomfaktor::Fest)
         Zoom = faktor.Faktor;
-        break;
-    }
+    else
+        EingepasstenZoomSetzen();
+    Anordnen();
+}
+
+void TBlatt::EingepasstenZoomSetzen()
+{
+    // The page with its grey border of RandPixel on each side: the whole page within the
+    // area, or its width beside the vertical bar that a page taller than the area needs.
+    // Reckoned in pixels, since the border in cm changes with the zoom being sought.
+    const double breite = (FlaecheBreite - 2.0 * RandPixel) / (SchirmProCm * BlattBreite);
+    const double hoehe = (FlaecheHoehe - 2.0 * RandPixel) / (SchirmProCm * BlattHoehe);
+    if (Einpassen == TZoomfaktor::GanzeSeite)
+        Zoom = std::min(breite, hoehe);
+    else
+        Zoom = (FlaecheBreite - ScrollBarVert.Width() - 2.0 * RandPixel) / (SchirmProCm * BlattBreite);
     // A view of no size yet would give no zoom at all.
     if (!(Zoom > 0))
         Zoom = 1.0;
-    Anordnen();
 }
 
 void TBlatt::ZoomEingegeben(int taste)
@@ -408,6 +418,7 @@ void TBlatt::ZoomEingegeben(int taste)
     }
     if (n > 10 && n < 1000) {
         Zoom = n / 100.0;
+        Einpassen = TZoomfaktor::Fest;
         ZoomBox.SetText(std::to_string(n) + "%");
     }
     Anordnen();

@@ -131,6 +131,9 @@ public:
     double VersatzX = 0;
     double VersatzY = 0;
     double Zoom = 1.0;
+    // Whether the zoom fits the page to the area (whole page or page width), anew at every
+    // change of the area, or is fixed.
+    std::uint8_t Einpassen = TZoomfaktor::Fest;
     bool Geraetemodus = false;
     bool Bildmodus = false;
     int FlaecheBreite = 0;
@@ -155,6 +158,11 @@ private:
     TLeinwand& Messflaeche() const;
     void Umfassen(double x, double y);
     void Begrenzen();
+    // Sets Zoom to what Einpassen fits into the area.
+    void EingepasstenZoomSetzen();
+
+    // The grey border around the page on screen, in pixels, at every zoom.
+    static constexpr double RandPixel = 30;
 
     TPaintBox& PaintBox;
     TPageControl& PCEigenschaften;

@@ -93,12 +93,42 @@ TEST(Blatt, TypedAndChosenZooms)
         EXPECT_EQ(neuzeichnen > vorher, fall.Taste == 13) << fall.Eingabe;
     }
 
-    // The page width is taken with the border as it stood at the zoom before the change.
-    const double randX = a.Blatt.RandX;
-    a.Zoombox.SetText("Seitenbreite");
-    EXPECT_DOUBLE_EQ(a.Blatt.Zoom, 400 / a.Blatt.SchirmProCm / (a.Blatt.BlattBreite + 2 * randX));
-    a.Zoombox.SetText("Ganze Seite");
-    EXPECT_LE(a.Blatt.Zoom, 300 / a.Blatt.SchirmProCm / a.Blatt.BlattHoehe);
+}
+
+TEST(Blatt, AFittedZoomFitsThePageAgainAtEveryChangeOfTheArea)
+{
+    TAufzeichnungsdrucker drucker;
+    Ansicht a;
+    a.Blatt.SetzeDrucker(&drucker);
+    a.Blatt.SetzeBereich(0, 0, 400, 300);
+    a.Zoombox.SetText("300%");
+    // The whole page: no scroll bar, and the page with its 30-pixel border fills the area's
+    // height or width exactly; the page width: no horizontal bar beside the vertical one.
+    struct Fall {
+        const char* Zoom;
+        int Breite, Hoehe;
+        bool Senkrecht;
+    };
+    for (const Fall& fall : {Fall{"Ganze Seite", 400, 300, false}, Fall{"Ganze Seite", 1200, 900, false},
+                             Fall{"Ganze Seite", 300, 1200, false}, Fall{"Seitenbreite", 400, 300, true},
+                             Fall{"Seitenbreite", 900, 300, true}}) {
+        a.Zoombox.SetText(fall.Zoom);
+        a.Blatt.SetzeBereich(0, 0, fall.Breite, fall.Hoehe);
+        const std::string was = std::string(fall.Zoom) + " " + std::to_string(fall.Breite) + "x" + std::to_string(fall.Hoehe);
+        EXPECT_FALSE(a.ScrollHor.Visible()) << was;
+        EXPECT_EQ(a.ScrollVert.Visible(), fall.Senkrecht) << was;
+        const double breite = a.Blatt.BlattBreite * a.Blatt.SchirmMassX + 60;
+        const double hoehe = a.Blatt.BlattHoehe * a.Blatt.SchirmMassY + 60;
+        if (fall.Senkrecht)
+            EXPECT_NEAR(breite, fall.Breite - a.ScrollVert.Width(), 1e-6) << was;
+        else
+            EXPECT_NEAR(std::max(breite / fall.Breite, hoehe / fall.Hoehe), 1.0, 1e-9) << was;
+    }
+    // A typed zoom stays when the area changes.
+    a.Zoombox.SetText("150");
+    a.Zoombox.KeyDown(13);
+    a.Blatt.SetzeBereich(0, 0, 500, 500);
+    EXPECT_DOUBLE_EQ(a.Blatt.Zoom, 1.5);
 }
 
 TEST(Blatt, ScrollBarsAppearOnlyWhenThePageDoesNotFit)
