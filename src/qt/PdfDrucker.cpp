@@ -159,6 +159,9 @@ void TPdfDrucker::NewPage()
 
 void TPdfDrucker::EndDoc()
 {
+    // A print run ends its job also after a page failed; the job's error is the one to tell.
+    if (!Maler.isActive() && Auftrag->Geraet.Fehler)
+        std::rethrow_exception(Auftrag->Geraet.Fehler);
     if (!Maler.isActive())
         throw EZifferbogenFehler("Der PDF-Druck kann nicht enden, weil er nicht begonnen ist.");
     Flaeche.Abhaengen();

@@ -33,6 +33,7 @@ public:
 
     void BeginDoc() override;
     void NewPage() override;
+    // After a job that failed in its output, raises that failure again.
     void EndDoc() override;
     // The PDF of the last completed job without an output; empty before the first, while a
     // job is open and after a job into an output.
