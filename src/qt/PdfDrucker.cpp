@@ -22,8 +22,8 @@ public:
     explicit TAusgabegeraet(TDokumentausgabe ausgabe) : Ausgabe(std::move(ausgabe)) {}
 
     std::exception_ptr Fehler;
-    bool Verworfen = false;  // the job was given up: nothing more goes out
-    std::string Gesammelt; // the document, when there is no output
+    bool Verworfen = false; // the job was given up: nothing more goes out
+    std::string Gesammelt;  // the document, when there is no output
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
@@ -79,8 +79,8 @@ TPdfDrucker::TPdfDrucker()
 {}
 
 TPdfDrucker::TPdfDrucker(std::string name, const QPageLayout& seite, int dpi)
-    : NameFeld(std::move(name)), Seite(seite), Dpi(dpi),
-      Auftrag(std::make_unique<TAuftrag>(Seite, Dpi, nullptr)), Flaeche(Auftrag->Schreiber)
+    : NameFeld(std::move(name)), Seite(seite), Dpi(dpi), Auftrag(std::make_unique<TAuftrag>(Seite, Dpi, nullptr)),
+      Flaeche(Auftrag->Schreiber)
 {}
 
 TPdfDrucker::~TPdfDrucker()

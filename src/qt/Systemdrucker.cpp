@@ -52,8 +52,8 @@ TLage Erfragen(const std::string& name)
     // The queue itself; an instance of it ("Klasse/doppelseitig") is a set of options.
     const std::string warteschlange = name.substr(0, name.find('/'));
     std::array<char, HTTP_MAX_URI> adresse{};
-    httpAssembleURIf(HTTP_URI_CODING_ALL, adresse.data(), static_cast<int>(adresse.size()), "ipp", nullptr,
-                     "localhost", ippPort(), "/printers/%s", warteschlange.c_str());
+    httpAssembleURIf(HTTP_URI_CODING_ALL, adresse.data(), static_cast<int>(adresse.size()), "ipp", nullptr, "localhost",
+                     ippPort(), "/printers/%s", warteschlange.c_str());
     ipp_t* anfrage = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(anfrage, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, adresse.data());
     static const char* const gefragt[] = {"printer-is-accepting-jobs", "printer-state-message"};
@@ -84,7 +84,8 @@ std::string Meldung(const std::string& name, const TLage& lage)
         meldung = "Den Drucker „" + name + "“ gibt es auf diesem Rechner nicht mehr";
         break;
     case TLage::Unerreichbar:
-        meldung = "Das Drucksystem (CUPS) ist nicht erreichbar; der Drucker „" + name + "“ bekommt den Druckauftrag nicht";
+        meldung =
+            "Das Drucksystem (CUPS) ist nicht erreichbar; der Drucker „" + name + "“ bekommt den Druckauftrag nicht";
         break;
     case TLage::Bereit:
         meldung = "Der Drucker „" + name + "“ hat den Druckauftrag nicht angenommen";
