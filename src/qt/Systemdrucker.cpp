@@ -47,10 +47,16 @@ std::string Text(const char* text)
     return ohne;
 }
 
+// The queue of a printer's name: an instance of it ("Klasse/doppelseitig") is a set of options
+// on the queue, and CUPS takes requests and jobs only for the queue itself.
+std::string Warteschlangenname(const std::string& name)
+{
+    return name.substr(0, name.find('/'));
+}
+
 TLage Erfragen(const std::string& name)
 {
-    // The queue itself; an instance of it ("Klasse/doppelseitig") is a set of options.
-    const std::string warteschlange = name.substr(0, name.find('/'));
+    const std::string warteschlange = Warteschlangenname(name);
     std::array<char, HTTP_MAX_URI> adresse{};
     httpAssembleURIf(HTTP_URI_CODING_ALL, adresse.data(), static_cast<int>(adresse.size()), "ipp", nullptr, "localhost",
                      ippPort(), "/printers/%s", warteschlange.c_str());
@@ -221,7 +227,8 @@ void TSystemdrucker::Uebergeben(QTemporaryFile& datei)
         throw EZifferbogenFehler("Der Druckauftrag für den Drucker „" + Warteschlange
                                  + "“ kann nicht zwischengespeichert werden (" + datei.errorString().toStdString()
                                  + "). Es wurde nichts gedruckt.");
-    const char* name = Warteschlange.c_str();
+    const std::string warteschlange = Warteschlangenname(Warteschlange);
+    const char* name = warteschlange.c_str();
     const TAuftragsoptionen optionen(Drucker.pageLayout());
     const int auftrag = cupsCreateJob(CUPS_HTTP_DEFAULT, name, "Zifferbogen", optionen.Anzahl, optionen.Optionen);
     if (auftrag == 0)
@@ -235,11 +242,18 @@ void TSystemdrucker::Uebergeben(QTemporaryFile& datei)
     if (cupsStartDocument(CUPS_HTTP_DEFAULT, name, auftrag, "Zifferbogen", CUPS_FORMAT_PDF, 1) != HTTP_STATUS_CONTINUE)
         throw zuruecknehmen();
     std::array<char, 64 * 1024> puffer{};
-    for (qint64 gelesen = 0; (gelesen = datei.read(puffer.data(), puffer.size())) > 0;) {
+    qint64 gelesen = 0;
+    while ((gelesen = datei.read(puffer.data(), puffer.size())) > 0) {
         // A refusal here shows in the answer to the finished document.
         if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, puffer.data(), static_cast<std::size_t>(gelesen))
             != HTTP_STATUS_CONTINUE)
             break;
+    }
+    if (gelesen < 0) {
+        // Half a document must not print: the job goes before CUPS finishes it.
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, name, auftrag, 0);
+        throw EZifferbogenFehler("Der Druckauftrag für den Drucker „" + Warteschlange + "“ kann nicht gelesen werden ("
+                                 + datei.errorString().toStdString() + "). Es wurde nichts gedruckt.");
     }
     if (cupsFinishDocument(CUPS_HTTP_DEFAULT, name) > IPP_STATUS_OK_EVENTS_COMPLETE)
         throw zuruecknehmen();
