@@ -8,7 +8,7 @@ pakete=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev qt6-translations-l10n
   fonts-liberation xvfb xauth poppler-utils
-  cups-daemon cups-client
+  cups-daemon cups-client libcups2-dev
   shared-mime-info desktop-file-utils librsvg2-bin file
   locales
 )

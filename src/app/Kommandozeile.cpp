@@ -17,6 +17,7 @@
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
+#include "toolkit/Dateidialog.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Zeitgeber.h"
 #include "toolkit/Zufall.h"
@@ -25,6 +26,7 @@
 #include <charconv>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 namespace {
@@ -288,6 +290,17 @@ int DokumentSchreiben(const std::string& pfad, const std::string& bytes, std::os
     return StatusFertig;
 }
 
+// The save dialog as the command line answers it: always with the file named on it.
+class TFesteDateiwahl final : public TDateidialog {
+public:
+    explicit TFesteDateiwahl(std::string pfad) : Pfad(std::move(pfad)) {}
+    std::optional<std::string> Oeffnen(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> Speichern(const std::string&, const std::string&) override { return Pfad; }
+
+private:
+    std::string Pfad;
+};
+
 // The shown tasks of the laid-out page: row and column from 1, then the task's fields.
 std::string Seitenzeilen(TSeite& seite)
 {
@@ -407,9 +420,13 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
                 drucken.CBLoesungsblaetter->SetChecked(true);
             if (auftrag.Nummerieren)
                 drucken.CBNummerieren->SetChecked(true);
+            // The file --pdf names is the one a user chooses in the save dialog: opened
+            // before the run, its pages written as they are made, and the target replaced
+            // only by the complete document.
+            TFesteDateiwahl pdfdatei(auftrag.Pdf);
+            drucken.SetzeDateidialog(&pdfdatei);
             drucken.BOKClick();
-            if (const int status = DokumentSchreiben(auftrag.Pdf, drucker->Dokument(), fehler); status != StatusFertig)
-                return status;
+            drucken.SetzeDateidialog(nullptr);
         }
     } catch (const EZifferbogenFehler& laufzeitfehler) {
         Melden(fehler, laufzeitfehler.what());

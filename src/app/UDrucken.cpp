@@ -13,6 +13,26 @@
 #include <string>
 #include <utility>
 
+namespace {
+
+// Sends the jobs of a document printer into a file being saved, for as long as it lives: the
+// pages go to disk as they are made, so that a long run does not hold its document in memory.
+class TDateiausgabe final {
+public:
+    TDateiausgabe(TDokumentdrucker& drucker, TAtomareDatei& datei) : Drucker(drucker)
+    {
+        Drucker.AusgabeSetzen([&datei](std::string_view bytes) { datei.Schreiben(bytes); });
+    }
+    ~TDateiausgabe() { Drucker.AusgabeSetzen({}); }
+    TDateiausgabe(const TDateiausgabe&) = delete;
+    TDateiausgabe& operator=(const TDateiausgabe&) = delete;
+
+private:
+    TDokumentdrucker& Drucker;
+};
+
+} // namespace
+
 int SecureStrtoInt(std::string_view text, int vorgabe)
 {
     std::string ziffern;
@@ -131,20 +151,22 @@ void TFDrucken::BOKClick()
     // that refuses the file comes after a long run.
     auto* dokumentdrucker = dynamic_cast<TDokumentdrucker*>(Drucker());
     TAtomareDatei datei;
-    bool inDatei = false;
+    std::optional<TDateiausgabe> ausgabe;
     if (dokumentdrucker != nullptr && Dateidialog != nullptr) {
         const std::optional<std::string> pfad = Dateidialog->Speichern("PDF-Datei (*.pdf)", "pdf");
         if (!pfad)
             return;
         if (!datei.Oeffnen(*pfad))
             throw EInOutError("Die Datei „" + *pfad + "“ kann nicht geschrieben werden.");
-        inDatei = true;
+        ausgabe.emplace(*dokumentdrucker, datei);
     }
+    // A run that fails or is stopped leaves the temporary file to the destructor, which
+    // removes it: the target stays as it was.
     if (!Hauptfenster.Print(UDVerschBlaetter->Position(), UDExemplare->Position(), CBLoesungsblaetter->Checked(),
                             CBNummerieren->Checked(), Fortschritt))
         return;
-    if (inDatei) {
-        datei.Schreiben(dokumentdrucker->Dokument());
+    if (ausgabe) {
+        ausgabe.reset();
         datei.Abschliessen();
     }
     Sichtbar = false;

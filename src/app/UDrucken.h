@@ -53,8 +53,8 @@ public:
     void SetzeDrucker(std::vector<TDrucker*> drucker, std::size_t gewaehlt = 0);
     void SetzeDruckerdialog(TDruckerdialog* dialog) { Druckerdialog = dialog; }
     // The save dialog for a printer whose job ends in a document (the PDF printer): OK asks
-    // for the file before anything is printed and writes the document into it. None: the
-    // document stays with the printer, for the caller to take (the command line does).
+    // for the file before anything is printed and writes the pages into it as they are
+    // made. None: the document stays with the printer, for the caller to take.
     void SetzeDateidialog(TDateidialog* dialog) { Dateidialog = dialog; }
     // Where the print run shows its progress; none: nowhere.
     void SetzeFortschritt(TDruckfortschritt* fortschritt) { Fortschritt = fortschritt; }

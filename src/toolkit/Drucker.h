@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 class TLeinwand;
 
@@ -26,9 +28,18 @@ public:
     virtual void EndDoc() = 0;
 };
 
-// A printer whose job ends in a document in memory (the PDF output): after EndDoc,
-// Dokument() holds the completed file's bytes, which the caller saves.
+// Takes the bytes of a document as they are made, in order; raises EZifferbogenFehler when
+// it cannot keep them (a full disk).
+using TDokumentausgabe = std::function<void(std::string_view bytes)>;
+
+// A printer whose job ends in a document (the PDF output). Without an output, the job
+// collects in memory and, after EndDoc, Dokument() holds the completed file's bytes, which
+// the caller saves. With an output, the job's bytes go there as its pages are made, so that
+// a long run does not hold its whole document in memory, and Dokument() stays empty; an
+// output that fails ends the job: the next NewPage or EndDoc raises its error.
 class TDokumentdrucker : public TDrucker {
 public:
     virtual const std::string& Dokument() const = 0;
+    // Applies from the next BeginDoc on; an empty output turns it off.
+    virtual void AusgabeSetzen(TDokumentausgabe ausgabe) = 0;
 };

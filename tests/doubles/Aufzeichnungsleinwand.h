@@ -172,9 +172,14 @@ public:
         Flaeche.Befehle.clear();
         Offen = false;
         DokumentFeld = std::to_string(Seiten.size()) + " Seiten";
+        if (Ausgabe) {
+            Ausgabe(DokumentFeld);
+            DokumentFeld.clear();
+        }
     }
     // A stand-in for the document: the number of pages printed.
     const std::string& Dokument() const override { return DokumentFeld; }
+    void AusgabeSetzen(TDokumentausgabe ausgabe) override { Ausgabe = std::move(ausgabe); }
 
     int Dpi;
     int BreitePx;
@@ -184,6 +189,7 @@ public:
     std::vector<std::string> Protokoll;
     std::vector<std::vector<TZeichenbefehl>> Seiten; // completed pages
     std::string DokumentFeld;
+    TDokumentausgabe Ausgabe;
 };
 
 // A printer whose pages go to paper, so there is no document to save: the recording printer

@@ -16,6 +16,8 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -187,6 +189,79 @@ TEST(PdfDrucker, SchriftWirdNurEinmalEingebettet)
     }
     drucker.EndDoc();
     EXPECT_LT(drucker.Dokument().size(), eineSeite + 10 * 1500);
+}
+
+TEST(PdfDrucker, WithAnOutputEachPageLeavesAsItIsMade)
+{
+    // GIVEN an output that takes the document piece by piece
+    TPdfDrucker drucker;
+    std::string ausgabe;
+    drucker.AusgabeSetzen([&](std::string_view bytes) { ausgabe.append(bytes); });
+    // DO: 30 pages, noting how much has gone out before each new page
+    drucker.BeginDoc();
+    std::vector<std::size_t> vorSeite;
+    for (int seite = 1; seite <= 30; ++seite) {
+        if (seite > 1)
+            drucker.NewPage();
+        vorSeite.push_back(ausgabe.size());
+        drucker.Leinwand().TextAus(100, 100, "Blatt " + std::to_string(seite) + ": 12 + 7 =");
+    }
+    drucker.EndDoc();
+    // CHECK: every finished page went out before the next began; the whole document is in the
+    // output, none of it in memory
+    for (std::size_t i = 2; i < vorSeite.size(); ++i)
+        EXPECT_GT(vorSeite[i], vorSeite[i - 1]) << "vor Seite " << i + 1;
+    EXPECT_TRUE(drucker.Dokument().empty());
+    const TPdfDatei datei(ausgabe);
+    EXPECT_NE(datei.Info().find("Pages:           30\n"), std::string::npos) << datei.Info();
+    EXPECT_NE(datei.Text(30).find("Blatt 30: 12 + 7 ="), std::string::npos);
+}
+
+TEST(PdfDrucker, AnOutputThatFailsEndsTheJobWithItsError)
+{
+    // The output refuses once it holds grenze bytes; the step that wrote them raises its
+    // error, and the printer is free for another job, into memory, afterwards.
+    struct Fall {
+        std::size_t Grenze;
+        int Seiten;            // pages the job would have
+        const char* Scheitert; // where the error comes: "BeginDoc", "NewPage" or "EndDoc"
+    };
+    for (const Fall& fall : {Fall{0, 1, "BeginDoc"}, Fall{2000, 40, "NewPage"}, Fall{2000, 1, "EndDoc"}}) {
+        TPdfDrucker drucker;
+        std::string ausgabe;
+        int versuche = 0;
+        int beimFehler = -1;
+        drucker.AusgabeSetzen([&](std::string_view bytes) {
+            ++versuche;
+            if (ausgabe.size() + bytes.size() > fall.Grenze) {
+                beimFehler = versuche;
+                throw EZifferbogenFehler("Die Platte ist voll.");
+            }
+            ausgabe.append(bytes);
+        });
+        std::string schritt = "BeginDoc";
+        try {
+            drucker.BeginDoc();
+            for (int seite = 1; seite <= fall.Seiten; ++seite) {
+                schritt = "NewPage";
+                if (seite > 1)
+                    drucker.NewPage();
+                drucker.Leinwand().TextAus(100, 100, "Aufgabe " + std::to_string(seite));
+            }
+            schritt = "EndDoc";
+            drucker.EndDoc();
+            ADD_FAILURE() << fall.Scheitert << ": kein Fehler";
+        } catch (const EZifferbogenFehler& fehler) {
+            EXPECT_STREQ(fehler.what(), "Die Platte ist voll.") << fall.Scheitert;
+        }
+        EXPECT_EQ(schritt, fall.Scheitert);
+        // After the first refusal the output is left alone, also by the job's ending.
+        EXPECT_EQ(versuche, beimFehler) << fall.Scheitert;
+        drucker.AusgabeSetzen({});
+        drucker.BeginDoc();
+        drucker.EndDoc();
+        EXPECT_EQ(drucker.Dokument().substr(0, 5), "%PDF-") << fall.Scheitert;
+    }
 }
 
 // ---- What is drawn lands on the page ------------------------------------------------------------

@@ -32,9 +32,11 @@
 #include <sys/prctl.h>
 
 #include <csignal>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -46,13 +48,7 @@ const QString Daten = QStringLiteral(ZB_TESTDATA_DIR "/cups/");
 class TPrivatesCups final {
 public:
     TPrivatesCups() { Grund = Starten(); }
-    ~TPrivatesCups()
-    {
-        Dienst.terminate();
-        if (!Dienst.waitForFinished(5000))
-            Dienst.kill();
-        Dienst.waitForFinished(5000);
-    }
+    ~TPrivatesCups() { Anhalten(); }
     TPrivatesCups(const TPrivatesCups&) = delete;
     TPrivatesCups& operator=(const TPrivatesCups&) = delete;
 
@@ -71,6 +67,16 @@ public:
         Befehl(Lpadmin, argumente);
     }
     void Entfernen(const QString& name) { Befehl(Lpadmin, {QStringLiteral("-x"), name}); }
+    void Abweisen(const QString& name) { Befehl(Cupsreject, {name}); }
+    // Stops the daemon; Hochfahren starts it again with the queues it had.
+    void Anhalten()
+    {
+        Dienst.terminate();
+        if (!Dienst.waitForFinished(5000))
+            Dienst.kill();
+        Dienst.waitForFinished(5000);
+    }
+    bool Laeuft() const { return Dienst.state() != QProcess::NotRunning; }
     void AlsStandard(const QString& name) { Befehl(Lpadmin, {QStringLiteral("-d"), name}); }
     void AlleEntfernen()
     {
@@ -112,9 +118,13 @@ private:
         const QString cupsd = QStandardPaths::findExecutable(QStringLiteral("cupsd"), sbin);
         Lpadmin = QStandardPaths::findExecutable(QStringLiteral("lpadmin"), sbin);
         Lpstat = QStandardPaths::findExecutable(QStringLiteral("lpstat"));
+        Cupsreject = QStandardPaths::findExecutable(QStringLiteral("cupsreject"), sbin);
         const QString execHelfer = QStringLiteral("/usr/lib/cups/daemon/cups-exec");
-        if (cupsd.isEmpty() || Lpadmin.isEmpty() || Lpstat.isEmpty() || !QFileInfo::exists(execHelfer))
-            return "Kein CUPS-Dienst: cupsd, cups-exec, lpadmin oder lpstat fehlt (Pakete cups-daemon, cups-client).";
+        if (cupsd.isEmpty() || Lpadmin.isEmpty() || Lpstat.isEmpty() || Cupsreject.isEmpty()
+            || !QFileInfo::exists(execHelfer))
+            return "Kein CUPS-Dienst: cupsd, cups-exec, lpadmin, lpstat oder cupsreject fehlt (Pakete cups-daemon, "
+                   "cups-client).";
+        Cupsd = cupsd;
 
         // The daemon's own configuration and program folder: cups-exec from the system and
         // the file backend, which CUPS runs as the daemon's user only when nobody else may
@@ -149,20 +159,31 @@ private:
         if (!Ordner.isValid() || !eingerichtet)
             return "Kein CUPS-Dienst: der temporäre Ordner lässt sich nicht einrichten.";
 
-        // A test program that dies takes its daemon with it.
-        Dienst.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        Dienst.start(cupsd,
-                     {QStringLiteral("-f"), QStringLiteral("-c"), Pfad("cupsd.conf"), QStringLiteral("-s"),
-                      Pfad("cups-files.conf")});
         // libcups takes the server from CUPS_SERVER; LPDEST, PRINTER and the lpoptions in
         // the home folder would name another default printer.
         qputenv("CUPS_SERVER", Pfad("cups.sock").toUtf8());
         qunsetenv("LPDEST");
         qunsetenv("PRINTER");
         qputenv("HOME", p.toUtf8());
+        return Hochfahren();
+    }
+
+public:
+    // Starts the daemon, or says why it does not come up.
+    std::string Hochfahren()
+    {
+        // A test program that dies takes its daemon with it.
+        Dienst.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        Dienst.start(Cupsd,
+                     {QStringLiteral("-f"), QStringLiteral("-c"), Pfad("cupsd.conf"), QStringLiteral("-s"),
+                      Pfad("cups-files.conf")});
         for (const QDeadlineTimer frist(10000); !frist.hasExpired() && Dienst.state() != QProcess::NotRunning;
              QThread::msleep(100)) {
+            // lpstat answers in the user's language; the test reads its English answer.
             QProcess frage;
+            QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+            umgebung.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+            frage.setProcessEnvironment(umgebung);
             frage.start(Lpstat, {QStringLiteral("-h"), Pfad("cups.sock"), QStringLiteral("-r")});
             if (frage.waitForFinished(5000) && frage.readAllStandardOutput().contains("scheduler is running"))
                 return {};
@@ -171,9 +192,10 @@ private:
             + Dienst.readAllStandardError().toStdString() + Protokoll();
     }
 
+private:
     QTemporaryDir Ordner;
     QProcess Dienst;
-    QString Lpadmin, Lpstat;
+    QString Cupsd, Lpadmin, Lpstat, Cupsreject;
     std::string Grund;
 };
 
@@ -351,6 +373,92 @@ TEST_F(Systemdrucker, AQueueThatIsGoneIsNamedInTheMessageAndGetsNoJob)
         }
     }
     EXPECT_FALSE(QFileInfo::exists(Cups->Ausgabe(QStringLiteral("Weg"))));
+}
+
+// Does something to the print system before one page of a run, as an administrator or a
+// crash might while the teacher prints.
+class TEingriff final : public TDruckfortschritt {
+public:
+    TEingriff(std::int64_t vorSeite, std::function<void()> tun) : VorSeite(vorSeite), Tun(std::move(tun)) {}
+    void Anfang(std::int64_t) override {}
+    bool Weiter(std::int64_t gedruckt) override
+    {
+        if (gedruckt == VorSeite)
+            Tun();
+        return true;
+    }
+    void Ende() noexcept override {}
+
+private:
+    std::int64_t VorSeite;
+    std::function<void()> Tun;
+};
+
+TEST_F(Systemdrucker, AJobTheQueueDoesNotTakeEndsTheRunWithCupssReasonAndNothingPrinted)
+{
+    const QString klasse = QStringLiteral("Klasse");
+    struct Fall {
+        const char* Was;
+        std::int64_t VorSeite; // -1: before OK
+        std::function<void()> Tun;
+        std::string Meldung; // the start of the message
+    };
+    for (const Fall& fall : {
+             Fall{"abgewiesen vor OK", -1, [&] { Cups->Abweisen(klasse); },
+                  "Der Drucker „Klasse“ nimmt zurzeit keine Druckaufträge an"},
+             Fall{"abgewiesen im Lauf", 2, [&] { Cups->Abweisen(klasse); },
+                  "Der Drucker „Klasse“ nimmt zurzeit keine Druckaufträge an (CUPS: "},
+             Fall{"entfernt im Lauf", 2, [&] { Cups->Entfernen(klasse); },
+                  "Den Drucker „Klasse“ gibt es auf diesem Rechner nicht mehr (CUPS: "},
+             Fall{"Dienst angehalten vor OK", -1, [&] { Cups->Anhalten(); },
+                  "Das Drucksystem (CUPS) ist nicht erreichbar; der Drucker „Klasse“ bekommt den Druckauftrag nicht "
+                  "(CUPS: "},
+             Fall{"Dienst angehalten im Lauf", 2, [&] { Cups->Anhalten(); },
+                  "Das Drucksystem (CUPS) ist nicht erreichbar; der Drucker „Klasse“ bekommt den Druckauftrag nicht "
+                  "(CUPS: "},
+         }) {
+        // GIVEN the A5 queue in the print dialog, and a run of six pages
+        if (!Cups->Laeuft()) {
+            ASSERT_EQ(Cups->Hochfahren(), "");
+        }
+        Cups->AlleEntfernen();
+        QFile::remove(Cups->Ausgabe(klasse));
+        Cups->Einrichten(klasse, true);
+        TSystemdrucker drucker(klasse.toStdString());
+        TMersenneZufall zufall(7);
+        TMeldungsrekorder meldungen;
+        THandzeitgeber zeitgeber;
+        TProgramm programm(zufall, meldungen, zeitgeber, {}, {});
+        programm.Zeichnen().Blatt().SetzeDrucker(&drucker);
+        programm.Drucken().SetzeDrucker({&drucker});
+        TEingriff eingriff(fall.VorSeite, fall.Tun);
+        programm.Drucken().SetzeFortschritt(&eingriff);
+        programm.HauptfensterZeigen();
+        if (fall.VorSeite < 0)
+            fall.Tun();
+
+        // DO: OK in the print dialog
+        programm.Zeichnen().Drucken1Click();
+        programm.Drucken().EVerschBlaetter->Eingeben("2");
+        programm.Drucken().EExemplare->Eingeben("3");
+        std::string meldung;
+        try {
+            programm.Drucken().BOK->Click();
+            ADD_FAILURE() << fall.Was << ": als gedruckt gemeldet";
+        } catch (const EZifferbogenFehler& fehler) {
+            meldung = fehler.what();
+        }
+
+        // CHECK: the message names the printer, what happened and CUPS's reason; the print
+        // dialog stays open, and no page reached the queue's backend
+        EXPECT_EQ(meldung.rfind(fall.Meldung, 0), 0U) << fall.Was << ": " << meldung;
+        EXPECT_TRUE(meldung.ends_with(". Es wurde nichts gedruckt.")) << fall.Was << ": " << meldung;
+        EXPECT_TRUE(programm.Drucken().Sichtbar) << fall.Was;
+        EXPECT_FALSE(QFileInfo::exists(Cups->Ausgabe(klasse))) << fall.Was;
+    }
+    if (!Cups->Laeuft()) {
+        EXPECT_EQ(Cups->Hochfahren(), "");
+    }
 }
 
 } // namespace
