@@ -275,7 +275,8 @@ int DokumentSchreiben(const std::string& pfad, const std::string& bytes, std::os
 {
     TAtomareDatei datei;
     if (!datei.Oeffnen(pfad)) {
-        Melden(fehler, "Die Datei „" + pfad + "“ kann nicht geschrieben werden.");
+        Melden(fehler, "Die Datei „" + pfad + "“ kann nicht geschrieben werden ("
+                           + Fehlerursache(datei.Fehlernummer()) + ").");
         return StatusDateifehler;
     }
     try {

@@ -137,7 +137,8 @@ void TFDrucken::BOKClick()
         if (!pfad)
             return;
         if (!datei.Oeffnen(*pfad))
-            throw EInOutError("Die Datei „" + *pfad + "“ kann nicht geschrieben werden.");
+            throw EInOutError("Die Datei „" + *pfad + "“ kann nicht geschrieben werden ("
+                              + Fehlerursache(datei.Fehlernummer()) + ").");
         inDatei = true;
     }
     if (!Hauptfenster.Print(UDVerschBlaetter->Position(), UDExemplare->Position(), CBLoesungsblaetter->Checked(),

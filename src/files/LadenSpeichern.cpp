@@ -63,10 +63,12 @@ bool TLoadSave::OpenRead(const std::string& pfad)
     return false;
 }
 
-bool TLoadSave::OpenWrite(const std::string& pfad)
+bool TLoadSave::OpenWrite(const std::string& pfad, TZielart art)
 {
     Zuruecksetzen();
-    if (!Datei.Oeffnen(pfad)) {
+    OeffnungsfehlerFeld = 0;
+    if (!Datei.Oeffnen(pfad, art)) {
+        OeffnungsfehlerFeld = Datei.Fehlernummer();
         return true;
     }
     Modus = TModus::SchreibenDatei;
