@@ -5,6 +5,7 @@
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "files/Dateikopf.h"
+#include "files/Dateizugriff.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
 #include "files/Windows1252.h"
@@ -25,16 +26,23 @@ namespace {
 const std::string Dateifilter = "Zifferbogen-Datei (*.zfb)";
 const std::string Dateiendung = "zfb";
 
+// A failed save is reported, with the reason: the teacher must know that the worksheet was
+// not kept, and what to change.
+void DateiSpeichern(TZeichnen& zeichnen, const std::string& pfad, TZielart art)
+{
+    TLoadSave strom;
+    if (strom.OpenWrite(pfad, art))
+        throw EInOutError("Die Datei „" + Utf8Maskiert(pfad) + "“ kann nicht gespeichert werden ("
+                          + Fehlerursache(strom.Oeffnungsfehler()) + ").");
+    zeichnen.Speichern(strom);
+    strom.Close();
+}
+
 } // namespace
 
 void TZeichnen::SaveFile(const std::string& pfad)
 {
-    TLoadSave strom;
-    // A failed save is reported: the teacher must know that the worksheet was not kept.
-    if (strom.OpenWrite(pfad))
-        throw EInOutError("Die Datei „" + Utf8Maskiert(pfad) + "“ kann nicht gespeichert werden.");
-    Speichern(strom);
-    strom.Close();
+    DateiSpeichern(*this, pfad, TZielart::VomBenutzer);
 }
 
 void TZeichnen::StandardeinstellungenSpeichern(const std::filesystem::path& pfad)
@@ -46,7 +54,9 @@ void TZeichnen::StandardeinstellungenSpeichern(const std::filesystem::path& pfad
     if (fehler)
         throw EInOutError("Das Verzeichnis „" + Utf8Maskiert(pfad.parent_path().string())
                           + "“ für die Standardeinstellungen kann nicht angelegt werden.");
-    SaveFile(pfad.string());
+    // The program's own file: a link planted there to another user's file is replaced, not
+    // followed.
+    DateiSpeichern(*this, pfad.string(), TZielart::Eigenverwaltung);
     Meldungen.Zeige("Standardeinstellungen...",
                     "Die aktuellen Einstellungen wurden als Standardeinstellungen gespeichert.\n"
                         + Utf8Maskiert(pfad.string()),

@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 // The windows as the program starts them, on a recording printer, with the first page built.
@@ -327,6 +329,18 @@ TEST(Hauptfenster, StandardSettingsAreSavedIntoANewDirectoryAndSaySo)
     std::ofstream(ordner / "datei") << "x";
     EXPECT_THROW(h.Zeichnen.StandardeinstellungenSpeichern(ordner / "datei" / "Standard.zfb"), EInOutError);
     EXPECT_EQ(h.Meldungen.Gezeigt.size(), 1u);
+
+    // A link planted at the file, to a file of another user: replaced, the other file kept.
+    if (::geteuid() == 0) {
+        std::ofstream(ordner / "fremd") << "fremd";
+        ASSERT_EQ(::chown((ordner / "fremd").c_str(), 65534, 65534), 0);
+        std::filesystem::remove(pfad);
+        std::filesystem::create_symlink(ordner / "fremd", pfad);
+        h.Zeichnen.StandardeinstellungenSpeichern(pfad);
+        EXPECT_FALSE(std::filesystem::is_symlink(pfad));
+        std::ifstream fremd(ordner / "fremd");
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(fremd), {}), "fremd");
+    }
     std::filesystem::remove_all(ordner);
 }
 
