@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -89,21 +90,30 @@ TEST(Hauptfenster, TheWrittenLayoutDecidesWhichOptionsCanBeUsed)
 
 TEST(Hauptfenster, LayoutValuesAreTakenWithinTheirRange)
 {
+    // The same under the teacher's German locale, whose decimal comma must change nothing.
+    for (const char* gebiet : {"C", "de_DE.UTF-8"}) {
+        if (std::setlocale(LC_ALL, gebiet) == nullptr)
+            continue;
+        Hauptfenster h;
+        TEdit& links = h.Ctl<TEdit>("RandWerteEdits[1]");
+        EXPECT_EQ(links.Text(), "1.00cm");
+        struct Fall {
+            std::string Eingabe;
+            double Wert;
+            std::string Anzeige;
+        };
+        for (const Fall& fall :
+             {Fall{"1,5", 1.5, "1.50cm"}, Fall{"2.25cm", 2.25, "2.25cm"}, Fall{"9", 2.25, "2.25cm"},
+              Fall{"8", 8.0, "8.00cm"}, Fall{"-3", 3.0, "3.00cm"}, Fall{std::string(400, '9'), 3.0, "3.00cm"}}) {
+            links.Eingeben(fall.Eingabe);
+            EXPECT_DOUBLE_EQ(h.Zeichnen.RandWerte[1], fall.Wert) << gebiet << " " << fall.Eingabe;
+            EXPECT_EQ(links.Text(), fall.Anzeige) << gebiet;
+            EXPECT_DOUBLE_EQ(h.Seite().RandLinks, fall.Wert);
+        }
+    }
+    std::setlocale(LC_ALL, "C");
     Hauptfenster h;
     TEdit& links = h.Ctl<TEdit>("RandWerteEdits[1]");
-    EXPECT_EQ(links.Text(), "1.00cm");
-    struct Fall {
-        std::string Eingabe;
-        double Wert;
-        std::string Anzeige;
-    };
-    for (const Fall& fall : {Fall{"1,5", 1.5, "1.50cm"}, Fall{"2.25cm", 2.25, "2.25cm"}, Fall{"9", 2.25, "2.25cm"},
-                             Fall{"8", 8.0, "8.00cm"}, Fall{"-3", 3.0, "3.00cm"}}) {
-        links.Eingeben(fall.Eingabe);
-        EXPECT_DOUBLE_EQ(h.Zeichnen.RandWerte[1], fall.Wert) << fall.Eingabe;
-        EXPECT_EQ(links.Text(), fall.Anzeige);
-        EXPECT_DOUBLE_EQ(h.Seite().RandLinks, fall.Wert);
-    }
     links.SetText("abc");
     char enter = 13;
     EXPECT_THROW(links.KeyPress(enter), EConvertError);
