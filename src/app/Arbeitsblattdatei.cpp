@@ -17,7 +17,9 @@
 
 #include "generator/UGSAufgabe.h"
 
+#include <array>
 #include <cctype>
+#include <charconv>
 #include <optional>
 #include <system_error>
 
@@ -207,8 +209,27 @@ void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)
             Schriften[k] = strom.ReadFont();
             Schriftgroessen[k] = Schriften[k].Groesse;
         }
-        for (std::size_t i = 1; i <= 9; ++i)
+        // A value its field would not take comes from a damaged file: taken, it would lay the
+        // page out beyond any paper, and the field could not show it.
+        static const char* const Randnamen[] = {"",
+                                                "den linken Rand",
+                                                "den rechten Rand",
+                                                "den oberen Rand",
+                                                "den unteren Rand",
+                                                "den Spaltenabstand",
+                                                "die Breite einer Ziffer",
+                                                "die Höhe einer Ziffer",
+                                                "den Zeilenabstand",
+                                                "den Abstand zwischen Nummer und Aufgabe"};
+        for (std::size_t i = 1; i <= 9; ++i) {
             RandWerte[i] = strom.ReadFloat();
+            if (!(RandWerte[i] >= RandMin && RandWerte[i] <= RandMax)) {
+                std::array<char, 32> zahl{};
+                const auto ende = std::to_chars(zahl.data(), zahl.data() + zahl.size(), RandWerte[i]).ptr;
+                throw ERangeError(std::string("Der Wert ") + std::string(zahl.data(), ende) + " cm für " + Randnamen[i]
+                                  + " liegt außerhalb von 0 bis 8 cm.");
+            }
+        }
         RandWerteEditsSetzen();
 
         // Each option is set as a click would set it; options newer than the file stay.

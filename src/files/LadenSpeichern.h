@@ -83,7 +83,8 @@ public:
     // "] " and a line break.
     void WriteFont(const TSchrift& schrift);
     // Reads a font record. Of style and character set only the four style bits and the low
-    // byte are kept, which is all a font can hold.
+    // byte are kept, which is all a font can hold. Raises ERangeError for a name longer than
+    // TSchrift::GroessteNamenslaenge characters.
     TSchrift ReadFont();
 
     // Writes CR LF.
