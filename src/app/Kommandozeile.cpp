@@ -147,8 +147,8 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
                             "--svg, --heading und --instruction gehören zum Arbeitsblatt.");
     if (!auftrag.Seitenausgabe() && (!auftrag.Ueberschrift.empty() || !auftrag.Anweisung.empty()))
         throw TBedienfehler("--heading und --instruction wirken nur mit --page, --save, --svg oder --pdf.");
-    for (const auto& [option, zeilen] : {std::pair{"--heading", &auftrag.Ueberschrift},
-                                          std::pair{"--instruction", &auftrag.Anweisung}}) {
+    for (const auto& [option, zeilen] :
+         {std::pair{"--heading", &auftrag.Ueberschrift}, std::pair{"--instruction", &auftrag.Anweisung}}) {
         if (zeilen->size() > TFUeberschrift::GroessteZeilenzahl)
             throw TBedienfehler(std::string(option) + " ist " + std::to_string(zeilen->size())
                                 + "-mal angegeben; Überschrift und Arbeitsanweisung haben höchstens "
@@ -282,8 +282,8 @@ int DokumentSchreiben(const std::string& pfad, const std::string& bytes, std::os
 {
     TAtomareDatei datei;
     if (!datei.Oeffnen(pfad)) {
-        Melden(fehler, "Die Datei „" + pfad + "“ kann nicht geschrieben werden ("
-                           + Fehlerursache(datei.Fehlernummer()) + ").");
+        Melden(fehler,
+               "Die Datei „" + pfad + "“ kann nicht geschrieben werden (" + Fehlerursache(datei.Fehlernummer()) + ").");
         return StatusDateifehler;
     }
     try {

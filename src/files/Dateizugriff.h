@@ -83,7 +83,7 @@ private:
     bool Direkt = false;            // writing into the target itself: no regular file
     bool RechteUebernehmen = false; // the target exists and its permission bits carry over
     unsigned Rechte = 0;
-    int Anmeldung = -1;    // the temporary file's place among those a signal removes
+    int Anmeldung = -1; // the temporary file's place among those a signal removes
     int FehlernummerFeld = 0;
     std::string Ziel;      // the file being replaced
     std::string Temporaer; // the file being written

@@ -303,10 +303,12 @@ TEST(Ueberschrift, HeadingAndInstructionTakeAtMostTheLinesAFileOpens)
         TMemo& memo = anweisung ? *h.Ueberschrift.MArbeitsanweisung : *h.Ueberschrift.MUeberschrift;
         memo.SetLines(tausend);
         try {
-            anweisung ? h.Ueberschrift.AnweisungZeileAnfuegen("zu viel") : h.Ueberschrift.UeberschriftZeileAnfuegen("zu viel");
+            anweisung ? h.Ueberschrift.AnweisungZeileAnfuegen("zu viel")
+                      : h.Ueberschrift.UeberschriftZeileAnfuegen("zu viel");
             ADD_FAILURE() << "no error raised";
         } catch (const ERangeError& fehler) {
-            EXPECT_EQ(std::string(fehler.what()), "Die " + block
+            EXPECT_EQ(std::string(fehler.what()),
+                      "Die " + block
                           + " kann höchstens 1000 Zeilen haben, nicht 1001; die Zeilen danach wurden entfernt.");
         }
         EXPECT_EQ(memo.Lines(), tausend);
@@ -333,7 +335,8 @@ TEST(Ueberschrift, HeadingAndInstructionTakeAtMostTheLinesAFileOpens)
             h.Ueberschrift.UeberschriftLesen(strom);
             ADD_FAILURE() << "no error raised";
         } catch (const ERangeError& fehler) {
-            EXPECT_EQ(std::string(fehler.what()), "Die Zeilenzahl 1001 der " + block + " ist ungültig (erlaubt sind 0 bis 1000).");
+            EXPECT_EQ(std::string(fehler.what()),
+                      "Die Zeilenzahl 1001 der " + block + " ist ungültig (erlaubt sind 0 bis 1000).");
         }
     }
 }

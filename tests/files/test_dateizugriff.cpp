@@ -432,4 +432,3 @@ TEST_F(Dateizugriff, TheProgramsOwnFilesDoNotWriteThroughForeignLinks)
 }
 
 } // namespace
-
