@@ -3,6 +3,7 @@
 #include "files/Fehler.h"
 #include "files/Windows1252.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -85,10 +86,12 @@ std::string EchtesZiel(const std::string& pfad)
 
 // The temporary file's name: ".", the target's name, ".", eight random hex digits, ".zbtmp".
 // A long target name is shortened (at a character's start, should it be UTF-8) so that the
-// temporary name stays within the file system's limit of NAME_MAX bytes, as the target does.
+// temporary name stays within the file system's limit for a name, as the target does.
 std::string TemporaererName(const std::string& ziel, std::uint32_t zufall)
 {
     const std::filesystem::path p(ziel);
+    const std::string verzeichnis = p.parent_path().string();
+    const long grenze = ::pathconf(verzeichnis.empty() ? "." : verzeichnis.c_str(), _PC_NAME_MAX);
     static constexpr char Hex[] = "0123456789abcdef";
     std::string kennung = ".";
     for (int i = 0; i < 8; ++i) {
@@ -96,7 +99,8 @@ std::string TemporaererName(const std::string& ziel, std::uint32_t zufall)
     }
     kennung += ".zbtmp";
     std::string stamm = p.filename().string();
-    const std::size_t platz = NAME_MAX - 1 - kennung.size();
+    const auto platz = static_cast<std::size_t>(
+        std::max(1L, (grenze > 0 ? grenze : long{NAME_MAX}) - 1 - static_cast<long>(kennung.size())));
     if (stamm.size() > platz) {
         std::size_t laenge = platz;
         while (laenge > 0 && (static_cast<unsigned char>(stamm[laenge]) & 0xC0) == 0x80) {
