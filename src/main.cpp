@@ -3,6 +3,7 @@
 
 #include "app/Kommandozeile.h"
 #include "app/Standarddatei.h"
+#include "files/Dateizugriff.h"
 #include "qt/Desktop.h"
 #include "qt/Kopflos.h"
 #include "qt/QtAusgabegeraete.h"
@@ -13,6 +14,8 @@
 
 int main(int argc, char* argv[])
 {
+    // A long print run stopped by a signal (a logout, Ctrl+C) leaves no temporary file.
+    TemporaereDateienBeiSignalEntfernen();
     std::vector<std::string> argumente(argv + 1, argv + argc);
     TKommandozeile auftrag;
     try {

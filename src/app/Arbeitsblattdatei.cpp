@@ -5,6 +5,7 @@
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "files/Dateikopf.h"
+#include "files/Dateizugriff.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
 #include "files/Windows1252.h"
@@ -16,7 +17,9 @@
 
 #include "generator/UGSAufgabe.h"
 
+#include <array>
 #include <cctype>
+#include <charconv>
 #include <optional>
 #include <system_error>
 
@@ -25,16 +28,23 @@ namespace {
 const std::string Dateifilter = "Zifferbogen-Datei (*.zfb)";
 const std::string Dateiendung = "zfb";
 
+// A failed save is reported, with the reason: the teacher must know that the worksheet was
+// not kept, and what to change.
+void DateiSpeichern(TZeichnen& zeichnen, const std::string& pfad, TZielart art)
+{
+    TLoadSave strom;
+    if (strom.OpenWrite(pfad, art))
+        throw EInOutError("Die Datei „" + Utf8Maskiert(pfad) + "“ kann nicht gespeichert werden ("
+                          + Fehlerursache(strom.Oeffnungsfehler()) + ").");
+    zeichnen.Speichern(strom);
+    strom.Close();
+}
+
 } // namespace
 
 void TZeichnen::SaveFile(const std::string& pfad)
 {
-    TLoadSave strom;
-    // A failed save is reported: the teacher must know that the worksheet was not kept.
-    if (strom.OpenWrite(pfad))
-        throw EInOutError("Die Datei „" + Utf8Maskiert(pfad) + "“ kann nicht gespeichert werden.");
-    Speichern(strom);
-    strom.Close();
+    DateiSpeichern(*this, pfad, TZielart::VomBenutzer);
 }
 
 void TZeichnen::StandardeinstellungenSpeichern(const std::filesystem::path& pfad)
@@ -46,7 +56,9 @@ void TZeichnen::StandardeinstellungenSpeichern(const std::filesystem::path& pfad
     if (fehler)
         throw EInOutError("Das Verzeichnis „" + Utf8Maskiert(pfad.parent_path().string())
                           + "“ für die Standardeinstellungen kann nicht angelegt werden.");
-    SaveFile(pfad.string());
+    // The program's own file: a link planted there to another user's file is replaced, not
+    // followed.
+    DateiSpeichern(*this, pfad.string(), TZielart::Eigenverwaltung);
     Meldungen.Zeige("Standardeinstellungen...",
                     "Die aktuellen Einstellungen wurden als Standardeinstellungen gespeichert.\n"
                         + Utf8Maskiert(pfad.string()),
@@ -197,8 +209,27 @@ void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)
             Schriften[k] = strom.ReadFont();
             Schriftgroessen[k] = Schriften[k].Groesse;
         }
-        for (std::size_t i = 1; i <= 9; ++i)
+        // A value its field would not take comes from a damaged file: taken, it would lay the
+        // page out beyond any paper, and the field could not show it.
+        static const char* const Randnamen[] = {"",
+                                                "den linken Rand",
+                                                "den rechten Rand",
+                                                "den oberen Rand",
+                                                "den unteren Rand",
+                                                "den Spaltenabstand",
+                                                "die Breite einer Ziffer",
+                                                "die Höhe einer Ziffer",
+                                                "den Zeilenabstand",
+                                                "den Abstand zwischen Nummer und Aufgabe"};
+        for (std::size_t i = 1; i <= 9; ++i) {
             RandWerte[i] = strom.ReadFloat();
+            if (!(RandWerte[i] >= RandMin && RandWerte[i] <= RandMax)) {
+                std::array<char, 32> zahl{};
+                const auto ende = std::to_chars(zahl.data(), zahl.data() + zahl.size(), RandWerte[i]).ptr;
+                throw ERangeError(std::string("Der Wert ") + std::string(zahl.data(), ende) + " cm für " + Randnamen[i]
+                                  + " liegt außerhalb von 0 bis 8 cm.");
+            }
+        }
         RandWerteEditsSetzen();
 
         // Each option is set as a click would set it; options newer than the file stay.

@@ -149,6 +149,13 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
                             "--svg, --heading und --instruction gehören zum Arbeitsblatt.");
     if (!auftrag.Seitenausgabe() && (!auftrag.Ueberschrift.empty() || !auftrag.Anweisung.empty()))
         throw TBedienfehler("--heading und --instruction wirken nur mit --page, --save, --svg oder --pdf.");
+    for (const auto& [option, zeilen] :
+         {std::pair{"--heading", &auftrag.Ueberschrift}, std::pair{"--instruction", &auftrag.Anweisung}}) {
+        if (zeilen->size() > TFUeberschrift::GroessteZeilenzahl)
+            throw TBedienfehler(std::string(option) + " ist " + std::to_string(zeilen->size())
+                                + "-mal angegeben; Überschrift und Arbeitsanweisung haben höchstens "
+                                + std::to_string(TFUeberschrift::GroessteZeilenzahl) + " Zeilen.");
+    }
     if (auftrag.Pdf.empty()
         && (auftrag.Blaetter || auftrag.Exemplare || auftrag.Loesungsblaetter || auftrag.Nummerieren))
         throw TBedienfehler("--sheets, --copies, --solutions und --number wirken nur mit --pdf.");
@@ -277,7 +284,8 @@ int DokumentSchreiben(const std::string& pfad, const std::string& bytes, std::os
 {
     TAtomareDatei datei;
     if (!datei.Oeffnen(pfad)) {
-        Melden(fehler, "Die Datei „" + pfad + "“ kann nicht geschrieben werden.");
+        Melden(fehler,
+               "Die Datei „" + pfad + "“ kann nicht geschrieben werden (" + Fehlerursache(datei.Fehlernummer()) + ").");
         return StatusDateifehler;
     }
     try {

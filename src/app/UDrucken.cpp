@@ -157,7 +157,8 @@ void TFDrucken::BOKClick()
         if (!pfad)
             return;
         if (!datei.Oeffnen(*pfad))
-            throw EInOutError("Die Datei „" + *pfad + "“ kann nicht geschrieben werden.");
+            throw EInOutError("Die Datei „" + *pfad + "“ kann nicht geschrieben werden ("
+                              + Fehlerursache(datei.Fehlernummer()) + ").");
         ausgabe.emplace(*dokumentdrucker, datei);
     }
     // A run that fails or is stopped leaves the temporary file to the destructor, which

@@ -20,8 +20,8 @@ TFUeberschrift::TFUeberschrift(TZeichnen& hauptfenster)
     BOK = &Erzeuge<TButton>("BOK");
     BOK->SetCaption("OK");
 
-    MUeberschrift->OnChange = [this](TMemo&) { MUeberschriftChange(); };
-    MArbeitsanweisung->OnChange = [this](TMemo&) { MUeberschriftChange(); };
+    MUeberschrift->OnChange = [this](TMemo& memo) { MUeberschriftChange(memo); };
+    MArbeitsanweisung->OnChange = [this](TMemo& memo) { MUeberschriftChange(memo); };
     const auto schrift = [this](TButton& knopf) { Hauptfenster.SchriftCLick(knopf.Tag); };
     BSchrift->OnClick = schrift;
     BAaSchrift->OnClick = schrift;
@@ -44,9 +44,22 @@ void TFUeberschrift::BOKClick()
     Sichtbar = false;
 }
 
-void TFUeberschrift::MUeberschriftChange()
+void TFUeberschrift::MUeberschriftChange(TMemo& memo)
 {
+    // What could be saved but not opened again is not taken: the lines beyond the limit go,
+    // and the teacher is told.
+    if (memo.Lines().size() > GroessteZeilenzahl) {
+        const std::size_t anzahl = memo.Lines().size();
+        memo.SetLines({memo.Lines().begin(), memo.Lines().begin() + GroessteZeilenzahl}); // lays the page out
+        throw ERangeError("Die " + Blockname(memo) + " kann höchstens " + std::to_string(GroessteZeilenzahl)
+                          + " Zeilen haben, nicht " + std::to_string(anzahl) + "; die Zeilen danach wurden entfernt.");
+    }
     Hauptfenster.Seitenmetrik();
+}
+
+std::string TFUeberschrift::Blockname(const TMemo& memo) const
+{
+    return &memo == MUeberschrift ? "Überschrift" : "Arbeitsanweisung";
 }
 
 void TFUeberschrift::UeberschriftSchreiben(TLoadSave& strom) const
@@ -65,18 +78,16 @@ void TFUeberschrift::UeberschriftSchreiben(TLoadSave& strom) const
 
 void TFUeberschrift::UeberschriftLesen(TLoadSave& strom)
 {
-    // A heading of a thousand lines would not fit any sheet; a count beyond that comes only
-    // from a damaged file and must not make the reader run on.
-    constexpr std::int32_t GroessteZeilenzahl = 1000;
     for (TMemo* memo : {MUeberschrift, MArbeitsanweisung}) {
         memo->Clear();
         const std::int32_t anzahl = strom.ReadInteger();
-        if (anzahl < 0 || anzahl > GroessteZeilenzahl)
-            throw ERangeError("Die Zeilenzahl " + std::to_string(anzahl) + " der Überschrift ist ungültig.");
+        if (anzahl < 0 || static_cast<std::size_t>(anzahl) > GroessteZeilenzahl)
+            throw ERangeError("Die Zeilenzahl " + std::to_string(anzahl) + " der " + Blockname(*memo)
+                              + " ist ungültig (erlaubt sind 0 bis " + std::to_string(GroessteZeilenzahl) + ").");
         std::vector<std::string> zeilen;
         for (std::int32_t i = 0; i < anzahl; ++i) {
             if (strom.AmEnde())
-                throw EConvertError("Die Datei endet mitten in der Überschrift.");
+                throw EConvertError("Die Datei endet mitten in der " + Blockname(*memo) + ".");
             zeilen.push_back(strom.ReadText());
         }
         memo->SetLines(std::move(zeilen));

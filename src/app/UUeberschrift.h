@@ -10,6 +10,11 @@ class TZeichnen;
 
 class TFUeberschrift final : public TFormular {
 public:
+    // The most lines the heading, and the work instruction, may have: the dialog and the
+    // command line take no more, and a worksheet file with more is damaged. A thousand lines
+    // fit no sheet already; the limit keeps a damaged count from making the reader run on.
+    static constexpr std::size_t GroessteZeilenzahl = 1000;
+
     explicit TFUeberschrift(TZeichnen& hauptfenster);
 
     // The dialog opens, not modally; the memos keep what they hold.
@@ -17,7 +22,8 @@ public:
     // "OK": the page laid out anew, and the dialog closed.
     void BOKClick();
 
-    // Appends a line to the heading or the work instruction, as typing it would.
+    // Appends a line to the heading or the work instruction, as typing it would. Beyond
+    // GroessteZeilenzahl lines the memo keeps its first ones and ERangeError says so.
     void UeberschriftZeileAnfuegen(std::string zeile);
     void AnweisungZeileAnfuegen(std::string zeile);
 
@@ -36,7 +42,9 @@ public:
     TSichtbarkeit Sichtbar;
 
 private:
-    void MUeberschriftChange();
+    void MUeberschriftChange(TMemo& memo);
+    // "Überschrift" or "Arbeitsanweisung", as messages name the memo's block.
+    std::string Blockname(const TMemo& memo) const;
 
     TZeichnen& Hauptfenster;
 };

@@ -13,9 +13,12 @@
 #include "toolkit/Waechter.h"
 #include "toolkit/Zufall.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
+#include <system_error>
 
 TZeichnen::TZeichnen(TZufall& zufall, TMeldungen& meldungen)
     : TFormular("Zifferbogen"), Zufall(zufall), Meldungen(meldungen)
@@ -228,16 +231,14 @@ void TZeichnen::FormResize(int breite, int hoehe)
 
 namespace {
 
-// Shows a layout value: two decimals, a point, and "cm" without a blank. to_chars, because
-// the C library's printf writes a comma on a German desktop, which the field would then read
-// back as a different number.
+// Shows a layout value: two decimals, a point (whatever the locale says), and "cm" without a
+// blank.
 std::string RandText(double wert)
 {
-    char puffer[32];
-    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, 2);
-    if (fehler != std::errc{})
-        return "?cm";
-    return std::string(puffer, ende) + "cm";
+    std::array<char, 400> puffer{}; // room for any double in fixed notation
+    const auto ende =
+        std::to_chars(puffer.data(), puffer.data() + puffer.size(), wert, std::chars_format::fixed, 2).ptr;
+    return std::string(puffer.data(), ende) + "cm";
 }
 
 // A layout value as typed: commas count as points, and only digits and points are kept
@@ -255,12 +256,12 @@ bool RandZahl(const std::string& text, double& wert)
     const auto punkt = zahl.find('.');
     if (zahl.empty() || zahl == "." || (punkt != std::string::npos && zahl.find('.', punkt + 1) != std::string::npos))
         return false;
-    double gelesen = 0;
-    const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), gelesen, std::chars_format::fixed);
-    if (fehler != std::errc{} || ende != zahl.data() + zahl.size())
-        return false;
-    wert = gelesen;
-    return true;
+    // A number too large or too small for a double counts as out of range, so the field keeps
+    // its value.
+    const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
+    if (fehler == std::errc::result_out_of_range)
+        wert = std::numeric_limits<double>::infinity();
+    return ende == zahl.data() + zahl.size() || fehler == std::errc::result_out_of_range;
 }
 
 bool ImBereich(double wert)

@@ -63,10 +63,12 @@ bool TLoadSave::OpenRead(const std::string& pfad)
     return false;
 }
 
-bool TLoadSave::OpenWrite(const std::string& pfad)
+bool TLoadSave::OpenWrite(const std::string& pfad, TZielart art)
 {
     Zuruecksetzen();
-    if (!Datei.Oeffnen(pfad)) {
+    OeffnungsfehlerFeld = 0;
+    if (!Datei.Oeffnen(pfad, art)) {
+        OeffnungsfehlerFeld = Datei.Fehlernummer();
         return true;
     }
     Modus = TModus::SchreibenDatei;
@@ -265,6 +267,14 @@ TSchrift TLoadSave::ReadFont()
     TSchrift schrift;
     ExpectChar('[');
     schrift.Name = ReadText();
+    // Characters, not bytes: every byte of the file is one character, held in UTF-8.
+    const auto zeichen = static_cast<std::size_t>(std::count_if(schrift.Name.begin(), schrift.Name.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+    if (zeichen > TSchrift::GroessteNamenslaenge) {
+        throw ERangeError("Der Schriftname ist " + std::to_string(zeichen) + " Zeichen lang; erlaubt sind höchstens "
+                          + std::to_string(TSchrift::GroessteNamenslaenge) + ".");
+    }
     schrift.Groesse = ReadInteger();
     schrift.Stil = ReadInteger() & TSchrift::AlleStile;
     schrift.Farbe = ReadInteger();

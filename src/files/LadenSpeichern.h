@@ -34,12 +34,13 @@ public:
     // or unreadable file, no regular file), silently, and Oeffnungsfehler() tells why; raises
     // EInOutError when the file is too large for a worksheet file or reading fails midway.
     [[nodiscard]] bool OpenRead(const std::string& pfad);
-    // Why the last OpenRead failed, as DateiGanzLesen says it (ENOENT for a missing file);
-    // 0 after one that succeeded.
+    // Why the last OpenRead or OpenWrite failed, as DateiGanzLesen or TAtomareDatei says it
+    // (ENOENT for a missing file), for Fehlerursache; 0 after one that succeeded.
     int Oeffnungsfehler() const { return OeffnungsfehlerFeld; }
-    // Opens for writing to the file at pfad; the file is replaced only at Close. Returns true
-    // on failure (empty path, directory, no permission), silently, and touches nothing.
-    [[nodiscard]] bool OpenWrite(const std::string& pfad);
+    // Opens for writing to the file at pfad, treated as art says; the file is replaced only at
+    // Close. Returns true on failure (empty path, directory, no permission), silently, and
+    // touches nothing; Oeffnungsfehler() tells why.
+    [[nodiscard]] bool OpenWrite(const std::string& pfad, TZielart art = TZielart::VomBenutzer);
     // Reads from the given Windows-1252 bytes instead of a file.
     void OpenReadBytes(std::string bytes);
     // Writes into memory instead of a file; Bytes() returns what was written.
@@ -82,7 +83,8 @@ public:
     // "] " and a line break.
     void WriteFont(const TSchrift& schrift);
     // Reads a font record. Of style and character set only the four style bits and the low
-    // byte are kept, which is all a font can hold.
+    // byte are kept, which is all a font can hold. Raises ERangeError for a name longer than
+    // TSchrift::GroessteNamenslaenge characters.
     TSchrift ReadFont();
 
     // Writes CR LF.

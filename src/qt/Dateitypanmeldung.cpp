@@ -112,7 +112,9 @@ bool Schreiben(const fs::path& ziel, const std::string& inhalt)
     std::error_code fehler;
     fs::create_directories(ziel.parent_path(), fehler);
     TAtomareDatei datei;
-    if (fehler || !datei.Oeffnen(ziel.string()))
+    // A link planted at the program's own path is replaced, not followed, unless it and its
+    // file belong to the user running the program.
+    if (fehler || !datei.Oeffnen(ziel.string(), TZielart::Eigenverwaltung))
         throw TAbbruch{};
     datei.Schreiben(inhalt);
     datei.Abschliessen();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -18,6 +19,9 @@ struct TSchrift final {
     // Character sets: ANSI, and the system's default.
     static constexpr int ZeichensatzAnsi = 0;
     static constexpr int ZeichensatzStandard = 1;
+    // No real typeface has a longer name; a file with a longer one is damaged, and the name
+    // would be repeated in every text of a picture.
+    static constexpr std::size_t GroessteNamenslaenge = 255; // characters
 
     std::string Name = "Arial";            // typeface, UTF-8
     std::int32_t Groesse = 10;             // points

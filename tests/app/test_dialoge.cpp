@@ -5,6 +5,8 @@
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "doubles/Aufzeichnungsleinwand.h"
+#include "files/Fehler.h"
+#include "files/LadenSpeichern.h"
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
@@ -287,6 +289,56 @@ TEST(Ueberschrift, OkLaysThePageOutAnewBeforeTheDialogCloses)
     h.Ueberschrift.BOK->Click();
     EXPECT_FALSE(h.Ueberschrift.Sichtbar);
     EXPECT_FALSE(seiteBeimSchliessen);
+}
+
+// What the dialog takes, a file holds and opens again; a file with more lines is damaged, and
+// the message names the block.
+TEST(Ueberschrift, HeadingAndInstructionTakeAtMostTheLinesAFileOpens)
+{
+    const std::vector<std::string> tausend(TFUeberschrift::GroessteZeilenzahl, "Zeile");
+    for (const bool anweisung : {false, true}) {
+        const std::string block = anweisung ? "Arbeitsanweisung" : "Überschrift";
+        SCOPED_TRACE(block);
+        Hauptfenster h;
+        TMemo& memo = anweisung ? *h.Ueberschrift.MArbeitsanweisung : *h.Ueberschrift.MUeberschrift;
+        memo.SetLines(tausend);
+        try {
+            anweisung ? h.Ueberschrift.AnweisungZeileAnfuegen("zu viel")
+                      : h.Ueberschrift.UeberschriftZeileAnfuegen("zu viel");
+            ADD_FAILURE() << "no error raised";
+        } catch (const ERangeError& fehler) {
+            EXPECT_EQ(std::string(fehler.what()),
+                      "Die " + block
+                          + " kann höchstens 1000 Zeilen haben, nicht 1001; die Zeilen danach wurden entfernt.");
+        }
+        EXPECT_EQ(memo.Lines(), tausend);
+
+        TLoadSave strom;
+        strom.OpenWriteMemory();
+        h.Ueberschrift.UeberschriftSchreiben(strom);
+        const std::string gespeichert = strom.Bytes();
+        h.Ueberschrift.MUeberschrift->Clear();
+        h.Ueberschrift.MArbeitsanweisung->Clear();
+        strom.OpenReadBytes(gespeichert);
+        h.Ueberschrift.UeberschriftLesen(strom);
+        EXPECT_EQ(memo.Lines(), tausend);
+
+        // One line more, as a damaged file or another program may hold it.
+        strom.OpenWriteMemory();
+        strom.WriteInteger(anweisung ? 0 : 1001);
+        for (int i = 0; i < 1001; ++i)
+            strom.WriteText("Zeile");
+        strom.WriteInteger(anweisung ? 1001 : 0);
+        const std::string beschaedigt = strom.Bytes();
+        strom.OpenReadBytes(beschaedigt);
+        try {
+            h.Ueberschrift.UeberschriftLesen(strom);
+            ADD_FAILURE() << "no error raised";
+        } catch (const ERangeError& fehler) {
+            EXPECT_EQ(std::string(fehler.what()),
+                      "Die Zeilenzahl 1001 der " + block + " ist ungültig (erlaubt sind 0 bis 1000).");
+        }
+    }
 }
 
 } // namespace

@@ -73,6 +73,17 @@ TEST(Kommandozeile, RefusesBadUsageWithAGermanMessageNamingIt)
               std::string::npos);
     EXPECT_NE(Bedienfehler({".zfb-alt", "--page"}).find("keine Arbeitsblattdatei"), std::string::npos);
     EXPECT_NE(Bedienfehler({"--pool=1"}).find("keinen Wert"), std::string::npos);
+    for (const std::string option : {"--heading", "--instruction"}) {
+        std::vector<std::string> zeilen{"--page"};
+        for (int i = 0; i < 1001; ++i) {
+            zeilen.push_back(option);
+            zeilen.push_back("Zeile");
+        }
+        EXPECT_EQ(Bedienfehler(zeilen),
+                  option + " ist 1001-mal angegeben; Überschrift und Arbeitsanweisung haben höchstens 1000 Zeilen.");
+        zeilen.resize(zeilen.size() - 2);
+        EXPECT_EQ(Bedienfehler(zeilen), "");
+    }
 }
 
 TEST(Kommandozeile, VersionAndHelpAreGerman)

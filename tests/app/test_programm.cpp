@@ -313,6 +313,52 @@ TEST_F(Startordner, OpeningWarnsOfTheWrittenLayoutButUndoingADamagedOpenDoesNot)
     EXPECT_TRUE(e.RBManuelleEingabe->Checked());
 }
 
+// A file whose font name or layout value no window could have made is damaged: refused with
+// a message naming the value, and nothing changes. The limits themselves are taken.
+TEST_F(Startordner, AFontNameOrLayoutValueBeyondItsFieldMakesTheFileDamaged)
+{
+    std::ifstream lesen(Blatt("Rechnen.zfb"), std::ios::binary);
+    const std::string ganz((std::istreambuf_iterator<char>(lesen)), std::istreambuf_iterator<char>());
+    const std::string schrift = "[Arial]";
+    const std::string linkerRand = "1.00000000000000E+0000"; // the first of the nine values
+    struct Fall {
+        std::string Alt;
+        std::string Neu;
+        std::string Meldung; // empty: taken
+    };
+    for (const Fall& fall : {
+             Fall{schrift, "[" + std::string(255, 'A') + "]", ""},
+             Fall{schrift, "[" + std::string(256, 'A') + "]",
+                  "Der Schriftname ist 256 Zeichen lang; erlaubt sind höchstens 255."},
+             Fall{linkerRand, "8.00000000000000E+0000", ""},
+             Fall{linkerRand, "1.00000000000000E+0300",
+                  "Der Wert 1e+300 cm für den linken Rand liegt außerhalb von 0 bis 8 cm."},
+             Fall{linkerRand, "-1.0000000000000E+0000",
+                  "Der Wert -1 cm für den linken Rand liegt außerhalb von 0 bis 8 cm."},
+             Fall{linkerRand, "8.10000000000000E+0000",
+                  "Der Wert 8.1 cm für den linken Rand liegt außerhalb von 0 bis 8 cm."},
+         }) {
+        SCOPED_TRACE(fall.Neu.substr(0, 30));
+        std::string bytes = ganz;
+        const std::size_t stelle = bytes.find(fall.Alt);
+        ASSERT_NE(stelle, std::string::npos);
+        std::ofstream(Ordner / "boese.zfb", std::ios::binary | std::ios::trunc)
+            << bytes.replace(stelle, fall.Alt.size(), fall.Neu);
+
+        Start s;
+        s.Programm.HauptfensterZeigen();
+        TZeichnen& z = s.Programm.Zeichnen();
+        const std::string vorher = Geschrieben([&](TLoadSave& strom) { z.Speichern(strom); });
+        try {
+            EXPECT_EQ(z.OpenFile((Ordner / "boese.zfb").string()), 0);
+            EXPECT_EQ(fall.Meldung, "");
+        } catch (const ERangeError& fehler) {
+            EXPECT_EQ(fehler.what(), fall.Meldung);
+            EXPECT_EQ(Geschrieben([&](TLoadSave& strom) { z.Speichern(strom); }), vorher);
+        }
+    }
+}
+
 TEST_F(Startordner, OpenAndSaveGoThroughTheirDialogsAndCancelChangesNothing)
 {
     const fs::path blatt = Blatt("Bruchrechnen.zfb");

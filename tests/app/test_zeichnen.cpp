@@ -16,11 +16,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -89,21 +92,30 @@ TEST(Hauptfenster, TheWrittenLayoutDecidesWhichOptionsCanBeUsed)
 
 TEST(Hauptfenster, LayoutValuesAreTakenWithinTheirRange)
 {
+    // The same under the teacher's German locale, whose decimal comma must change nothing.
+    for (const char* gebiet : {"C", "de_DE.UTF-8"}) {
+        if (std::setlocale(LC_ALL, gebiet) == nullptr)
+            continue;
+        Hauptfenster h;
+        TEdit& links = h.Ctl<TEdit>("RandWerteEdits[1]");
+        EXPECT_EQ(links.Text(), "1.00cm");
+        struct Fall {
+            std::string Eingabe;
+            double Wert;
+            std::string Anzeige;
+        };
+        for (const Fall& fall :
+             {Fall{"1,5", 1.5, "1.50cm"}, Fall{"2.25cm", 2.25, "2.25cm"}, Fall{"9", 2.25, "2.25cm"},
+              Fall{"8", 8.0, "8.00cm"}, Fall{"-3", 3.0, "3.00cm"}, Fall{std::string(400, '9'), 3.0, "3.00cm"}}) {
+            links.Eingeben(fall.Eingabe);
+            EXPECT_DOUBLE_EQ(h.Zeichnen.RandWerte[1], fall.Wert) << gebiet << " " << fall.Eingabe;
+            EXPECT_EQ(links.Text(), fall.Anzeige) << gebiet;
+            EXPECT_DOUBLE_EQ(h.Seite().RandLinks, fall.Wert);
+        }
+    }
+    std::setlocale(LC_ALL, "C");
     Hauptfenster h;
     TEdit& links = h.Ctl<TEdit>("RandWerteEdits[1]");
-    EXPECT_EQ(links.Text(), "1.00cm");
-    struct Fall {
-        std::string Eingabe;
-        double Wert;
-        std::string Anzeige;
-    };
-    for (const Fall& fall : {Fall{"1,5", 1.5, "1.50cm"}, Fall{"2.25cm", 2.25, "2.25cm"}, Fall{"9", 2.25, "2.25cm"},
-                             Fall{"8", 8.0, "8.00cm"}, Fall{"-3", 3.0, "3.00cm"}}) {
-        links.Eingeben(fall.Eingabe);
-        EXPECT_DOUBLE_EQ(h.Zeichnen.RandWerte[1], fall.Wert) << fall.Eingabe;
-        EXPECT_EQ(links.Text(), fall.Anzeige);
-        EXPECT_DOUBLE_EQ(h.Seite().RandLinks, fall.Wert);
-    }
     links.SetText("abc");
     char enter = 13;
     EXPECT_THROW(links.KeyPress(enter), EConvertError);
@@ -329,6 +341,18 @@ TEST(Hauptfenster, StandardSettingsAreSavedIntoANewDirectoryAndSaySo)
     std::ofstream(ordner / "datei") << "x";
     EXPECT_THROW(h.Zeichnen.StandardeinstellungenSpeichern(ordner / "datei" / "Standard.zfb"), EInOutError);
     EXPECT_EQ(h.Meldungen.Gezeigt.size(), 1u);
+
+    // A link planted at the file, to a file of another user: replaced, the other file kept.
+    if (::geteuid() == 0) {
+        std::ofstream(ordner / "fremd") << "fremd";
+        ASSERT_EQ(::chown((ordner / "fremd").c_str(), 65534, 65534), 0);
+        std::filesystem::remove(pfad);
+        std::filesystem::create_symlink(ordner / "fremd", pfad);
+        h.Zeichnen.StandardeinstellungenSpeichern(pfad);
+        EXPECT_FALSE(std::filesystem::is_symlink(pfad));
+        std::ifstream fremd(ordner / "fremd");
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(fremd), {}), "fremd");
+    }
     std::filesystem::remove_all(ordner);
 }
 

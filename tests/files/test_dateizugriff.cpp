@@ -9,10 +9,16 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -239,6 +245,190 @@ TEST_F(Dateizugriff, ReadingAFileStopsAtCtrlZ)
     EXPECT_EQ(leser.ReadText(), "Zifferbogen 2.3");
     EXPECT_EQ(leser.ReadText(), "");
     EXPECT_TRUE(leser.AmEnde());
+}
+
+// A device, a FIFO or a pipe named as the target gets the bytes, as "cat > ziel" would give
+// them; neither it nor a link to it is replaced by a file.
+TEST_F(Dateizugriff, TargetsThatAreNoRegularFileAreWrittenIntoDirectly)
+{
+    const fs::path fifo = Verzeichnis / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    fs::create_symlink(fifo, Verzeichnis / "zur-fifo");
+    int rohr[2];
+    ASSERT_EQ(::pipe(rohr), 0);
+    fs::create_symlink("/proc/self/fd/" + std::to_string(rohr[1]), Verzeichnis / "zum-rohr");
+    // A device node of its own (the null device's numbers), where the file system allows one.
+    const fs::path geraet = Verzeichnis / "null";
+    const bool knoten = ::mknod(geraet.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
+    const int probe = knoten ? ::open(geraet.c_str(), O_WRONLY | O_CLOEXEC) : -1;
+    const bool mitGeraet = probe >= 0;
+    if (mitGeraet) {
+        ::close(probe);
+    }
+    struct Fall {
+        std::string Name;
+        int Leser; // where the bytes arrive, or -1 for a device that swallows them
+    };
+    std::vector<Fall> faelle{{"fifo", -2}, {"zur-fifo", -2}, {"zum-rohr", rohr[0]}};
+    if (mitGeraet) {
+        faelle.push_back({"null", -1});
+    }
+    for (Fall& fall : faelle) {
+        SCOPED_TRACE(fall.Name);
+        const fs::path pfad = Verzeichnis / fall.Name;
+        const fs::file_type vorher = fs::symlink_status(pfad).type();
+        if (fall.Leser == -2) {
+            fall.Leser = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        }
+        TAtomareDatei datei;
+        ASSERT_TRUE(datei.Oeffnen(pfad.string()));
+        datei.Schreiben("Blatt");
+        datei.Abschliessen();
+        if (fall.Leser >= 0) {
+            std::array<char, 16> gelesen{};
+            EXPECT_EQ(::read(fall.Leser, gelesen.data(), gelesen.size()), 5);
+            EXPECT_EQ(std::string(gelesen.data()), "Blatt");
+            if (fall.Leser != rohr[0]) {
+                ::close(fall.Leser);
+            }
+        }
+        EXPECT_EQ(fs::symlink_status(pfad).type(), vorher);
+    }
+    ::close(rohr[0]);
+    ::close(rohr[1]);
+    EXPECT_EQ(AnzahlDateien(), knoten ? 4u : 3u); // nothing left beside them
+
+    // A FIFO nobody reads from is refused at once instead of waiting for a reader.
+    TAtomareDatei datei;
+    EXPECT_FALSE(datei.Oeffnen(fifo.string()));
+    EXPECT_EQ(Fehlerursache(datei.Fehlernummer()), "niemand liest am anderen Ende, oder das Gerät fehlt");
+}
+
+TEST_F(Dateizugriff, ATargetThatCannotBeWrittenTellsWhy)
+{
+    const fs::path schleife = Verzeichnis / "schleife";
+    fs::create_symlink(schleife, schleife);
+    const fs::path schreibgeschuetzt = Verzeichnis / "schreibgeschuetzt";
+    fs::create_directory(schreibgeschuetzt);
+    fs::permissions(schreibgeschuetzt, fs::perms::owner_read | fs::perms::owner_exec);
+    struct Fall {
+        fs::path Pfad;
+        const char* Ursache;
+    };
+    std::vector<Fall> faelle{
+        {"", "Datei oder Verzeichnis nicht gefunden"},
+        {Verzeichnis, "ist ein Verzeichnis"},
+        {Verzeichnis / "entfernt" / "b.pdf", "Datei oder Verzeichnis nicht gefunden"},
+        {schleife, "zu viele symbolische Verknüpfungen"},
+        {Verzeichnis / std::string(256, 'x'), "Dateiname zu lang"},
+    };
+    if (::geteuid() != 0) { // the superuser writes into any folder
+        faelle.push_back({schreibgeschuetzt / "b.pdf", "Zugriff verweigert"});
+    }
+    for (const Fall& fall : faelle) {
+        TAtomareDatei datei;
+        EXPECT_FALSE(datei.Oeffnen(fall.Pfad.string())) << fall.Pfad;
+        EXPECT_EQ(Fehlerursache(datei.Fehlernummer()), fall.Ursache) << fall.Pfad;
+        TLoadSave strom;
+        EXPECT_TRUE(strom.OpenWrite(fall.Pfad.string())) << fall.Pfad;
+        EXPECT_EQ(Fehlerursache(strom.Oeffnungsfehler()), fall.Ursache) << fall.Pfad;
+    }
+    EXPECT_EQ(AnzahlDateien(), 2u);
+    EXPECT_TRUE(fs::is_empty(schreibgeschuetzt));
+}
+
+// The temporary name is longer than the target's; a name at the file system's limit is saved
+// all the same.
+TEST_F(Dateizugriff, NamesUpToTheFileSystemsLimitAreSaved)
+{
+    std::string umlaute;
+    for (int i = 0; i < 127; ++i) {
+        umlaute += "ä";
+    }
+    for (const std::string& name : {std::string(240, 'a'), std::string(255, 'b'), umlaute + "c"}) {
+        SCOPED_TRACE(name.size());
+        const fs::path pfad = Verzeichnis / name;
+        TAtomareDatei datei;
+        ASSERT_TRUE(datei.Oeffnen(pfad.string()));
+        datei.Schreiben("neu");
+        datei.Abschliessen();
+        EXPECT_EQ(Inhalt(pfad), "neu");
+        fs::remove(pfad);
+        EXPECT_EQ(AnzahlDateien(), 0u);
+    }
+}
+
+// A save waiting for its bytes leaves nothing in the folder, and a save stopped by a signal
+// removes its temporary file; the program still ends by that signal.
+TEST_F(Dateizugriff, ASignalDuringASaveLeavesNoTemporaryFile)
+{
+    const fs::path ziel = Verzeichnis / "t.pdf";
+    {
+        TAtomareDatei datei;
+        ASSERT_TRUE(datei.Oeffnen(ziel.string()));
+        EXPECT_EQ(AnzahlDateien(), 0u);
+    }
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        const pid_t kind = ::fork();
+        ASSERT_GE(kind, 0);
+        if (kind == 0) {
+            TemporaereDateienBeiSignalEntfernen();
+            TAtomareDatei datei;
+            if (!datei.Oeffnen(ziel.string())) {
+                ::_exit(3);
+            }
+            datei.Schreiben(std::string(100000, 'x'));
+            ::raise(signal);
+            ::_exit(4);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+        ASSERT_TRUE(WIFSIGNALED(status)) << status;
+        EXPECT_EQ(WTERMSIG(status), signal);
+        EXPECT_EQ(AnzahlDateien(), 0u);
+    }
+}
+
+// The program's own files (the file-type registration, the standard settings) follow a link
+// only into a regular file of the running user; whatever else is planted there is replaced
+// itself and stays as it was.
+TEST_F(Dateizugriff, TheProgramsOwnFilesDoNotWriteThroughForeignLinks)
+{
+    const fs::path eigen = Verzeichnis / "eigen.xml";
+    const fs::path fremd = Verzeichnis / "fremd.xml";
+    const fs::path fifo = Verzeichnis / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const bool mitFremdem = ::geteuid() == 0; // only the superuser can give a file away
+    struct Fall {
+        fs::path Verweisziel;
+        bool Gefolgt;
+    };
+    std::vector<Fall> faelle{{eigen, true}, {fifo, false}, {Verzeichnis / "fehlt.xml", false}};
+    if (mitFremdem) {
+        faelle.push_back({fremd, false});
+    }
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.Verweisziel);
+        Anlegen(eigen, "alt");
+        Anlegen(fremd, "alt");
+        if (mitFremdem) {
+            ASSERT_EQ(::chown(fremd.c_str(), 65534, 65534), 0);
+        }
+        const fs::path pfad = Verzeichnis / "zifferbogen.xml";
+        fs::create_symlink(fall.Verweisziel, pfad);
+        TAtomareDatei datei;
+        ASSERT_TRUE(datei.Oeffnen(pfad.string(), TZielart::Eigenverwaltung));
+        datei.Schreiben("neu");
+        datei.Abschliessen();
+        EXPECT_EQ(fs::is_symlink(pfad), fall.Gefolgt);
+        EXPECT_EQ(Inhalt(pfad), "neu");
+        EXPECT_EQ(Inhalt(eigen), fall.Gefolgt ? "neu" : "alt");
+        EXPECT_EQ(Inhalt(fremd), "alt");
+        EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
+        EXPECT_FALSE(fs::exists(Verzeichnis / "fehlt.xml"));
+        fs::remove(pfad);
+    }
 }
 
 } // namespace

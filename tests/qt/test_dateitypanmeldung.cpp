@@ -11,6 +11,7 @@
 
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -169,6 +170,28 @@ TEST_F(Dateitypanmeldung, TheDataFolderFollowsTheFreedesktopRules)
             << fall.XdgDataHome.value_or("(nicht gesetzt)");
     }
     EXPECT_FALSE(fs::exists(Wurzel / "relativ"));
+}
+
+// A link planted at any of the three paths is replaced by the program's own file; the
+// file of another user it names stays as it was.
+TEST_F(Dateitypanmeldung, LinksPlantedAtTheRegistrationAreReplacedNotFollowed)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "Nur der Superuser kann eine Datei einem anderen Benutzer geben.";
+    const fs::path fremd = Wurzel / "fremd";
+    std::ofstream(fremd) << "fremd";
+    ASSERT_EQ(::chown(fremd.c_str(), 65534, 65534), 0);
+    for (const fs::path& pfad : {Typ(), Eintrag(), Symbol()}) {
+        fs::create_directories(pfad.parent_path());
+        fs::create_symlink(fremd, pfad);
+    }
+    Anmeldung.Anmelden("zfb", "/usr/bin/zifferbogen");
+    EXPECT_EQ(Lesen(fremd), "fremd");
+    for (const fs::path& pfad : {Typ(), Eintrag(), Symbol()}) {
+        EXPECT_FALSE(fs::is_symlink(pfad)) << pfad;
+        EXPECT_NE(Lesen(pfad), "fremd") << pfad;
+    }
+    EXPECT_TRUE(Zeile(Lesen(Eintrag()), "TryExec=/usr/bin/zifferbogen"));
 }
 
 TEST_F(Dateitypanmeldung, WhatCannotBeRegisteredChangesNothingAndThrowsNothing)

@@ -190,7 +190,9 @@ TEST(Druckdialog, AbbruchEscapeACancelledSaveAndAnUnwritableFilePrintNothing)
         ASSERT_EQ(p.Meldungen.Gezeigt.size(), fall.Fehler ? 1U : 0U) << fall.Was;
         if (fall.Fehler) {
             EXPECT_EQ(p.Meldungen.Gezeigt[0].Titel, "Ein-/Ausgabefehler");
-            EXPECT_EQ(p.Meldungen.Gezeigt[0].Text, "Die Datei „" + fehlt + "“ kann nicht geschrieben werden.");
+            EXPECT_EQ(p.Meldungen.Gezeigt[0].Text,
+                      "Die Datei „" + fehlt
+                          + "“ kann nicht geschrieben werden (Datei oder Verzeichnis nicht gefunden).");
         }
     }
     fs::remove_all(ordner);
