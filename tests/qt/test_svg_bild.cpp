@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <regex>
 #include <sstream>
@@ -24,6 +25,15 @@
 #include <vector>
 
 namespace {
+
+// A number as SVG and poppler write it, with a point under every locale (the test runs
+// under the user's, as Qt sets it).
+double Zahl(const std::string& text)
+{
+    double wert = 0;
+    std::from_chars(text.data(), text.data() + text.size(), wert);
+    return wert;
+}
 
 // Draws a small worksheet row on a picture of the clipboard.
 void Zeichnen(TBild& bild, const char* text)
@@ -44,7 +54,7 @@ double Attribut(const std::string& svg, const std::string& name)
     const std::regex muster("<svg[^>]*\\s" + name + "=\"([0-9.]+)mm\"");
     if (!std::regex_search(svg, treffer, muster))
         return -1;
-    return std::stod(treffer[1].str());
+    return Zahl(treffer[1].str());
 }
 
 struct TGroessenfall {
@@ -204,13 +214,13 @@ std::vector<TWort> SvgWoerter(const std::string& svg)
 {
     std::smatch kopf;
     EXPECT_TRUE(std::regex_search(svg, kopf, std::regex(R"re(width="([0-9.]+)mm"[^>]*viewBox="0 0 ([0-9]+) )re")));
-    const double pxProCm = std::stod(kopf[2].str()) / (std::stod(kopf[1].str()) / 10);
+    const double pxProCm = Zahl(kopf[2].str()) / (Zahl(kopf[1].str()) / 10);
     std::vector<TWort> woerter;
     const std::regex text(
         R"re(<text[^>]*\sx="([-0-9.]+)" y="([-0-9.]+)"[^>]*font-size="([0-9.]+)"[^>]*>([^<]*)</text>)re");
     for (auto it = std::sregex_iterator(svg.begin(), svg.end(), text); it != std::sregex_iterator(); ++it) {
-        const double oben = std::stod((*it)[2].str()) - 0.905 * std::stod((*it)[3].str());
-        woerter.push_back({(*it)[4].str(), std::stod((*it)[1].str()) / pxProCm, oben / pxProCm});
+        const double oben = Zahl((*it)[2].str()) - 0.905 * Zahl((*it)[3].str());
+        woerter.push_back({(*it)[4].str(), Zahl((*it)[1].str()) / pxProCm, oben / pxProCm});
     }
     return woerter;
 }
@@ -224,7 +234,7 @@ std::vector<TWort> PdfWoerter(const QString& pfad)
     constexpr double cmProPunkt = 2.54 / 72;
     for (auto it = std::sregex_iterator(html.begin(), html.end(), wort); it != std::sregex_iterator(); ++it)
         woerter.push_back(
-            {(*it)[3].str(), std::stod((*it)[1].str()) * cmProPunkt, std::stod((*it)[2].str()) * cmProPunkt});
+            {(*it)[3].str(), Zahl((*it)[1].str()) * cmProPunkt, Zahl((*it)[2].str()) * cmProPunkt});
     return woerter;
 }
 
