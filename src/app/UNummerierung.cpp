@@ -12,7 +12,8 @@ TFNummerierung::TFNummerierung() : TFormular("Nummerierungszeichen")
     RB123 = &Erzeuge<TRadioButton>("RB123", &zaehlweise);
     RB123->SetCaption("1, 2, 3, ...");
     RBabc = &Erzeuge<TRadioButton>("RBabc", &zaehlweise);
-    RBabc->SetCaption("a, b, c, ...,z, a2, b2, ...");
+    // The letters' second round counts from 1, as the sheet does (NummerText).
+    RBabc->SetCaption("a, b, c, ..., z, a1, b1, ...");
     auto& zeichen = Erzeuge<TGroupBox>("GBZeichen");
     zeichen.SetCaption("Zeichen nach der Nummer:");
     EZeichennachderNummer = &Erzeuge<TEdit>("EZeichennachderNummer", &zeichen);

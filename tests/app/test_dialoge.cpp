@@ -219,6 +219,13 @@ TEST(Nummerierung, TheDialogPreviewsAndSetsTheNumberingStyle)
         EXPECT_EQ(dialog.LVorschau1->Caption(), "a-   b-   c-   ");
     };
     h.Zeichnen.BNummerierungsartClick();
+
+    // The caption of the letters names the labels the sheet gives its tasks.
+    std::string reihe;
+    for (const int n : {1, 2, 3, 26, 27, 28})
+        reihe += NummerText(n, false, "") + ", ";
+    EXPECT_EQ(reihe, "a, b, c, z, a1, b1, ");
+    EXPECT_EQ(h.Nummerierung.RBabc->Caption(), "a, b, c, ..., z, a1, b1, ...");
 }
 
 // A view shows and closes a small window from what its model reports alone: each window tells
