@@ -12,6 +12,8 @@ mkdir -p docs "$hidpi"
 konfiguration=$(mktemp -d)
 trap 'rm -rf "$konfiguration"' EXIT
 export XDG_CONFIG_HOME="$konfiguration" QT_QPA_PLATFORM=xcb
-xvfb-run -a -s "-screen 0 1600x1200x24" build/bin/bildschirmfotos docs
-QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 3200x2400x24" build/bin/bildschirmfotos "$hidpi"
-echo "Bilder in docs/ und $hidpi/"
+# Every tab page at the window's smallest size goes beside them, to look for cut captions.
+mkdir -p "$hidpi/klein" build/bildschirmfotos-klein
+xvfb-run -a -s "-screen 0 1600x1200x24" build/bin/bildschirmfotos docs build/bildschirmfotos-klein
+QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 3200x2400x24" build/bin/bildschirmfotos "$hidpi" "$hidpi/klein"
+echo "Bilder in docs/, build/bildschirmfotos-klein/ und $hidpi/"

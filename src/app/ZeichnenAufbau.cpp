@@ -103,6 +103,8 @@ void TZeichnen::FormCreate()
     }
     RandWerteEdits[2]->SetLeft(166);
     RandUpDowns[2]->SetLeft(232);
+    // "Rechts:" needs the room its field leaves, or the view fits it in a smaller font.
+    RandLabels[2]->SetWidth(37);
 
     struct TEntwurf {
         const char* Feld;

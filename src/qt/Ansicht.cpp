@@ -4,8 +4,10 @@
 
 #include <QBoxLayout>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSpacerItem>
 
 #include <algorithm>
@@ -115,4 +117,14 @@ void Zwischen(TBindung& bindung, const char* label, const char* links, const cha
     const QSize groesse = text->sizeHint();
     text->setGeometry((l.right() + 1 + r.left() - groesse.width()) / 2, r.top() + (r.height() - groesse.height()) / 2,
                       groesse.width(), groesse.height());
+}
+
+QSize ImSchirm(const QWidget& fenster, QSize groesse)
+{
+    const QScreen* schirm = fenster.screen() != nullptr ? fenster.screen() : QGuiApplication::primaryScreen();
+    if (schirm == nullptr)
+        return groesse;
+    // Room for the window manager's frame and title bar.
+    const QSize frei = schirm->availableGeometry().size() - QSize(16, 48);
+    return groesse.boundedTo(frei).expandedTo(fenster.minimumSize());
 }

@@ -4,6 +4,7 @@
 // controls by name. They decide only where the bound widgets stand.
 
 #include <QPoint>
+#include <QSize>
 
 #include <initializer_list>
 #include <string>
@@ -56,3 +57,7 @@ QWidget* GruppeMitPlatzierten(TBindung& bindung, const char* name, QLayout* rech
 void LinksNeben(TBindung& bindung, const char* label, const char* ziel);
 // Puts the label named label centred between the placed controls links and rechts.
 void Zwischen(TBindung& bindung, const char* label, const char* links, const char* rechts);
+
+// groesse within the available area of the screen the window stands on (the primary screen
+// before it is shown), so that a window comes up whole on a small or highly scaled screen.
+QSize ImSchirm(const QWidget& fenster, QSize groesse);

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTabWidget>
 
@@ -78,11 +79,23 @@ TEinstellungsfenster::TEinstellungsfenster(TMainForm& form, TFehlerbehandlung& f
     SeitePlatzhalter();
     SeiteTriviale();
 
-    auto* ganz = new QHBoxLayout(this);
+    // The content scrolls where the screen is smaller than the window wants (a laptop at
+    // twice the scale); the window comes up at the content's size, within the screen.
+    auto* inhalt = new QWidget;
+    auto* ganz = new QHBoxLayout(inhalt);
     ganz->setContentsMargins(8, 8, 8, 8);
     ganz->setSpacing(8);
     ganz->addLayout(links);
     ganz->addWidget(reiter, 1);
+    auto* rollen = new QScrollArea;
+    rollen->setFrameShape(QFrame::NoFrame);
+    rollen->setWidgetResizable(true);
+    rollen->setWidget(inhalt);
+    auto* aussen = new QVBoxLayout(this);
+    aussen->setContentsMargins(0, 0, 0, 0);
+    aussen->addWidget(rollen);
+    setMinimumSize(320, 240);
+    resize(ImSchirm(*this, inhalt->sizeHint()));
 }
 
 TEinstellungsfenster::~TEinstellungsfenster() = default;

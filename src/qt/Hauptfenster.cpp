@@ -23,6 +23,8 @@
 #include <QStyle>
 #include <QTabWidget>
 
+#include <algorithm>
+
 // The client area: it places the tab control, the button row and (through the model) the
 // sheet, and draws the etched frame between them.
 class THauptfenster::TFlaeche final : public QWidget {
@@ -114,9 +116,14 @@ THauptfenster::THauptfenster(TZeichnen& zeichnen, TFehlerbehandlung& fehler, TBe
     MenueAufbauen();
     qApp->installEventFilter(this);
 
+    // No caption is cut or covered at any size the window allows: it is at least as wide as
+    // its button row and its widest tab page want.
+    int breite = Knopfzeile->minimumSizeHint().width() + 6;
+    for (int i = 0; i < Reiter->count(); ++i)
+        breite = std::max(breite, Reiter->widget(i)->minimumSizeHint().width() + 8);
     const int menue = menuBar()->sizeHint().height();
-    setMinimumSize(380, 200 + menue);
-    resize(762, 504 + menue);
+    setMinimumSize(breite, 200 + menue);
+    resize(ImSchirm(*this, QSize(std::max(762, breite), 504 + menue)));
     if (const QScreen* schirm = screen())
         move(schirm->availableGeometry().center() - rect().center());
 }

@@ -36,6 +36,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <string>
 
 namespace {
 
@@ -180,5 +181,29 @@ int main(int argc, char* argv[])
     ueberschrift.BOK->Click();
     FotoModal(
         neben.Info(), ordner, "info.png", [] {}, [&] { haupt.Befehl(QStringLiteral("Über das Programm"))->trigger(); });
+
+    // A chosen layout larger than the paper: the note in the status bar.
+    zeichnen.PCEigenschaften->SetActivePage(zeichnen.PCEigenschaften->Pages()[5]);
+    dynamic_cast<TRadioButton&>(*zeichnen.Finde("RBGenauFestlegen")).Click();
+    zeichnen.EZeilen->Eingeben("30");
+    char enter = 13;
+    zeichnen.EZeilen->KeyPress(enter);
+    Foto(haupt, ordner, "hauptfenster-passt-nicht.png");
+    dynamic_cast<TRadioButton&>(*zeichnen.Finde("RBSeiteFuellen")).Click();
+
+    // With a second folder: every tab page of the main window at its smallest size, to see
+    // that no caption is cut off or covered.
+    if (argc > 2) {
+        const QDir pruefung(QString::fromLocal8Bit(argv[2]));
+        haupt.resize(haupt.minimumSize());
+        const auto& reiter = zeichnen.PCEigenschaften->Pages();
+        for (std::size_t i = 0; i < reiter.size(); ++i) {
+            zeichnen.PCEigenschaften->SetActivePage(reiter[i]);
+            Foto(haupt, pruefung, ("hauptfenster-klein-" + std::to_string(i) + ".png").c_str());
+        }
+        desktop.Einstellungsfenster().show();
+        desktop.Einstellungsfenster().resize(desktop.Einstellungsfenster().minimumSize());
+        Foto(desktop.Einstellungsfenster(), pruefung, "einstellungen-klein.png");
+    }
     return 0;
 }

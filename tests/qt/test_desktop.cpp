@@ -14,6 +14,7 @@
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -26,6 +27,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QSvgRenderer>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -86,6 +88,52 @@ TEST(Desktop, TheTitleBarFollowsTheWindowsCaption)
     EXPECT_EQ(p.D.Einstellungsfenster().windowTitle().toStdString(), "Aufgaben auswählen");
     p.Z().Caption = "Kopfrechnen";
     EXPECT_EQ(p.D.Hauptfenster().windowTitle().toStdString(), "Kopfrechnen");
+}
+
+// The captions of a window's buttons, boxes and labels that are shown: those cut (narrower
+// than their text wants) and those that overlap a sibling.
+std::vector<std::string> VerdeckteBeschriftungen(QWidget& fenster)
+{
+    std::vector<std::string> befunde;
+    const auto beschriftung = [](const QWidget* w) {
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            return label->wordWrap() ? QString() : label->text();
+        if (const auto* knopf = qobject_cast<const QAbstractButton*>(w))
+            return knopf->text();
+        return QString();
+    };
+    const QList<QWidget*> alle = fenster.findChildren<QWidget*>();
+    for (QWidget* w : alle) {
+        if (!w->isVisibleTo(&fenster) || beschriftung(w).isEmpty())
+            continue;
+        const std::string name = beschriftung(w).toStdString();
+        if (w->width() < w->minimumSizeHint().width())
+            befunde.push_back("abgeschnitten: " + name);
+        for (QWidget* anderes : alle) {
+            if (anderes != w && anderes->parentWidget() == w->parentWidget() && anderes->isVisibleTo(&fenster)
+                && !qobject_cast<QTabBar*>(anderes) && w->geometry().intersects(anderes->geometry()))
+                befunde.push_back("verdeckt: " + name);
+        }
+    }
+    return befunde;
+}
+
+TEST(Desktop, NoCaptionIsCutOrCoveredAtTheSmallestSizeAndBothWindowsFitAScaledLaptopScreen)
+{
+    Programm p;
+    THauptfenster& haupt = p.D.Hauptfenster();
+    haupt.resize(haupt.minimumSize());
+    const auto& reiter = p.Z().PCEigenschaften->Pages();
+    for (std::size_t i = 0; i < reiter.size(); ++i) {
+        p.Z().PCEigenschaften->SetActivePage(reiter[i]);
+        QApplication::processEvents();
+        EXPECT_EQ(VerdeckteBeschriftungen(haupt), std::vector<std::string>{}) << reiter[i]->Caption();
+    }
+    // 1920 × 1080 pixels at twice the scale leave 960 × 540 for both windows.
+    for (QWidget* fenster : {static_cast<QWidget*>(&haupt), static_cast<QWidget*>(&p.D.Einstellungsfenster())}) {
+        EXPECT_LE(fenster->minimumSize().width(), 960) << fenster->windowTitle().toStdString();
+        EXPECT_LE(fenster->minimumSize().height(), 540) << fenster->windowTitle().toStdString();
+    }
 }
 
 TEST(Desktop, CtrlWithALetterRunsItsCommandAndNothingElseDoes)
