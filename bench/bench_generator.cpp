@@ -1,6 +1,6 @@
 // Time of one pool build (VorratErzeugen) for typical and for worst-case settings.
 
-#include "app/Steuerelementsetzer.h"
+#include "cli/Steuerelementsetzer.h"
 #include "doubles/ZeichnenPlatzhalter.h"
 #include "generator/UGSAufgabe.h"
 #include "settings/Main.h"

@@ -1,8 +1,8 @@
 // The Qt canvas on the PDF printer: how long measuring a text takes (the layout measures
 // every task of a page) and how long a full page of text and lines takes to print.
 
-#include "qt/Kopflos.h"
-#include "qt/PdfDrucker.h"
+#include "qt/platform/Kopflos.h"
+#include "qt/platform/PdfDrucker.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 // PDF document, and a teacher's print run of many different sheets into one PDF.
 
 #include "app/UZeichnen.h"
-#include "qt/Kopflos.h"
-#include "qt/PdfDrucker.h"
+#include "qt/platform/Kopflos.h"
+#include "qt/platform/PdfDrucker.h"
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"

@@ -17,8 +17,8 @@
 // --klettern 0 takes only fresh random settings, for the spread of work over them;
 // --zeige-ab W prints every fresh setting whose build needs at least W units of work.
 
-#include "app/Kommandozeile.h"
-#include "app/Steuerelementsetzer.h"
+#include "cli/Kommandozeile.h"
+#include "cli/Steuerelementsetzer.h"
 #include "doubles/ZeichnenPlatzhalter.h"
 #include "generator/UGSAufgabe.h"
 #include "settings/Main.h"

@@ -5,11 +5,11 @@
 // fresh processes (this program started again with --start), each from main() on.
 
 #include "app/UZeichnen.h"
-#include "qt/Bindung.h"
-#include "qt/Desktop.h"
-#include "qt/Einstellungsfenster.h"
-#include "qt/Hauptfenster.h"
-#include "qt/Malflaeche.h"
+#include "qt/binding/Bindung.h"
+#include "qt/views/Desktop.h"
+#include "qt/views/Einstellungsfenster.h"
+#include "qt/views/Hauptfenster.h"
+#include "qt/binding/Malflaeche.h"
 #include "toolkit/Meldungen.h"
 
 #include <QCheckBox>

@@ -1,12 +1,12 @@
 // Entry of the program: the desktop program, or the headless outputs when an output option
 // is given.
 
-#include "app/Kommandozeile.h"
+#include "cli/Kommandozeile.h"
 #include "app/Standarddatei.h"
 #include "files/Dateizugriff.h"
-#include "qt/Desktop.h"
-#include "qt/Kopflos.h"
-#include "qt/QtAusgabegeraete.h"
+#include "qt/views/Desktop.h"
+#include "qt/platform/Kopflos.h"
+#include "qt/platform/QtAusgabegeraete.h"
 
 #include <iostream>
 #include <string>

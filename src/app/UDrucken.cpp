@@ -6,6 +6,7 @@
 #include "sheet/UBlatt.h"
 #include "toolkit/Dateidialog.h"
 #include "toolkit/Drucker.h"
+#include "toolkit/Druckerdialog.h"
 
 #include <charconv>
 #include <cstdint>

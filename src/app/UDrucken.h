@@ -14,31 +14,14 @@
 
 class TDateidialog;
 class TDrucker;
+class TDruckerdialog;
+class TDruckfortschritt;
 class TZeichnen;
 
 // The digits 0..9 of text read as one decimal number; everything else (signs, blanks,
 // letters) is dropped, so "3a" is 3 and "-12" is 12. Returns vorgabe when no digit is left
 // or the number does not fit a 32-bit integer.
 int SecureStrtoInt(std::string_view text, int vorgabe);
-
-// The printer-setup dialog: lets the user choose one of the printers (with its paper and
-// orientation, which the printer keeps). Returns the chosen index, or gewaehlt after Cancel.
-class TDruckerdialog {
-public:
-    virtual ~TDruckerdialog() = default;
-    virtual std::size_t Ausfuehren(const std::vector<TDrucker*>& drucker, std::size_t gewaehlt) = 0;
-};
-
-// How a print run shows that it is going on. Anfang comes before the first page with the
-// number of pages the run prints, Weiter before every page with the pages printed so far
-// (false: the user stopped the run there), Ende once the run has ended, however it ended.
-class TDruckfortschritt {
-public:
-    virtual ~TDruckfortschritt() = default;
-    virtual void Anfang(std::int64_t seiten) = 0;
-    virtual bool Weiter(std::int64_t gedruckt) = 0;
-    virtual void Ende() noexcept = 0;
-};
 
 class TFDrucken final : public TFormular {
 public:

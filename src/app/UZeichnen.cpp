@@ -10,6 +10,7 @@
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
+#include "toolkit/Schriftdialog.h"
 #include "toolkit/Waechter.h"
 #include "toolkit/Zufall.h"
 

@@ -4,7 +4,7 @@
 // values, the five fonts, the page and the sheet, and the commands that rebuild, re-lay out,
 // draw, replace single tasks and copy the page.
 
-#include "settings/Hauptfenster.h"
+#include "settings/ZeichnenSchnittstelle.h"
 #include "toolkit/Formular.h"
 #include "toolkit/Schrift.h"
 
@@ -29,16 +29,9 @@ class TFUeberschrift;
 class TLoadSave;
 class TMainForm;
 class TMeldungen;
+class TSchriftdialog;
 class TSeite;
 class TZufall;
-
-// The font dialog: shows a font and lets the user change it. Returns false after Cancel,
-// leaving schrift as it was.
-class TSchriftdialog {
-public:
-    virtual ~TSchriftdialog() = default;
-    virtual bool Ausfuehren(TSchrift& schrift) = 0;
-};
 
 enum class TMaustaste { Links, Rechts };
 

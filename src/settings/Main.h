@@ -5,7 +5,7 @@
 // It owns the program's one task generator and lends it to the main window.
 
 #include "generator/UGSAufgabe.h"
-#include "settings/Hauptfenster.h"
+#include "settings/ZeichnenSchnittstelle.h"
 #include "toolkit/Formular.h"
 #include "toolkit/Meldungen.h"
 

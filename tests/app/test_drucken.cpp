@@ -1,6 +1,6 @@
-#include "app/Aufgabenzeile.h"
-#include "app/Ausgabegeraete.h"
-#include "app/Kommandozeile.h"
+#include "cli/Aufgabenzeile.h"
+#include "toolkit/Ausgabegeraete.h"
+#include "cli/Kommandozeile.h"
 #include "app/UDrucken.h"
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
@@ -10,6 +10,8 @@
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
+#include "toolkit/Druckerdialog.h"
+#include "toolkit/Druckfortschritt.h"
 #include "toolkit/Fehler.h"
 #include "toolkit/Zufall.h"
 

@@ -16,6 +16,7 @@
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
 #include "toolkit/Dateitypanmeldung.h"
+#include "toolkit/Druckfortschritt.h"
 #include "toolkit/Zeitgeber.h"
 #include "toolkit/Zufall.h"
 

@@ -1,5 +1,5 @@
-#include "app/Ausgabegeraete.h"
-#include "app/Kommandozeile.h"
+#include "toolkit/Ausgabegeraete.h"
+#include "cli/Kommandozeile.h"
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "doubles/Aufzeichnungsleinwand.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/Hauptfenster.h"
+#include "settings/ZeichnenSchnittstelle.h"
 
 #include <algorithm>
 #include <functional>

@@ -5,11 +5,11 @@
 // boxes recorded, not shown.
 
 #include "doubles/Meldungsrekorder.h"
-#include "qt/Bindung.h"
-#include "qt/Desktop.h"
-#include "qt/Hauptfenster.h"
-#include "qt/Malflaeche.h"
-#include "qt/Nebenfenster.h"
+#include "qt/binding/Bindung.h"
+#include "qt/views/Desktop.h"
+#include "qt/views/Hauptfenster.h"
+#include "qt/binding/Malflaeche.h"
+#include "qt/views/Nebenfenster.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
 

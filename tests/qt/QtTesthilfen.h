@@ -4,7 +4,7 @@
 // PDF, and looking at pixels.
 
 #include "Pdfwerkzeuge.h"
-#include "qt/Kopflos.h"
+#include "qt/platform/Kopflos.h"
 
 #include <QColor>
 #include <QImage>

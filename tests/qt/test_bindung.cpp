@@ -5,10 +5,10 @@
 #include "DesktopUmgebung.h"
 
 #include "files/Fehler.h"
-#include "qt/Bindung.h"
-#include "qt/Fehlerbehandlung.h"
-#include "qt/Pfeilpaar.h"
-#include "qt/Schriftdialog.h"
+#include "qt/binding/Bindung.h"
+#include "qt/binding/Fehlerbehandlung.h"
+#include "qt/binding/Pfeilpaar.h"
+#include "qt/platform/Schriftdialog.h"
 #include "toolkit/Formular.h"
 
 #include <QCheckBox>

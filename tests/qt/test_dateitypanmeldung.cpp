@@ -4,7 +4,7 @@
 
 #include "QtTesthilfen.h"
 
-#include "qt/Dateitypanmeldung.h"
+#include "qt/platform/Dateitypanmeldung.h"
 
 #include <QElapsedTimer>
 #include <QStandardPaths>

@@ -6,11 +6,11 @@
 
 #include "app/USplash.h"
 #include "app/UUeberschrift.h"
-#include "qt/Bindung.h"
-#include "qt/Einstellungsfenster.h"
-#include "qt/Hauptfenster.h"
-#include "qt/Malflaeche.h"
-#include "qt/Pfeilpaar.h"
+#include "qt/binding/Bindung.h"
+#include "qt/views/Einstellungsfenster.h"
+#include "qt/views/Hauptfenster.h"
+#include "qt/binding/Malflaeche.h"
+#include "qt/binding/Pfeilpaar.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
 

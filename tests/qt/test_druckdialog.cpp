@@ -9,12 +9,13 @@
 #include "app/UDrucken.h"
 #include "doubles/Aufzeichnungsleinwand.h"
 #include "doubles/Dialogskript.h"
-#include "qt/Bindung.h"
-#include "qt/Druckdialog.h"
-#include "qt/Hauptfenster.h"
-#include "qt/PdfDrucker.h"
-#include "qt/Pfeilpaar.h"
+#include "qt/binding/Bindung.h"
+#include "qt/views/Druckdialog.h"
+#include "qt/views/Hauptfenster.h"
+#include "qt/platform/PdfDrucker.h"
+#include "qt/binding/Pfeilpaar.h"
 #include "sheet/UBlatt.h"
+#include "toolkit/Druckfortschritt.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

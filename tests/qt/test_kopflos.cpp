@@ -1,6 +1,6 @@
 // Starting Qt without a display: offscreen unless the caller names a platform.
 
-#include "qt/Kopflos.h"
+#include "qt/platform/Kopflos.h"
 
 #include <QByteArray>
 #include <QFont>

@@ -1,7 +1,7 @@
 // The PDF printer: its page, measuring at its resolution, and the documents it prints, read
 // back with poppler's tools.
 
-#include "qt/PdfDrucker.h"
+#include "qt/platform/PdfDrucker.h"
 #include "qt/QtTesthilfen.h"
 #include "toolkit/Fehler.h"
 

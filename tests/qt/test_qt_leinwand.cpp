@@ -1,7 +1,7 @@
 // The canvas on a QImage: whole pixels are easy to check there, and the image has the
 // screen's 96 dpi.
 
-#include "qt/QtLeinwand.h"
+#include "qt/platform/QtLeinwand.h"
 #include "qt/QtTesthilfen.h"
 
 #include <QImage>

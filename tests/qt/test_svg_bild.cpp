@@ -1,10 +1,10 @@
 // The clipboard picture as SVG, the desktop clipboard's three formats, and the clipboard of
 // the headless run.
 
-#include "app/Kommandozeile.h"
-#include "qt/QtAusgabegeraete.h"
+#include "cli/Kommandozeile.h"
+#include "qt/platform/QtAusgabegeraete.h"
 #include "qt/QtTesthilfen.h"
-#include "qt/SvgBild.h"
+#include "qt/platform/SvgBild.h"
 
 #include <QClipboard>
 #include <QFile>

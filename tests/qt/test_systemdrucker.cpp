@@ -10,10 +10,11 @@
 #include "app/UDrucken.h"
 #include "app/UZeichnen.h"
 #include "doubles/Meldungsrekorder.h"
-#include "qt/Druckerdialog.h"
-#include "qt/Systemdrucker.h"
+#include "qt/platform/Druckerdialog.h"
+#include "qt/platform/Systemdrucker.h"
 #include "sheet/UBlatt.h"
 #include "toolkit/Fehler.h"
+#include "toolkit/Druckfortschritt.h"
 #include "toolkit/Zeitgeber.h"
 #include "toolkit/Zufall.h"
 

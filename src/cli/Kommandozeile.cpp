@@ -1,0 +1,488 @@
+#include "cli/Kommandozeile.h"
+
+#include "cli/Aufgabenzeile.h"
+#include "toolkit/Ausgabegeraete.h"
+#include "app/Einstellungsdatei.h"
+#include "app/Programm.h"
+#include "cli/Steuerelementsetzer.h"
+#include "app/UDrucken.h"
+#include "app/USplash.h"
+#include "app/UUeberschrift.h"
+#include "app/UZeichnen.h"
+#include "app/Version.h"
+#include "files/Dateizugriff.h"
+#include "files/Fehler.h"
+#include "files/Windows1252.h"
+#include "generator/UGSAufgabe.h"
+#include "settings/Main.h"
+#include "sheet/UBlatt.h"
+#include "sheet/USeite.h"
+#include "toolkit/Dateidialog.h"
+#include "toolkit/Meldungen.h"
+#include "toolkit/Zeitgeber.h"
+#include "toolkit/Zufall.h"
+
+#include <cerrno>
+#include <charconv>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+namespace {
+
+// A whole decimal number in min..max, or a German message naming the option.
+std::int64_t ZahlLesen(const std::string& option, const std::string& text, std::int64_t min, std::int64_t max)
+{
+    std::int64_t wert = 0;
+    const char* ende = text.data() + text.size();
+    const auto [zeiger, fehler] = std::from_chars(text.data(), ende, wert);
+    if (text.empty() || fehler != std::errc() || zeiger != ende || wert < min || wert > max) {
+        throw TBedienfehler("Ungültige Zahl für " + option + ": \"" + text + "\" (erlaubt: " + std::to_string(min)
+                            + " bis " + std::to_string(max) + ").");
+    }
+    return wert;
+}
+
+// The value of an option: "--opt WERT" or "--opt=WERT".
+std::string OptionswertLesen(const std::vector<std::string>& argumente, std::size_t& i, const std::string& option,
+                             const std::string& inline_wert, bool hat_inline_wert)
+{
+    if (hat_inline_wert)
+        return inline_wert;
+    if (i + 1 >= argumente.size())
+        throw TBedienfehler("Der Option " + option + " fehlt ihr Wert.");
+    return argumente[++i];
+}
+
+// Message boxes of a run without a window: their text goes to the error output.
+class TTextmeldungen final : public TMeldungen {
+public:
+    explicit TTextmeldungen(std::ostream& fehler) : Fehler(fehler) {}
+    void Zeige(const std::string& titel, const std::string& text, TMeldungsart) override
+    {
+        Melden(Fehler, titel + ' ' + text);
+    }
+
+private:
+    std::ostream& Fehler;
+};
+
+} // namespace
+
+TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
+{
+    TKommandozeile auftrag;
+    bool optionenZuEnde = false;
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        const std::string& argument = argumente[i];
+        if (!optionenZuEnde && argument == "--") {
+            // Everything after "--" is a file name, even one that starts with "-".
+            optionenZuEnde = true;
+            continue;
+        }
+        if (optionenZuEnde || argument.size() < 2 || argument[0] != '-') {
+            if (!auftrag.Datei.empty())
+                throw TBedienfehler("Es darf nur eine Datei angegeben werden: „" + auftrag.Datei + "“ und „" + argument
+                                    + "“.");
+            if (argument.empty())
+                throw TBedienfehler("Leerer Dateiname.");
+            auftrag.Datei = argument;
+            continue;
+        }
+        const auto gleich = argument.find('=');
+        const std::string option = argument.substr(0, gleich);
+        const bool hat_wert = gleich != std::string::npos;
+        const std::string wert = hat_wert ? argument.substr(gleich + 1) : std::string();
+        auto ohne_wert = [&] {
+            if (hat_wert)
+                throw TBedienfehler("Die Option " + option + " nimmt keinen Wert.");
+        };
+
+        if (option == "--help" || option == "-h") {
+            ohne_wert();
+            auftrag.Hilfe = true;
+        } else if (option == "--version") {
+            ohne_wert();
+            auftrag.Version = true;
+        } else if (option == "--pool") {
+            ohne_wert();
+            auftrag.Vorrat = true;
+        } else if (option == "--tasks") {
+            auftrag.Aufgaben = ZahlLesen(option, OptionswertLesen(argumente, i, option, wert, hat_wert), 0, 1'000'000);
+        } else if (option == "--set") {
+            auftrag.Setzungen.push_back(SetzungTeilen(OptionswertLesen(argumente, i, option, wert, hat_wert)));
+        } else if (option == "--heading") {
+            auftrag.Ueberschrift.push_back(OptionswertLesen(argumente, i, option, wert, hat_wert));
+        } else if (option == "--instruction") {
+            auftrag.Anweisung.push_back(OptionswertLesen(argumente, i, option, wert, hat_wert));
+        } else if (option == "--page") {
+            ohne_wert();
+            auftrag.Seite = true;
+        } else if (option == "--pdf" || option == "--svg" || option == "--save") {
+            std::string& ziel = option == "--pdf" ? auftrag.Pdf : option == "--svg" ? auftrag.Svg : auftrag.Speichern;
+            ziel = OptionswertLesen(argumente, i, option, wert, hat_wert);
+            if (ziel.empty())
+                throw TBedienfehler("Der Option " + option + " fehlt ihr Dateiname.");
+        } else if (option == "--sheets") {
+            auftrag.Blaetter = OptionswertLesen(argumente, i, option, wert, hat_wert);
+        } else if (option == "--copies") {
+            auftrag.Exemplare = OptionswertLesen(argumente, i, option, wert, hat_wert);
+        } else if (option == "--solutions") {
+            ohne_wert();
+            auftrag.Loesungsblaetter = true;
+        } else if (option == "--number") {
+            ohne_wert();
+            auftrag.Nummerieren = true;
+        } else if (option == "--seed") {
+            auftrag.Startwert = static_cast<std::uint32_t>(
+                ZahlLesen(option, OptionswertLesen(argumente, i, option, wert, hat_wert), 0, 4'294'967'295));
+        } else {
+            throw TBedienfehler("Unbekannte Option: " + argument + " (Hilfe: --help)");
+        }
+    }
+    if (auftrag.Vorrat && auftrag.Aufgaben)
+        throw TBedienfehler("--pool und --tasks können nicht zusammen verwendet werden.");
+    if ((auftrag.Vorrat || auftrag.Aufgaben)
+        && (auftrag.Seitenausgabe() || !auftrag.Ueberschrift.empty() || !auftrag.Anweisung.empty()))
+        throw TBedienfehler("--pool und --tasks stehen allein (nur mit DATEI, --set und --seed); --page, --pdf, "
+                            "--svg, --heading und --instruction gehören zum Arbeitsblatt.");
+    if (!auftrag.Seitenausgabe() && (!auftrag.Ueberschrift.empty() || !auftrag.Anweisung.empty()))
+        throw TBedienfehler("--heading und --instruction wirken nur mit --page, --save, --svg oder --pdf.");
+    for (const auto& [option, zeilen] :
+         {std::pair{"--heading", &auftrag.Ueberschrift}, std::pair{"--instruction", &auftrag.Anweisung}}) {
+        if (zeilen->size() > TFUeberschrift::GroessteZeilenzahl)
+            throw TBedienfehler(std::string(option) + " ist " + std::to_string(zeilen->size())
+                                + "-mal angegeben; Überschrift und Arbeitsanweisung haben höchstens "
+                                + std::to_string(TFUeberschrift::GroessteZeilenzahl) + " Zeilen.");
+    }
+    if (auftrag.Pdf.empty()
+        && (auftrag.Blaetter || auftrag.Exemplare || auftrag.Loesungsblaetter || auftrag.Nummerieren))
+        throw TBedienfehler("--sheets, --copies, --solutions und --number wirken nur mit --pdf.");
+    // The desktop program opens only a name ending in ".zfb" (in any case) and otherwise the
+    // standard settings; for the outputs without a window another name is a mistake worth
+    // saying.
+    if (auftrag.Kopflos() && !auftrag.Datei.empty() && TZeichnen::ErsteDatei({auftrag.Datei}, {}) != auftrag.Datei)
+        throw TBedienfehler("„" + auftrag.Datei + "“ ist keine Arbeitsblattdatei: der Name endet nicht auf .zfb.");
+    return auftrag;
+}
+
+std::string Hilfetext()
+{
+    return "Aufruf: zifferbogen [OPTION]... [DATEI.zfb]\n"
+           "Erstellt Rechenarbeitsblätter für die Grund- und Hauptschule.\n"
+           "Ohne Ausgabeoption startet das Programm mit Fenster.\n"
+           "Die Einstellungen kommen aus DATEI, sonst aus den Standardeinstellungen\n"
+           "(~/.config/zifferbogen/Standard.zfb oder Standard.zfb neben dem Programm),\n"
+           "dann aus den --set-Optionen.\n"
+           "\n"
+           "Optionen:\n"
+           "  --set NAME=WERT  ein Bedienelement des Einstellungs- oder Hauptfensters oder\n"
+           "                des Druckdialogs so ändern, wie es ein Benutzer täte:\n"
+           "                Kontrollkästchen true/false, Optionsfeld true,\n"
+           "                Schaltfläche true (ein Druck), Eingabefeld: Text und\n"
+           "                Eingabetaste, Pfeilschalter: Position, Auswahlgruppe: Nummer\n"
+           "                des Eintrags; mehrfach möglich, in der angegebenen Reihenfolge\n"
+           "  --seed N      Startwert des Zufalls (gleicher Startwert, gleiche Ausgabe)\n"
+           "  --pool        einen frischen Aufgabenvorrat ausgeben, eine Aufgabe je Zeile\n"
+           "  --tasks N     N Aufgaben in der Reihenfolge ausgeben, in der sie vergeben werden\n"
+           "  --heading TEXT      eine Zeile der Überschrift anfügen (mehrfach möglich)\n"
+           "  --instruction TEXT  eine Zeile der Arbeitsanweisung anfügen (mehrfach möglich)\n"
+           "  --page        die Aufgaben des gesetzten Arbeitsblatts ausgeben: Zeile, Spalte\n"
+           "                (ab 1) und die Aufgabenfelder\n"
+           "  --save DATEI  das Arbeitsblatt als Arbeitsblattdatei (.zfb) speichern\n"
+           "  --svg DATEI   das Arbeitsblatt als Bild (SVG) speichern, wie es die\n"
+           "                Zwischenablage erhält\n"
+           "  --pdf DATEI   das Arbeitsblatt als PDF (A4) drucken, wie es der Druckdialog\n"
+           "                druckt; alle Seiten kommen in eine Datei\n"
+           "  --sheets N    mit --pdf: N verschiedene Arbeitsblätter, neue Aufgaben für\n"
+           "                jedes (wie im Druckdialog getippt: nur die Ziffern zählen,\n"
+           "                ohne Ziffern 1; 1 bis 10000)\n"
+           "  --copies N    mit --pdf: jedes Arbeitsblatt N-mal (wie --sheets)\n"
+           "  --solutions   mit --pdf: zu jedem Arbeitsblatt ein Lösungsblatt, direkt vor\n"
+           "                seinem letzten Exemplar\n"
+           "  --number      mit --pdf: jede Seite trägt oben links die Nummer ihres\n"
+           "                Arbeitsblatts, auch das Lösungsblatt\n"
+           "  --help        diese Hilfe\n"
+           "  --version     Versionstext\n"
+           "  --            Ende der Optionen: alles Weitere ist ein Dateiname\n"
+           "\n"
+           "Aufgabenzeilen sind durch Tabulatoren getrennt: Operand1, Rechenzeichen\n"
+           "(0 +, 1 -, 2 ·, 3 :), Operand2, Ergebnis, Rest, Platzhalter (1..3),\n"
+           "Gespenstermuster (Einer zuerst), Fehlermeldung.\n"
+           "Eine Fehlerzeile (keine passende Aufgabe gefunden) erkennt man allein an der\n"
+           "nicht leeren Fehlermeldung; ihre Zahlenfelder tragen keine Aufgabe.\n"
+           "Rückgabewert: 0 fertig, 1 Datei nicht lesbar oder schreibbar, 2 falscher Aufruf.\n";
+}
+
+void Melden(std::ostream& fehler, const std::string& meldung)
+{
+    fehler << "zifferbogen: " << Utf8Maskiert(meldung) << '\n';
+}
+
+namespace {
+
+// Writes a whole output and makes sure it arrived: a full disk, a closed standard output or
+// a broken device must not pass for success.
+int Ausgeben(std::ostream& aus, std::ostream& fehler, const std::string& text)
+{
+    errno = 0;
+    aus << text;
+    aus.flush();
+    if (aus)
+        return StatusFertig;
+    const int fehlernummer = errno;
+    Melden(fehler,
+           "Die Ausgabe konnte nicht vollständig geschrieben werden"
+               + (fehlernummer != 0 ? " (" + Fehlerursache(fehlernummer) + ")." : std::string(".")));
+    return StatusDateifehler;
+}
+
+// The settings of the file named on the command line, else of the standard settings file.
+// Returns the exit status: a file named by the user that cannot be opened or read ends the
+// run; a missing standard file is no error, one that exists but cannot be read is reported
+// and the defaults stay, as at every start of the program.
+int EinstellungenLaden(const std::function<int(const std::string&)>& oeffnen, const std::string& datei,
+                       const std::filesystem::path& standarddatei, std::ostream& fehler)
+{
+    const bool standard = datei.empty();
+    if (standard && standarddatei.empty())
+        return StatusFertig;
+    try {
+        DateiOeffnenOderMelden(oeffnen, standard ? standarddatei.string() : datei, standard);
+    } catch (const EZifferbogenFehler& dateifehler) {
+        Melden(fehler, dateifehler.what());
+        if (!standard)
+            return StatusDateifehler;
+    }
+    return StatusFertig;
+}
+
+// --pool and --tasks: the generator alone, behind the settings window.
+int VorratAusgeben(const TKommandozeile& auftrag, TMainForm& einstellungen, std::ostream& aus, std::ostream& fehler)
+{
+    // As "Zum Hauptfenster" does before the first page is built.
+    einstellungen.GeneratorEinstellen();
+    TGSAufgabengenerator& generator = einstellungen.Generator();
+    generator.VorratErzeugen();
+    std::string ausgabe;
+    if (auftrag.Vorrat) {
+        for (std::int32_t i = 1; i <= generator.VorratAnzahl(); ++i)
+            ausgabe += Aufgabenzeile(generator.Vorrat()[static_cast<std::size_t>(i)]) + '\n';
+    } else {
+        TGSAufgabe aufgabe;
+        for (std::int64_t i = 0; i < *auftrag.Aufgaben; ++i) {
+            generator.NaechsteAufgabe(aufgabe);
+            ausgabe += Aufgabenzeile(aufgabe) + '\n';
+        }
+    }
+    return Ausgeben(aus, fehler, ausgabe);
+}
+
+// Writes a document atomically: the file at pfad is replaced only by the complete new one.
+int DokumentSchreiben(const std::string& pfad, const std::string& bytes, std::ostream& fehler)
+{
+    TAtomareDatei datei;
+    if (!datei.Oeffnen(pfad)) {
+        Melden(fehler,
+               "Die Datei „" + pfad + "“ kann nicht geschrieben werden (" + Fehlerursache(datei.Fehlernummer()) + ").");
+        return StatusDateifehler;
+    }
+    try {
+        datei.Schreiben(bytes);
+        datei.Abschliessen();
+    } catch (const EZifferbogenFehler& dateifehler) {
+        Melden(fehler, dateifehler.what());
+        return StatusDateifehler;
+    }
+    return StatusFertig;
+}
+
+// The save dialog as the command line answers it: always with the file named on it.
+class TFesteDateiwahl final : public TDateidialog {
+public:
+    explicit TFesteDateiwahl(std::string pfad) : Pfad(std::move(pfad)) {}
+    std::optional<std::string> Oeffnen(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> Speichern(const std::string&, const std::string&) override { return Pfad; }
+
+private:
+    std::string Pfad;
+};
+
+// The shown tasks of the laid-out page: row and column from 1, then the task's fields.
+std::string Seitenzeilen(TSeite& seite)
+{
+    std::string text;
+    for (int r = 0; r < seite.ZeilenZahl; ++r) {
+        for (int c = 0; c < seite.SpaltenZahl; ++c) {
+            text += std::to_string(r + 1) + '\t' + std::to_string(c + 1) + '\t'
+                + Aufgabenzeile(seite.Aufgabe(r, c).Daten) + '\n';
+        }
+    }
+    return text;
+}
+
+// The generator's message when the page shows no task but error tasks (or none at all);
+// empty when it shows a task to solve.
+std::string OhneAufgabe(const TSeite* seite)
+{
+    std::string grund = "Das Arbeitsblatt enthält keine Aufgabe.";
+    if (seite == nullptr)
+        return grund;
+    for (int r = 0; r < seite->ZeilenZahl; ++r) {
+        for (int c = 0; c < seite->SpaltenZahl; ++c) {
+            const TAufgabe& aufgabe = seite->Aufgabe(r, c);
+            if (!aufgabe.IstFehler())
+                return {};
+            if (r == 0 && c == 0)
+                grund = aufgabe.Daten.Fehlermeldung;
+        }
+    }
+    return grund;
+}
+
+// --page, --save, --svg and --pdf: the main window with its page, started as the desktop program
+// starts, then changed by --heading, --instruction and --set, then the outputs in this order.
+int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen& meldungen,
+                  const std::filesystem::path& standarddatei, TAusgabegeraete& geraete, std::ostream& aus,
+                  std::ostream& fehler)
+{
+    // The windows come up as at every start; the splash timer is ticked by hand below.
+    THandzeitgeber splashZeitgeber;
+    TProgramm programm(zufall, meldungen, splashZeitgeber, {}, {});
+    TZeichnen& zeichnen = programm.Zeichnen();
+    TFUeberschrift& ueberschrift = programm.Ueberschrift();
+    TFDrucken& drucken = programm.Drucken();
+    const std::unique_ptr<TDokumentdrucker> drucker = geraete.Pdfdrucker();
+    TBildspeicher ablage(geraete);
+    zeichnen.Blatt().SetzeDrucker(drucker.get());
+    zeichnen.Blatt().SetzeZwischenablage(&ablage);
+    drucken.SetzeDrucker({drucker.get()});
+
+    try {
+        // The first showing of the main window at its designed size: the rules hand the
+        // settings over and lend the generator, then the first page is built.
+        programm.HauptfensterZeigen();
+    } catch (const EZifferbogenFehler& laufzeitfehler) {
+        Melden(fehler, laufzeitfehler.what());
+        return StatusDateifehler;
+    }
+    // What the splash's first tick does in the desktop program: the worksheet named on the
+    // command line, else the standard settings, opened whole once the first page stands; here
+    // a file the user named that cannot be read ends the run.
+    if (const int status = EinstellungenLaden([&](const std::string& pfad) { return zeichnen.OpenFile(pfad); },
+                                              auftrag.Datei, standarddatei, fehler);
+        status != StatusFertig)
+        return status;
+    programm.Splash().Schliessen();
+    try {
+        for (const std::string& zeile : auftrag.Ueberschrift)
+            ueberschrift.UeberschriftZeileAnfuegen(zeile);
+        for (const std::string& zeile : auftrag.Anweisung)
+            ueberschrift.AnweisungZeileAnfuegen(zeile);
+    } catch (const EZifferbogenFehler& laufzeitfehler) {
+        Melden(fehler, laufzeitfehler.what());
+        return StatusDateifehler;
+    }
+
+    try {
+        for (const auto& [name, wert] : auftrag.Setzungen)
+            SteuerelementSetzen({&programm.Einstellungen(), &zeichnen, &drucken}, name, wert);
+    } catch (const TBedienfehler& bedienfehler) {
+        Melden(fehler, bedienfehler.what());
+        return StatusBedienfehler;
+    }
+
+    // A chosen layout larger than the paper is kept, as in the window, and said.
+    if (const std::string hinweis = zeichnen.Platzhinweis(); !hinweis.empty())
+        Melden(fehler, "Warnung: " + hinweis);
+
+    try {
+        if (auftrag.Seite && zeichnen.Seite() != nullptr) {
+            if (const int status = Ausgeben(aus, fehler, Seitenzeilen(*zeichnen.Seite())); status != StatusFertig)
+                return status;
+        }
+        if (!auftrag.Speichern.empty())
+            zeichnen.SaveFile(auftrag.Speichern);
+        // Settings that allow no task give a page of error tasks: no sheet to hand out.
+        if (!auftrag.Svg.empty() || !auftrag.Pdf.empty()) {
+            if (const std::string grund = OhneAufgabe(zeichnen.Seite()); !grund.empty()) {
+                Melden(fehler, grund);
+                return StatusDateifehler;
+            }
+        }
+        if (!auftrag.Svg.empty()) {
+            zeichnen.Blatt().InZwischenablage();
+            const std::string svg = ablage.Letztes() != nullptr ? ablage.Letztes()->Svg() : std::string();
+            if (const int status = DokumentSchreiben(auftrag.Svg, svg, fehler); status != StatusFertig)
+                return status;
+        }
+        if (!auftrag.Pdf.empty()) {
+            // The print dialog as a user fills it in: the numbers typed, the boxes ticked.
+            zeichnen.Drucken1Click();
+            if (auftrag.Blaetter)
+                drucken.EVerschBlaetter->Eingeben(*auftrag.Blaetter);
+            if (auftrag.Exemplare)
+                drucken.EExemplare->Eingeben(*auftrag.Exemplare);
+            if (auftrag.Loesungsblaetter)
+                drucken.CBLoesungsblaetter->SetChecked(true);
+            if (auftrag.Nummerieren)
+                drucken.CBNummerieren->SetChecked(true);
+            // The file --pdf names is the one a user chooses in the save dialog: opened
+            // before the run, its pages written as they are made, and the target replaced
+            // only by the complete document.
+            TFesteDateiwahl pdfdatei(auftrag.Pdf);
+            drucken.SetzeDateidialog(&pdfdatei);
+            drucken.BOKClick();
+            drucken.SetzeDateidialog(nullptr);
+        }
+    } catch (const EZifferbogenFehler& laufzeitfehler) {
+        Melden(fehler, laufzeitfehler.what());
+        return StatusDateifehler;
+    }
+    return StatusFertig;
+}
+
+} // namespace
+
+int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, std::ostream& fehler,
+                            const std::filesystem::path& standarddatei, TAusgabegeraete* geraete)
+{
+    if (auftrag.Hilfe)
+        return Ausgeben(aus, fehler, Hilfetext());
+    if (auftrag.Version)
+        return Ausgeben(aus, fehler, Versionstext() + '\n');
+
+    std::unique_ptr<TZufall> zufall =
+        auftrag.Startwert ? std::make_unique<TMersenneZufall>(*auftrag.Startwert) : std::make_unique<TMersenneZufall>();
+    TTextmeldungen meldungen(fehler);
+
+    if (auftrag.Seitenausgabe()) {
+        if (geraete == nullptr) {
+            Melden(fehler, "Die Ausgaben des Arbeitsblatts (--page, --save, --svg, --pdf) sind hier nicht verfügbar.");
+            return StatusBedienfehler;
+        }
+        return SeiteAusgeben(auftrag, *zufall, meldungen, standarddatei, *geraete, aus, fehler);
+    }
+
+    // The windows exist as at every start, but the main window is not shown, so no page is
+    // built.
+    THandzeitgeber splashZeitgeber;
+    TProgramm programm(*zufall, meldungen, splashZeitgeber, {}, {});
+    TMainForm& einstellungen = programm.Einstellungen();
+    if (const int status =
+            EinstellungenLaden([&](const std::string& pfad) { return EinstellungenAusDateiLesen(einstellungen, pfad); },
+                               auftrag.Datei, standarddatei, fehler);
+        status != StatusFertig)
+        return status;
+    try {
+        for (const auto& [name, wert] : auftrag.Setzungen)
+            SteuerelementSetzen({&einstellungen}, name, wert);
+    } catch (const TBedienfehler& bedienfehler) {
+        Melden(fehler, bedienfehler.what());
+        return StatusBedienfehler;
+    }
+    if (!auftrag.Vorrat && !auftrag.Aufgaben)
+        return StatusFertig;
+    return VorratAusgeben(auftrag, einstellungen, aus, fehler);
+}

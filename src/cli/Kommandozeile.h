@@ -1,0 +1,68 @@
+#pragma once
+
+#include "cli/Bedienfehler.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+class EZifferbogenFehler;
+class TAusgabegeraete;
+
+// Exit statuses of the command line.
+inline constexpr int StatusFertig = 0;
+inline constexpr int StatusDateifehler = 1;
+inline constexpr int StatusBedienfehler = 2;
+
+// What the command line asks for, as read from the arguments.
+struct TKommandozeile {
+    bool Hilfe = false;
+    bool Version = false;
+    bool Vorrat = false;                                        // --pool
+    std::optional<std::int64_t> Aufgaben;                       // --tasks N
+    std::optional<std::uint32_t> Startwert;                     // --seed N
+    std::vector<std::pair<std::string, std::string>> Setzungen; // --set NAME=VALUE, in order
+    std::vector<std::string> Ueberschrift;                      // --heading TEXT, in order
+    std::vector<std::string> Anweisung;                         // --instruction TEXT, in order
+    bool Seite = false;                                         // --page
+    std::string Pdf;                                            // --pdf FILE, empty when none
+    std::string Svg;                                            // --svg FILE, empty when none
+    std::string Speichern;                                      // --save FILE, empty when none
+    // The print dialog's fields for --pdf, as typed (--sheets N, --copies N; none: the field
+    // stays as it is) and its check boxes (--solutions, --number; false: as it is).
+    std::optional<std::string> Blaetter;
+    std::optional<std::string> Exemplare;
+    bool Loesungsblaetter = false;
+    bool Nummerieren = false;
+    std::string Datei; // FILE.zfb, empty when none
+
+    // True when an output of the laid-out page was asked for, which needs the page model and
+    // the platform's printer.
+    bool Seitenausgabe() const { return Seite || !Pdf.empty() || !Svg.empty() || !Speichern.empty(); }
+    // True when an output option was given, so the program runs without a window.
+    bool Kopflos() const { return Hilfe || Version || Vorrat || Aufgaben.has_value() || Seitenausgabe(); }
+};
+
+// Reads the arguments (without the program name). Throws TBedienfehler on bad usage.
+TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente);
+
+// The German usage text of --help.
+std::string Hilfetext();
+
+// Writes "zifferbogen: ", the message and a line end to fehler; bytes of the message that are
+// not well-formed UTF-8 (say, of a file name) and control characters appear as \xNN.
+void Melden(std::ostream& fehler, const std::string& meldung);
+
+// Runs the headless outputs; returns the exit status. Results go to aus, messages to fehler;
+// an output that cannot be written completely is reported and gives StatusDateifehler.
+// The settings come from the given file, else from the standard settings file (when it
+// exists), then from the --set options. Nothing is written to aus when the run fails.
+// geraete provides the printer and pictures of the page outputs (--page, --pdf, --svg); without
+// it those outputs are refused.
+int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, std::ostream& fehler,
+                            const std::filesystem::path& standarddatei = {}, TAusgabegeraete* geraete = nullptr);

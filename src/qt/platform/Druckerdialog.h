@@ -1,0 +1,19 @@
+#pragma once
+
+#include "toolkit/Druckerdialog.h"
+
+class QWidget;
+
+// The printer-setup dialog "Druckereinrichtung": one of the installed printers is chosen, and
+// a system printer's paper, orientation and margins are set up in Qt's page-setup dialog.
+// "PDF (A4)" always prints on A4 portrait. Cancel keeps the printer that was chosen and puts
+// back the paper of every printer set up meanwhile.
+class TQtDruckerdialog final : public TDruckerdialog {
+public:
+    explicit TQtDruckerdialog(QWidget* eltern = nullptr) : Eltern(eltern) {}
+
+    std::size_t Ausfuehren(const std::vector<TDrucker*>& drucker, std::size_t gewaehlt) override;
+
+private:
+    QWidget* Eltern;
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "qt/platform/QtLeinwand.h"
+#include "toolkit/Drucker.h"
+
+#include <QPageLayout>
+#include <QPainter>
+
+#include <memory>
+#include <string>
+
+// A printer whose jobs become PDF documents: "PDF (A4)", on A4 portrait with the page layout
+// and resolution Qt gives its PDF writer, works on any machine, with or without a system
+// printer, and is what the command line's --pdf writes. The system printer draws its jobs
+// through one on its queue's paper and resolution before it hands them to the print system.
+// A job goes into its output as its pages are made, or, without one, into memory.
+class TPdfDrucker final : public TDokumentdrucker {
+public:
+    TPdfDrucker();
+    // Pages on the paper, margins and orientation of seite at dpi pixels per inch, under name;
+    // an invalid seite or a dpi of 0 leave Qt's own for its PDF writer.
+    TPdfDrucker(std::string name, const QPageLayout& seite, int dpi);
+    ~TPdfDrucker() override;
+    TPdfDrucker(const TPdfDrucker&) = delete;
+    TPdfDrucker& operator=(const TPdfDrucker&) = delete;
+
+    std::string Name() const override { return NameFeld; }
+    int DpiX() const override;
+    int DpiY() const override;
+    int SeitePxBreite() const override;
+    int SeitePxHoehe() const override;
+    TLeinwand& Leinwand() override { return Flaeche; }
+
+    void BeginDoc() override;
+    void NewPage() override;
+    // After a job that failed in its output, raises that failure again.
+    void EndDoc() override;
+    // The PDF of the last completed job without an output; empty before the first, while a
+    // job is open and after a job into an output.
+    const std::string& Dokument() const override { return DokumentBytes; }
+    void AusgabeSetzen(TDokumentausgabe ausgabe) override;
+
+    // Paper and resolution for what is measured from now on and the next job. Raises
+    // EZifferbogenFehler while a job is open.
+    void Einrichten(const QPageLayout& seite, int dpi);
+    // Ends an open job without completing it: nothing more goes into its output, which is
+    // left incomplete. Nothing happens without an open job.
+    void Abbrechen() noexcept;
+
+private:
+    struct TAuftrag;
+
+    // A fresh writer for the next job, measuring on the page set up.
+    void NeuerAuftrag();
+    // Raises the error of an output that failed during the job, ending the job.
+    void AusgabefehlerWerfen();
+
+    std::string NameFeld;
+    QPageLayout Seite;
+    int Dpi = 0; // 0: Qt's own resolution for PDF
+    TDokumentausgabe Ausgabe;
+    std::unique_ptr<TAuftrag> Auftrag; // the document being written, or the next one
+    TQtLeinwand Flaeche;
+    QPainter Maler;
+    std::string DokumentBytes;
+};

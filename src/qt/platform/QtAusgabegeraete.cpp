@@ -1,0 +1,14 @@
+#include "qt/platform/QtAusgabegeraete.h"
+
+#include "qt/platform/PdfDrucker.h"
+#include "qt/platform/SvgBild.h"
+
+std::unique_ptr<TDokumentdrucker> TQtAusgabegeraete::Pdfdrucker()
+{
+    return std::make_unique<TPdfDrucker>();
+}
+
+std::unique_ptr<TBild> TQtAusgabegeraete::NeuesBild(int breite, int hoehe, double pxProCm)
+{
+    return std::make_unique<TSvgBild>(breite, hoehe, pxProCm);
+}

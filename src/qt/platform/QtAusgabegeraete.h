@@ -1,0 +1,10 @@
+#pragma once
+
+#include "toolkit/Ausgabegeraete.h"
+
+// The headless outputs on Qt: the A4 PDF printer and SVG pictures.
+class TQtAusgabegeraete final : public TAusgabegeraete {
+public:
+    std::unique_ptr<TDokumentdrucker> Pdfdrucker() override;
+    std::unique_ptr<TBild> NeuesBild(int breite, int hoehe, double pxProCm) override;
+};

@@ -1,0 +1,17 @@
+#include "qt/platform/QtMeldungen.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QString>
+
+void TQtMeldungen::Zeige(const std::string& titel, const std::string& text, TMeldungsart art)
+{
+    const QMessageBox::Icon symbol = art == TMeldungsart::Fehler ? QMessageBox::Critical
+        : art == TMeldungsart::Warnung                           ? QMessageBox::Warning
+                                                                 : QMessageBox::Information;
+    QMessageBox box(symbol, QString::fromStdString(titel), QString::fromStdString(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}

@@ -1,0 +1,173 @@
+#include "qt/views/Desktop.h"
+
+#include "app/Standarddatei.h"
+#include "app/UDrucken.h"
+#include "qt/platform/Dateitypanmeldung.h"
+#include "qt/platform/Desktopdateien.h"
+#include "qt/views/Druckdialog.h"
+#include "qt/platform/Druckerdialog.h"
+#include "qt/views/Einstellungsfenster.h"
+#include "qt/binding/Fehlerbehandlung.h"
+#include "qt/views/Hauptfenster.h"
+#include "qt/views/Nebenfenster.h"
+#include "qt/platform/PdfDrucker.h"
+#include "qt/platform/QtDateidialog.h"
+#include "qt/platform/QtMeldungen.h"
+#include "qt/platform/QtZeitgeber.h"
+#include "qt/platform/Schriftdialog.h"
+#include "qt/platform/SvgBild.h"
+#include "qt/platform/Systemdrucker.h"
+#include "sheet/UBlatt.h"
+#include "toolkit/Zufall.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPixmap>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QTranslator>
+
+#include <exception>
+#include <utility>
+
+namespace {
+
+// Fusion with narrower tabs: the main window's ten tab pages fit its designed width.
+class TStil final : public QProxyStyle {
+public:
+    TStil() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    int pixelMetric(PixelMetric metrik, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metrik == PM_TabBarTabHSpace)
+            return 12;
+        return QProxyStyle::pixelMetric(metrik, option, widget);
+    }
+};
+
+} // namespace
+
+TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Zifferbogen"));
+    // The window icon is the one the desktop entry names.
+    QPixmap symbol;
+    if (symbol.loadFromData(reinterpret_cast<const uchar*>(Programmsymbol.data()),
+                            static_cast<uint>(Programmsymbol.size()), "SVG"))
+        setWindowIcon(QIcon(symbol));
+    setStyle(new TStil);
+    // Arial's metrics (Liberation Sans) at 8 points: the controls the windows place at given
+    // pixels hold their captions whatever the desktop's font is.
+    QFont schrift(QStringLiteral("Liberation Sans"));
+    schrift.setPointSize(8);
+    setFont(schrift);
+    auto* deutsch = new QTranslator(this);
+    if (deutsch->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(deutsch);
+}
+
+bool TAnwendung::notify(QObject* empfaenger, QEvent* ereignis)
+{
+    try {
+        return QApplication::notify(empfaenger, ereignis);
+    } catch (...) {
+        if (Fehler != nullptr)
+            Fehler->Zeigen(std::current_exception());
+        return false;
+    }
+}
+
+TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert, std::vector<std::string> argumente,
+                   std::filesystem::path standarddatei, TDateitypanmeldung* anmeldung,
+                   const std::filesystem::path& programm, std::vector<std::unique_ptr<TDrucker>> drucker)
+    : Meldungen(meldungen), FehlerFeld(std::make_unique<TFehlerbehandlung>(meldungen)),
+      Zufall(startwert ? std::make_unique<TMersenneZufall>(*startwert) : std::make_unique<TMersenneZufall>()),
+      Drucker(std::move(drucker)), Zwischenablage(std::make_unique<TQtZwischenablage>()),
+      SplashZeitgeber(std::make_unique<TQtZeitgeber>()),
+      ProgrammFeld(std::make_unique<TProgramm>(*Zufall, meldungen, *SplashZeitgeber, std::move(argumente),
+                                               std::move(standarddatei), anmeldung, programm)),
+      HauptfensterFeld(std::make_unique<THauptfenster>(
+          ProgrammFeld->Zeichnen(), *FehlerFeld, THauptfenster::TBefehle{[this] { NebenfensterFeld->InfoZeigen(); }})),
+      EinstellungsfensterFeld(std::make_unique<TEinstellungsfenster>(ProgrammFeld->Einstellungen(), *FehlerFeld)),
+      DruckdialogFeld(std::make_unique<TDruckdialog>(ProgrammFeld->Drucken(), *FehlerFeld, HauptfensterFeld.get())),
+      Schriftdialog(std::make_unique<TQtSchriftdialog>(HauptfensterFeld.get())),
+      Dateidialog(std::make_unique<TQtDateidialog>(HauptfensterFeld.get())),
+      Druckerdialog(std::make_unique<TQtDruckerdialog>(DruckdialogFeld.get())),
+      Pdfdialog(std::make_unique<TQtDateidialog>(DruckdialogFeld.get()))
+{
+    if (Drucker.empty())
+        Drucker.push_back(std::make_unique<TPdfDrucker>());
+    std::vector<TDrucker*> auswahl;
+    for (const auto& d : Drucker)
+        auswahl.push_back(d.get());
+    // The sheet measures on the printer in use, so the page on screen is laid out exactly as
+    // it prints.
+    TZeichnen& zeichnen = ProgrammFeld->Zeichnen();
+    TFDrucken& drucken = ProgrammFeld->Drucken();
+    zeichnen.Blatt().SetzeDrucker(auswahl.front());
+    drucken.SetzeDrucker(std::move(auswahl));
+    drucken.SetzeDruckerdialog(Druckerdialog.get());
+    drucken.SetzeDateidialog(Pdfdialog.get());
+    zeichnen.Blatt().SetzeZwischenablage(Zwischenablage.get());
+    zeichnen.DruckenZeigen = [this] { DruckdialogFeld->Zeigen(); };
+    zeichnen.SetzeSchriftdialog(Schriftdialog.get());
+    zeichnen.SetzeDateidialog(Dateidialog.get());
+    zeichnen.FensterZeigen = [this] {
+        HauptfensterFeld->show();
+        HauptfensterFeld->raise();
+        HauptfensterFeld->activateWindow();
+    };
+    zeichnen.EinstellungenZeigen = [this] {
+        TEinstellungsfenster& fenster = *EinstellungsfensterFeld;
+        if (!fenster.isVisible())
+            fenster.move(HauptfensterFeld->geometry().center() - fenster.rect().center());
+        fenster.show();
+        fenster.raise();
+        fenster.activateWindow();
+    };
+    // The small windows, and the hooks that open them.
+    NebenfensterFeld = std::make_unique<TNebenfenster>(*ProgrammFeld, *HauptfensterFeld, *FehlerFeld);
+}
+
+TDesktop::~TDesktop()
+{
+    // The models outlive nothing of the views: the hooks go before the windows do.
+    TZeichnen& zeichnen = ProgrammFeld->Zeichnen();
+    TFDrucken& drucken = ProgrammFeld->Drucken();
+    zeichnen.FensterZeigen = nullptr;
+    zeichnen.EinstellungenZeigen = nullptr;
+    zeichnen.DruckenZeigen = nullptr;
+    zeichnen.SetzeSchriftdialog(nullptr);
+    zeichnen.SetzeDateidialog(nullptr);
+    zeichnen.Blatt().SetzeZwischenablage(nullptr);
+    drucken.SetzeDruckerdialog(nullptr);
+    drucken.SetzeDateidialog(nullptr);
+    Pdfdialog.reset();
+    Druckerdialog.reset();
+    DruckdialogFeld.reset();
+    NebenfensterFeld.reset();
+    EinstellungsfensterFeld.reset();
+    HauptfensterFeld.reset();
+}
+
+void TDesktop::Starten()
+{
+    FehlerFeld->Ausfuehren([this] { ProgrammFeld->Zeichnen().Zeigen(); });
+}
+
+int DesktopStarten(int argc, char* argv[], const std::vector<std::string>& argumente)
+{
+    TAnwendung anwendung(argc, argv);
+    TQtMeldungen meldungen;
+    // Every start registers the worksheet type for the program started last.
+    TXdgDateitypanmeldung anmeldung;
+    TDesktop desktop(meldungen, std::nullopt, argumente, TStandarddatei::Lesepfad(), &anmeldung,
+                     TAnwendung::applicationFilePath().toStdString(), InstallierteDrucker());
+    anwendung.SetzeFehlerbehandlung(&desktop.Fehler());
+    desktop.Starten();
+    const int status = TAnwendung::exec();
+    anwendung.SetzeFehlerbehandlung(nullptr);
+    return status;
+}

@@ -1,0 +1,48 @@
+#include "qt/views/Dialog.h"
+
+#include "qt/binding/Bindung.h"
+#include "toolkit/Formular.h"
+
+TDialog::TDialog(TFormular& formular, TSichtbarkeit& sichtbar, TArt art, TFehlerbehandlung& fehler, QWidget* eltern)
+    : QDialog(eltern), Sichtbar(sichtbar), Art(art), BindungFeld(std::make_unique<TBindung>(formular, fehler))
+{
+    TitelFolgen(*this, formular);
+    // A small window has no help button, and closing it never ends the program.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    Sichtbar.Geaendert = [this](bool offen) { SichtbarGeaendert(offen); };
+}
+
+TDialog::~TDialog()
+{
+    Sichtbar.Geaendert = nullptr;
+}
+
+void TDialog::Zeigen()
+{
+    if (!Sichtbar)
+        return;
+    if (Art == TArt::Modal) {
+        exec();
+        return;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void TDialog::SichtbarGeaendert(bool sichtbar)
+{
+    if (!sichtbar)
+        done(QDialog::Accepted);
+    else if (Art == TArt::Nichtmodal)
+        show();
+}
+
+void TDialog::reject()
+{
+    // The model closes the window; should it hold it closed already, the window just goes.
+    Sichtbar = false;
+    if (isVisible())
+        QDialog::reject();
+}

@@ -1,0 +1,164 @@
+#include "qt/views/Druckdialog.h"
+
+#include "app/UDrucken.h"
+#include "qt/views/Ansicht.h"
+#include "qt/binding/Bindung.h"
+#include "qt/binding/Fehlerbehandlung.h"
+#include "toolkit/Druckfortschritt.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCursor>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+// The progress window of a run: it comes up only when the run takes longer than a moment,
+// keeps the windows drawn while the run goes on, and its "Abbruch" stops the run before the
+// next page.
+class TDruckdialog::TFortschritt final : public TDruckfortschritt {
+public:
+    explicit TFortschritt(QWidget& eltern) : Eltern(eltern) {}
+    ~TFortschritt() override { Ende(); }
+    TFortschritt(const TFortschritt&) = delete;
+    TFortschritt& operator=(const TFortschritt&) = delete;
+
+    void Anfang(std::int64_t seiten) override
+    {
+        Ende();
+        Seiten = seiten;
+        Fenster = std::make_unique<QProgressDialog>(&Eltern);
+        Fenster->setWindowTitle(QStringLiteral("Drucken"));
+        Fenster->setCancelButtonText(QStringLiteral("Abbruch"));
+        Fenster->setWindowModality(Qt::ApplicationModal);
+        Fenster->setAutoClose(false);
+        Fenster->setAutoReset(false);
+        Fenster->setMinimumDuration(Verzoegerung);
+        Fenster->setRange(0, Balkenwert(seiten));
+        Fenster->setLabelText(Text(0));
+        Fenster->setValue(0);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        Cursor = true;
+    }
+
+    bool Weiter(std::int64_t gedruckt) override
+    {
+        if (Fenster == nullptr)
+            return true;
+        Fenster->setLabelText(Text(gedruckt));
+        // Once the window shows, this also lets the windows draw and the user press "Abbruch".
+        Fenster->setValue(Balkenwert(gedruckt));
+        return !Fenster->wasCanceled();
+    }
+
+    void Ende() noexcept override
+    {
+        Fenster.reset();
+        if (Cursor) {
+            QApplication::restoreOverrideCursor();
+            Cursor = false;
+        }
+    }
+
+    QProgressDialog* Fensterzeiger() const { return Fenster.get(); }
+
+private:
+    // A run of a few pages is over before a window would be worth showing.
+    static constexpr int Verzoegerung = 500; // ms
+
+    static int Balkenwert(std::int64_t wert) { return static_cast<int>(std::clamp<std::int64_t>(wert, 0, INT_MAX)); }
+
+    QString Text(std::int64_t gedruckt) const
+    {
+        return QStringLiteral("Seite %1 von %2 wird gedruckt ...").arg(std::min(gedruckt + 1, Seiten)).arg(Seiten);
+    }
+
+    QWidget& Eltern;
+    std::unique_ptr<QProgressDialog> Fenster;
+    std::int64_t Seiten = 0;
+    bool Cursor = false;
+};
+
+TDruckdialog::TDruckdialog(TFDrucken& drucken, TFehlerbehandlung& fehler, QWidget* eltern)
+    : QDialog(eltern), Drucken(drucken), Fehler(fehler), BindungFeld(std::make_unique<TBindung>(drucken, fehler)),
+      FortschrittFeld(std::make_unique<TFortschritt>(*this))
+{
+    TBindung& b = *BindungFeld;
+    TitelFolgen(*this, drucken);
+
+    // The note is there to be read, not edited.
+    auto* hinweis = b.Als<QPlainTextEdit>("MHinweis");
+    hinweis->setReadOnly(true);
+    hinweis->setFocusPolicy(Qt::NoFocus);
+    b.Als<QLabel>("LDrucker")->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* spalte =
+        Spalte(b,
+               {"MHinweis", TAbstand{8},
+                Zeile(b,
+                      {"LEsSollen", FeldMitPfeilen(b, "EVerschBlaetter", "UDVerschBlaetter", 56), "LVerschBlaetter",
+                       TDehnung{}}),
+                Zeile(b, {"LJe", FeldMitPfeilen(b, "EExemplare", "UDExemplare", 56), "LExemplare", TDehnung{}}),
+                TAbstand{8}, "CBNummerieren", "CBLoesungsblaetter", TAbstand{12},
+                Zeile(b, {"LDrucker", TDehnung{}, "BDruckereinstellungen"}), TAbstand{12},
+                Zeile(b, {TDehnung{}, "BOK", "BAbbruch"})});
+    spalte->setContentsMargins(10, 10, 10, 10);
+    spalte->setStretch(0, 1);
+    setLayout(spalte);
+
+    auto* ok = b.Als<QPushButton>("BOK");
+    auto* abbruch = b.Als<QPushButton>("BAbbruch");
+    ok->setDefault(true);
+    for (QPushButton* knopf : {ok, abbruch, b.Als<QPushButton>("BDruckereinstellungen")})
+        knopf->setMinimumWidth(88);
+    // The binding runs the model's click first; these look at what it left.
+    connect(ok, &QPushButton::clicked, this, [this] { ModellGeschlossen(QDialog::Accepted); });
+    connect(abbruch, &QPushButton::clicked, this, [this] { ModellGeschlossen(QDialog::Rejected); });
+
+    drucken.SetzeFortschritt(FortschrittFeld.get());
+    // The size of the designed window.
+    resize(486, 506);
+}
+
+TDruckdialog::~TDruckdialog()
+{
+    Drucken.SetzeFortschritt(nullptr);
+}
+
+TDruckfortschritt& TDruckdialog::Fortschritt() const
+{
+    return *FortschrittFeld;
+}
+
+QProgressDialog* TDruckdialog::Fortschrittsfenster() const
+{
+    return FortschrittFeld->Fensterzeiger();
+}
+
+void TDruckdialog::Zeigen()
+{
+    if (!Drucken.Sichtbar)
+        return;
+    if (parentWidget() != nullptr && !isVisible())
+        move(parentWidget()->geometry().center() - rect().center());
+    BindungFeld->Widget("EVerschBlaetter")->setFocus();
+    exec();
+}
+
+void TDruckdialog::ModellGeschlossen(int ergebnis)
+{
+    if (!Drucken.Sichtbar && isVisible())
+        done(ergebnis);
+}
+
+void TDruckdialog::reject()
+{
+    if (Drucken.Sichtbar)
+        Fehler.Ausfuehren([this] { Drucken.BAbbruch->Click(); });
+    ModellGeschlossen(QDialog::Rejected);
+}
