@@ -64,7 +64,13 @@ public:
     void Beschneiden(int links, int oben, int rechts, int unten) override;
     void BeschneidenAufheben() override;
 
-    // The Qt font for a font record, and the colour for a colour value of the page.
+    // The text Qt draws and measures for a text of the page (UTF-8), the same on every device:
+    // bytes that are not UTF-8, control characters other than the tab, and noncharacters
+    // become U+FFFD, so that no output drops or hides a character another shows, and an SVG
+    // picture stays well-formed XML.
+    static QString QtText(std::string_view text);
+    // The Qt font for a font record (its name as QtText gives it), and the colour for a colour
+    // value of the page.
     static QFont QtSchrift(const TSchrift& schrift);
     static QColor QtFarbe(std::int32_t farbe);
 
