@@ -9,6 +9,7 @@
 #include <QPen>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <QTextLayout>
 #include <QTextLine>
 
@@ -35,6 +36,17 @@ constexpr std::size_t GroessteTextzahl = 2048;
 bool Undarstellbar(char32_t zeichen)
 {
     return (zeichen != U'\t' && QChar::category(zeichen) == QChar::Other_Control) || QChar::isNonCharacter(zeichen);
+}
+
+// A family name as the SVG writer puts it into an attribute between double quotes: Qt (6.4)
+// writes the name unescaped there, so the picture escapes it, and an SVG reader gets back the
+// name the other outputs use. A tab would otherwise be read as a blank.
+QString AlsSvgAttribut(QString name)
+{
+    return name.replace(u'&', QStringLiteral("&amp;"))
+        .replace(u'<', QStringLiteral("&lt;"))
+        .replace(u'"', QStringLiteral("&quot;"))
+        .replace(u'\t', QStringLiteral("&#9;"));
 }
 
 QRectF Rechteck(int links, int oben, int rechts, int unten)
@@ -102,17 +114,39 @@ void TQtLeinwand::MalerAnhaengen(QPainter& maler)
 {
     Maler = &maler;
     Maler->setBackgroundMode(Qt::TransparentMode);
-    Maler->setFont(Font);
-    MalerSchriftVeraltet = false;
-    Maler->setClipping(false);
     const QPaintEngine* maschine = Maler->paintEngine();
     GlyphenMalen = maschine != nullptr && maschine->type() == QPaintEngine::Pdf;
+    SvgMalen = maschine != nullptr && maschine->type() == QPaintEngine::SVG;
+    Maler->setFont(MalerSchrift());
+    MalerSchriftVeraltet = false;
+    Maler->setClipping(false);
     StiftAnwenden();
 }
 
 void TQtLeinwand::Abhaengen()
 {
     Maler = nullptr;
+}
+
+QFont TQtLeinwand::MalerSchrift() const
+{
+    if (!SvgMalen)
+        return Font;
+    // The painter looks the escaped name up as well; that differs only for a family whose name
+    // holds one of the escaped characters, and the canvas still measures with the font itself
+    // and places every text where it says.
+    QStringList familien = Font.families();
+    bool maskiert = false;
+    for (QString& familie : familien) {
+        QString attribut = AlsSvgAttribut(familie);
+        maskiert = maskiert || attribut != familie;
+        familie = std::move(attribut);
+    }
+    if (!maskiert)
+        return Font;
+    QFont font = Font;
+    font.setFamilies(familien);
+    return font;
 }
 
 QFont TQtLeinwand::QtSchrift(const TSchrift& schrift)
@@ -186,7 +220,7 @@ void TQtLeinwand::TextAus(int x, int y, std::string_view text)
         return;
     }
     if (MalerSchriftVeraltet) {
-        Maler->setFont(Font);
+        Maler->setFont(MalerSchrift());
         MalerSchriftVeraltet = false;
     }
     Maler->drawText(grundlinie, QtText(text));

@@ -95,6 +95,8 @@ private:
     };
 
     void StiftAnwenden();
+    // The canvas's font as the painter takes it.
+    QFont MalerSchrift() const;
     TSchriftstand& Stand();
     // The glyphs of the text in the current font, placed from the upper left corner.
     const QList<QGlyphRun>& Glyphen(std::string_view text);
@@ -109,6 +111,9 @@ private:
     // Whether the painter's engine writes text as glyphs and positions alone, so that glyphs
     // shaped once can stand for the text. An SVG picture keeps the characters instead.
     bool GlyphenMalen = false;
+    // Whether the painter writes an SVG picture, whose writer puts the font's family name into
+    // its attributes as it stands.
+    bool SvgMalen = false;
     bool MalerSchriftVeraltet = false; // the painter's font is not yet the canvas's font
     bool TextstiftAktiv = false;       // the painter's pen is the text colour, not the line pen
     std::int32_t StiftFarbe = FarbeSchwarz;

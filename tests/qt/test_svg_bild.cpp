@@ -462,5 +462,6 @@ INSTANTIATE_TEST_SUITE_P(
         TZeichenfall{"NummerMitSteuerzeichen", TTextort::ZeichenNachNummer, "\001\013\033\201)",
                      Ersatz + Ersatz + Ersatz + Ersatz + ")"},
         TZeichenfall{"SchriftMitSteuerzeichen", TTextort::Schriftname, "Ar\010\014\033ial",
-                     "Ar" + Ersatz + Ersatz + Ersatz + "ial"}),
+                     "Ar" + Ersatz + Ersatz + Ersatz + "ial"},
+        TZeichenfall{"SchriftMitAttributzeichen", TTextort::Schriftname, "A & \"B\"\t<C>", "A & \"B\"\t<C>"}),
     [](const auto& eintrag) { return std::string(eintrag.param.Name); });
