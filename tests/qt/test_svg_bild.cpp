@@ -13,15 +13,19 @@
 #include <QMimeData>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -344,4 +348,120 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"Rechne!"},
                                 {"CBSchriftlich=true", "CBRechenkaestchen=true", "CBNummerierung=true",
                                  "CBLoesungen=true"}}),
+    [](const auto& eintrag) { return std::string(eintrag.param.Name); });
+
+namespace {
+
+// Where a worksheet holds a text that the picture and the PDF both draw.
+enum class TTextort { Ueberschrift, ZeichenNachNummer, Schriftname };
+
+struct TZeichenfall {
+    const char* Name;
+    TTextort Ort;
+    std::string Text;    // a heading's bytes on the command line, else the bytes in the file
+    std::string Gezeigt; // what every output shows for it
+};
+
+void PrintTo(const TZeichenfall& fall, std::ostream* aus)
+{
+    *aus << fall.Name;
+}
+
+class BildUndPdf : public ::testing::TestWithParam<TZeichenfall> {};
+
+const std::string Ersatz = "\xef\xbf\xbd"; // U+FFFD
+
+// Without blanks: poppler puts as many between words as the layout needs, the picture places
+// its texts without any.
+std::string OhneLeerraum(std::string text)
+{
+    std::erase_if(text, [](char c) { return std::string_view(" \t\n\r\f").find(c) != std::string_view::npos; });
+    return text;
+}
+
+void Ausfuehren(const std::vector<std::string>& argumente)
+{
+    TQtAusgabegeraete geraete;
+    std::ostringstream aus;
+    std::ostringstream fehler;
+    EXPECT_EQ(KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler, {}, &geraete), StatusFertig)
+        << fehler.str();
+}
+
+} // namespace
+
+// Control characters, noncharacters and bytes that are not UTF-8 reach the picture as the PDF
+// shows them, and the picture stays well-formed XML, its font names included.
+TEST_P(BildUndPdf, ZeigenDenselbenText)
+{
+    const auto& fall = GetParam();
+    QTemporaryDir ordner;
+    const std::string datei = ordner.filePath(QStringLiteral("blatt.zfb")).toStdString();
+    const QString svgPfad = ordner.filePath(QStringLiteral("blatt.svg"));
+    const QString pdfPfad = ordner.filePath(QStringLiteral("blatt.pdf"));
+    const std::vector<std::string> ausgaben{"--svg", svgPfad.toStdString(), "--pdf", pdfPfad.toStdString()};
+    if (fall.Ort == TTextort::Ueberschrift) {
+        Ausfuehren({"--seed", "5", "--heading", fall.Text, ausgaben[0], ausgaben[1], ausgaben[2], ausgaben[3]});
+    } else {
+        // A numbered sheet's file with the stored text replaced.
+        Ausfuehren({"--seed", "5", "--set", "CBNummerierung=true", "--save", datei});
+        std::string bytes = DateiLesen(QString::fromStdString(datei));
+        const std::string alt = fall.Ort == TTextort::Schriftname ? "[Arial]" : "[.]";
+        const std::string neu = "[" + fall.Text + "]";
+        ASSERT_NE(bytes.find(alt), std::string::npos);
+        for (auto stelle = bytes.find(alt); stelle != std::string::npos; stelle = bytes.find(alt, stelle + neu.size()))
+            bytes.replace(stelle, alt.size(), neu);
+        std::ofstream(datei, std::ios::binary) << bytes;
+        Ausfuehren({datei, ausgaben[0], ausgaben[1], ausgaben[2], ausgaben[3]});
+    }
+
+    std::string bild;
+    std::set<std::string> familien;
+    QXmlStreamReader leser(QByteArray::fromStdString(DateiLesen(svgPfad)));
+    while (!leser.atEnd()) {
+        if (leser.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (const auto familie = leser.attributes().value(QStringLiteral("font-family")); !familie.isNull())
+            familien.insert(familie.toString().toStdString());
+        if (leser.name() == u"text")
+            bild += leser.readElementText().toStdString();
+    }
+    ASSERT_FALSE(leser.hasError()) << leser.errorString().toStdString();
+    bild = OhneLeerraum(bild);
+    const std::string pdf =
+        OhneLeerraum(Werkzeug(ZB_PDFTOTEXT, {QStringLiteral("-layout"), pdfPfad, QStringLiteral("-")}));
+
+    // The picture's drawing order is not poppler's reading order, so the page's characters are
+    // compared as a whole, and the case's text where it stands.
+    std::string bildZeichen = bild;
+    std::string pdfZeichen = pdf;
+    std::ranges::sort(bildZeichen);
+    std::ranges::sort(pdfZeichen);
+    EXPECT_EQ(bildZeichen, pdfZeichen) << "Bild: " << bild << "\nPDF: " << pdf;
+    if (fall.Ort == TTextort::Schriftname) {
+        EXPECT_EQ(familien, std::set<std::string>{fall.Gezeigt});
+    } else {
+        const std::string gesucht = (fall.Ort == TTextort::ZeichenNachNummer ? "1" : "") + fall.Gezeigt;
+        EXPECT_NE(bild.find(gesucht), std::string::npos) << bild;
+        EXPECT_NE(pdf.find(gesucht), std::string::npos) << pdf;
+    }
+}
+
+// The bytes in octal, since a hexadecimal escape would swallow the letters after it.
+INSTANTIATE_TEST_SUITE_P(
+    Qt, BildUndPdf,
+    ::testing::Values(
+        TZeichenfall{"KopfMitSteuerzeichen", TTextort::Ueberschrift, "A\001b\010c\013d\014e\033f",
+                     "A" + Ersatz + "b" + Ersatz + "c" + Ersatz + "d" + Ersatz + "e" + Ersatz + "f"},
+        TZeichenfall{"KopfMitUmbruchDelC1UndNichtzeichen", TTextort::Ueberschrift,
+                     "A\nb\rc\177d\302\205e\357\277\277f\360\237\277\276",
+                     "A" + Ersatz + "b" + Ersatz + "c" + Ersatz + "d" + Ersatz + "e" + Ersatz + "f" + Ersatz},
+        TZeichenfall{"KopfMitFalschemUtf8", TTextort::Ueberschrift, "A\377b\303c\355\240\200d\342\210",
+                     "A" + Ersatz + "b" + Ersatz + "c" + Ersatz + Ersatz + Ersatz + "d" + Ersatz + Ersatz},
+        TZeichenfall{"KopfMitTabBleibtLeerraum", TTextort::Ueberschrift, "Ab\tcd", "Abcd"},
+        TZeichenfall{"NummerMitSteuerzeichen", TTextort::ZeichenNachNummer, "\001\013\033\201)",
+                     Ersatz + Ersatz + Ersatz + Ersatz + ")"},
+        TZeichenfall{"SchriftMitSteuerzeichen", TTextort::Schriftname, "Ar\010\014\033ial",
+                     "Ar" + Ersatz + Ersatz + Ersatz + "ial"},
+        TZeichenfall{"SchriftMitAttributzeichen", TTextort::Schriftname, "A & \"B\"\t<C>", "A & \"B\"\t<C>"}),
     [](const auto& eintrag) { return std::string(eintrag.param.Name); });

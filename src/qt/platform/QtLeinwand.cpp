@@ -1,5 +1,6 @@
 #include "qt/platform/QtLeinwand.h"
 
+#include <QChar>
 #include <QColor>
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -8,6 +9,7 @@
 #include <QPen>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <QTextLayout>
 #include <QTextLine>
 
@@ -26,9 +28,25 @@ constexpr int GroesstePunktgroesse = 1000;
 constexpr std::size_t GroessteStandzahl = 32;
 constexpr std::size_t GroessteTextzahl = 2048;
 
-QString AlsQString(std::string_view text)
+// Characters of a page's text that no output shows as the others do: C0 and C1 controls
+// (XML 1.0 cannot carry most C0 controls at all; Qt's drawing skips them or draws a gap that
+// a PDF reader takes for a blank, while an SVG reader reads them as they stand) and
+// noncharacters (U+FFFE and U+FFFF are no XML characters either). The tab stays: every output
+// draws it as the space up to the next tab stop.
+bool Undarstellbar(char32_t zeichen)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return (zeichen != U'\t' && QChar::category(zeichen) == QChar::Other_Control) || QChar::isNonCharacter(zeichen);
+}
+
+// A family name as the SVG writer puts it into an attribute between double quotes: Qt (6.4)
+// writes the name unescaped there, so the picture escapes it, and an SVG reader gets back the
+// name the other outputs use. A tab would otherwise be read as a blank.
+QString AlsSvgAttribut(QString name)
+{
+    return name.replace(u'&', QStringLiteral("&amp;"))
+        .replace(u'<', QStringLiteral("&lt;"))
+        .replace(u'"', QStringLiteral("&quot;"))
+        .replace(u'\t', QStringLiteral("&#9;"));
 }
 
 QRectF Rechteck(int links, int oben, int rechts, int unten)
@@ -38,6 +56,24 @@ QRectF Rechteck(int links, int oben, int rechts, int unten)
 }
 
 } // namespace
+
+QString TQtLeinwand::QtText(std::string_view text)
+{
+    // Qt already turns bytes that are not UTF-8, encoded surrogates among them, into U+FFFD.
+    QString darstellbar = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    for (qsizetype i = 0; i < darstellbar.size(); ++i) {
+        const QChar einheit = darstellbar.at(i);
+        if (einheit.isHighSurrogate() && i + 1 < darstellbar.size() && darstellbar.at(i + 1).isLowSurrogate()) {
+            if (Undarstellbar(QChar::surrogateToUcs4(einheit, darstellbar.at(i + 1))))
+                darstellbar.replace(i, 2, QChar(QChar::ReplacementCharacter));
+            else
+                ++i;
+        } else if (einheit.isSurrogate() || Undarstellbar(einheit.unicode())) {
+            darstellbar[i] = QChar(QChar::ReplacementCharacter);
+        }
+    }
+    return darstellbar;
+}
 
 TQtLeinwand::TQtLeinwand(QPaintDevice& geraet) : Geraet(&geraet), Font(QtSchrift(Schrift))
 {}
@@ -78,11 +114,12 @@ void TQtLeinwand::MalerAnhaengen(QPainter& maler)
 {
     Maler = &maler;
     Maler->setBackgroundMode(Qt::TransparentMode);
-    Maler->setFont(Font);
-    MalerSchriftVeraltet = false;
-    Maler->setClipping(false);
     const QPaintEngine* maschine = Maler->paintEngine();
     GlyphenMalen = maschine != nullptr && maschine->type() == QPaintEngine::Pdf;
+    SvgMalen = maschine != nullptr && maschine->type() == QPaintEngine::SVG;
+    Maler->setFont(MalerSchrift());
+    MalerSchriftVeraltet = false;
+    Maler->setClipping(false);
     StiftAnwenden();
 }
 
@@ -91,9 +128,30 @@ void TQtLeinwand::Abhaengen()
     Maler = nullptr;
 }
 
+QFont TQtLeinwand::MalerSchrift() const
+{
+    if (!SvgMalen)
+        return Font;
+    // The painter looks the escaped name up as well; that differs only for a family whose name
+    // holds one of the escaped characters, and the canvas still measures with the font itself
+    // and places every text where it says.
+    QStringList familien = Font.families();
+    bool maskiert = false;
+    for (QString& familie : familien) {
+        QString attribut = AlsSvgAttribut(familie);
+        maskiert = maskiert || attribut != familie;
+        familie = std::move(attribut);
+    }
+    if (!maskiert)
+        return Font;
+    QFont font = Font;
+    font.setFamilies(familien);
+    return font;
+}
+
 QFont TQtLeinwand::QtSchrift(const TSchrift& schrift)
 {
-    QFont font(QString::fromStdString(schrift.Name));
+    QFont font(QtText(schrift.Name));
     // Points of the device: Qt scales them by the device's logical resolution, so the same
     // record gives 12-point text on a 1200-dpi page and on a 96-dpi screen.
     font.setPointSizeF(std::clamp<int>(schrift.Groesse, KleinstePunktgroesse, GroesstePunktgroesse));
@@ -162,10 +220,10 @@ void TQtLeinwand::TextAus(int x, int y, std::string_view text)
         return;
     }
     if (MalerSchriftVeraltet) {
-        Maler->setFont(Font);
+        Maler->setFont(MalerSchrift());
         MalerSchriftVeraltet = false;
     }
-    Maler->drawText(grundlinie, AlsQString(text));
+    Maler->drawText(grundlinie, QtText(text));
 }
 
 const QList<QGlyphRun>& TQtLeinwand::Glyphen(std::string_view text)
@@ -178,7 +236,7 @@ const QList<QGlyphRun>& TQtLeinwand::Glyphen(std::string_view text)
 
     // One line without a width limit, shaped as the painter would shape the text on this
     // device; the glyphs are placed relative to the baseline, as the painter places them.
-    QTextLayout satz(AlsQString(text), stand.Font, Geraet);
+    QTextLayout satz(QtText(text), stand.Font, Geraet);
     satz.beginLayout();
     const QTextLine zeile = satz.createLine();
     satz.endLayout();
@@ -203,7 +261,7 @@ double TQtLeinwand::Textbreite(std::string_view text)
         return gefunden->second;
     if (stand.Breiten.size() >= GroessteTextzahl)
         stand.Breiten.clear();
-    const double breite = stand.Masse.horizontalAdvance(AlsQString(text));
+    const double breite = stand.Masse.horizontalAdvance(QtText(text));
     stand.Breiten.emplace(std::string(text), breite);
     return breite;
 }

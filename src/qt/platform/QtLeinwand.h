@@ -64,7 +64,13 @@ public:
     void Beschneiden(int links, int oben, int rechts, int unten) override;
     void BeschneidenAufheben() override;
 
-    // The Qt font for a font record, and the colour for a colour value of the page.
+    // The text Qt draws and measures for a text of the page (UTF-8), the same on every device:
+    // bytes that are not UTF-8, control characters other than the tab, and noncharacters
+    // become U+FFFD, so that no output drops or hides a character another shows, and an SVG
+    // picture stays well-formed XML.
+    static QString QtText(std::string_view text);
+    // The Qt font for a font record (its name as QtText gives it), and the colour for a colour
+    // value of the page.
     static QFont QtSchrift(const TSchrift& schrift);
     static QColor QtFarbe(std::int32_t farbe);
 
@@ -89,6 +95,8 @@ private:
     };
 
     void StiftAnwenden();
+    // The canvas's font as the painter takes it.
+    QFont MalerSchrift() const;
     TSchriftstand& Stand();
     // The glyphs of the text in the current font, placed from the upper left corner.
     const QList<QGlyphRun>& Glyphen(std::string_view text);
@@ -103,6 +111,9 @@ private:
     // Whether the painter's engine writes text as glyphs and positions alone, so that glyphs
     // shaped once can stand for the text. An SVG picture keeps the characters instead.
     bool GlyphenMalen = false;
+    // Whether the painter writes an SVG picture, whose writer puts the font's family name into
+    // its attributes as it stands.
+    bool SvgMalen = false;
     bool MalerSchriftVeraltet = false; // the painter's font is not yet the canvas's font
     bool TextstiftAktiv = false;       // the painter's pen is the text colour, not the line pen
     std::int32_t StiftFarbe = FarbeSchwarz;
