@@ -7,6 +7,7 @@
 #include "toolkit/Dateidialog.h"
 #include "toolkit/Drucker.h"
 #include "toolkit/Druckerdialog.h"
+#include "toolkit/Ziffernfilter.h"
 
 #include <charconv>
 #include <cstdint>
@@ -33,21 +34,6 @@ private:
 };
 
 } // namespace
-
-int SecureStrtoInt(std::string_view text, int vorgabe)
-{
-    std::string ziffern;
-    for (const char c : text) {
-        if (c >= '0' && c <= '9')
-            ziffern += c;
-    }
-    std::int32_t wert = 0;
-    const char* ende = ziffern.data() + ziffern.size();
-    const auto [zeiger, fehler] = std::from_chars(ziffern.data(), ende, wert);
-    if (ziffern.empty() || fehler != std::errc() || zeiger != ende)
-        return vorgabe;
-    return wert;
-}
 
 TFDrucken::TFDrucken(TZeichnen& hauptfenster) : TFormular("Drucken"), Hauptfenster(hauptfenster)
 {

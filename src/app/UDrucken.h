@@ -18,11 +18,6 @@ class TDruckerdialog;
 class TDruckfortschritt;
 class TZeichnen;
 
-// The digits 0..9 of text read as one decimal number; everything else (signs, blanks,
-// letters) is dropped, so "3a" is 3 and "-12" is 12. Returns vorgabe when no digit is left
-// or the number does not fit a 32-bit integer.
-int SecureStrtoInt(std::string_view text, int vorgabe);
-
 class TFDrucken final : public TFormular {
 public:
     // The largest number the up-downs' positions can hold; a larger typed number is a range

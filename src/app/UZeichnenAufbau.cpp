@@ -1,9 +1,10 @@
 // The controls of the main window, their captions, defaults and handlers.
 
 #include "app/UZeichnen.h"
-#include "sheet/USeite.h"
 
 #include "sheet/UBlatt.h"
+#include "sheet/USeite.h"
+#include "toolkit/Ziffernfilter.h"
 
 #include <algorithm>
 #include <string>
@@ -232,16 +233,11 @@ void TZeichnen::FormCreate()
         // A typed number moves the arrows while it is typed; Enter and leaving the field lay
         // the page out with it, as an arrow click does.
         feld->OnChange = [pfeile](TEdit& e) {
-            long long wert = 0;
-            bool ziffern = false;
-            for (const char c : e.Text()) {
-                if (c >= '0' && c <= '9') {
-                    wert = std::min(wert * 10 + (c - '0'), 100000LL);
-                    ziffern = true;
-                }
-            }
-            if (ziffern)
-                pfeile->SetPosition(static_cast<int>(wert));
+            // Digits beyond what any count can be stand for the largest, which the arrows
+            // clamp to their range.
+            constexpr std::int32_t Groesste = 100000;
+            if (e.Text().find_first_of("0123456789") != std::string::npos)
+                pfeile->SetPosition(std::min(Ziffernfilter(e.Text(), Groesste), Groesste));
         };
         pfeile->OnClick = [this, feld](TUpDown& u, TUDBtnType) {
             feld->SetText(std::to_string(u.Position()));

@@ -7,6 +7,7 @@
 #include "generator/UGSAufgabe.h"
 #include "settings/ZeichnenSchnittstelle.h"
 #include "toolkit/Formular.h"
+#include "toolkit/Ziffernfilter.h"
 #include "toolkit/Meldungen.h"
 
 #include <array>
@@ -18,11 +19,6 @@
 
 class TLoadSave;
 class TZufall;
-
-// Reads the digits of text, in their order and ignoring every other character, as a
-// decimal number; returns fallback when the text holds no digit or the number does not fit
-// a 32-bit signed integer. The result is never negative.
-std::int32_t Ziffernfilter(std::string_view text, std::int32_t fallback);
 
 // What reading a settings block may change, with what the block does not carry exactly (the
 // stored values, texts the stream could change or that only follow a stored value, the
