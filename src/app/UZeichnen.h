@@ -4,6 +4,7 @@
 // values, the five fonts, the page and the sheet, and the commands that rebuild, re-lay out,
 // draw, replace single tasks and copy the page.
 
+#include "files/Erweiterungsblock.h"
 #include "settings/ZeichnenSchnittstelle.h"
 #include "toolkit/Formular.h"
 #include "toolkit/Schrift.h"
@@ -188,6 +189,9 @@ public:
     TGSAufgabengenerator* Generator = nullptr;
     std::array<double, 10> RandWerte{};      // [1..9], cm
     std::array<TEdit*, 10> RandWerteEdits{}; // [1..9]
+    // The values of a worksheet file's extension block that this version does not use; they
+    // are written back when the worksheet is saved.
+    TErweiterungen Erweiterungen;
     std::array<TLabel*, 5> RandLabels{};     // [1..4]
     TLabel* LPasstNicht = nullptr;
     std::array<TUpDown*, 10> RandUpDowns{};  // [1..9]; [1..4] made at run time

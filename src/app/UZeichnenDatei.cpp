@@ -120,6 +120,7 @@ void TZeichnen::Speichern(TLoadSave& strom)
     } else {
         strom.WriteInteger(0); // a page block without rows
     }
+    strom.WriteErweiterungen(Erweiterungen);
 }
 
 int TZeichnen::OpenFile(const std::string& pfad)
@@ -198,6 +199,8 @@ void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)
     {
         const TWertWaechter laedt(Laedt, true);
         Dateiversion = DateiversionAusKopf(strom.ReadText());
+        // Values of a newer version stay with the worksheet and go back into its file.
+        Erweiterungen = strom.ReadErweiterungen();
         if (Einstellungen != nullptr) {
             Einstellungen->EinstellungenLesen(strom, Dateiversion);
             if (einstellungen != nullptr)

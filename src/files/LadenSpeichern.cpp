@@ -83,8 +83,31 @@ void TLoadSave::OpenReadBytes(std::string bytes)
     if (ende != std::string::npos) {
         bytes.resize(ende);
     }
+    // The extension block is taken off first, so that the readers of the other blocks stop
+    // where a file of the original format ends.
+    try {
+        Erweiterung = ErweiterungAbtrennen(bytes);
+    } catch (const EConvertError& fehler) {
+        ErweiterungFehler = fehler.what();
+    }
     Puffer = std::move(bytes);
     Modus = TModus::Lesen;
+}
+
+TErweiterungen TLoadSave::ReadErweiterungen() const
+{
+    if (!ErweiterungFehler.empty())
+        throw EConvertError(ErweiterungFehler);
+    return Erweiterung ? TErweiterungen::AusZeilen(*Erweiterung) : TErweiterungen{};
+}
+
+void TLoadSave::WriteErweiterungen(const TErweiterungen& werte)
+{
+    if (werte.Leer())
+        return;
+    // The block's marker must begin a line; its text is UTF-8, not Windows-1252.
+    WriteLineEnd();
+    Schreiben(werte.AlsBlock());
 }
 
 void TLoadSave::OpenWriteMemory()
@@ -329,4 +352,6 @@ void TLoadSave::Zuruecksetzen()
     Puffer.clear();
     Position = 0;
     Speicher.clear();
+    Erweiterung.reset();
+    ErweiterungFehler.clear();
 }

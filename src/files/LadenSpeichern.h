@@ -3,9 +3,11 @@
 // TLoadSave: the value stream through which worksheet files are written and read.
 
 #include "files/Dateizugriff.h"
+#include "files/Erweiterungsblock.h"
 #include "toolkit/Schrift.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -93,6 +95,12 @@ public:
     // Returns whether a stream being read has reached its end (or a Ctrl-Z byte).
     bool AmEnde() const;
 
+    // The values of the extension block the file being read ends with (none without a
+    // block); the other readers never see the block. Raises EConvertError for a damaged block.
+    TErweiterungen ReadErweiterungen() const;
+    // Writes the extension block after what was written so far, when it holds values.
+    void WriteErweiterungen(const TErweiterungen& werte);
+
 private:
     enum class TModus { Geschlossen, Lesen, SchreibenDatei, SchreibenSpeicher };
 
@@ -105,6 +113,8 @@ private:
     std::string Puffer;       // bytes being read, or bytes not yet handed to the file
     std::size_t Position = 0; // reading position in Puffer
     std::string Speicher;     // everything written by a stream in memory
+    std::optional<std::string> Erweiterung; // the extension block's lines, read off the end
+    std::string ErweiterungFehler;          // why the block at the end could not be read off
     TAtomareDatei Datei;
     int OeffnungsfehlerFeld = 0;
 };
