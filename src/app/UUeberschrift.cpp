@@ -17,6 +17,11 @@ TFUeberschrift::TFUeberschrift(TZeichnen& hauptfenster)
     BAaSchrift = &Erzeuge<TButton>("BAaSchrift");
     BAaSchrift->SetCaption("Schrift ...");
     BAaSchrift->Tag = 5;
+    CBNamenszeile = &Erzeuge<TCheckBox>("CBNamenszeile");
+    CBNamenszeile->SetCaption("Namenszeile");
+    CBKlasse = &Erzeuge<TCheckBox>("CBKlasse");
+    CBKlasse->SetCaption("mit „Klasse:“");
+    CBKlasse->SetEnabled(false);
     BOK = &Erzeuge<TButton>("BOK");
     BOK->SetCaption("OK");
 
@@ -26,6 +31,11 @@ TFUeberschrift::TFUeberschrift(TZeichnen& hauptfenster)
     BSchrift->OnClick = schrift;
     BAaSchrift->OnClick = schrift;
     BOK->OnClick = [this](TButton&) { BOKClick(); };
+    CBNamenszeile->OnClick = [this](TCheckBox& box) {
+        CBKlasse->SetEnabled(box.Checked());
+        Hauptfenster.Seitenmetrik();
+    };
+    CBKlasse->OnClick = [this](TCheckBox&) { Hauptfenster.Seitenmetrik(); };
 }
 
 void TFUeberschrift::UeberschriftZeileAnfuegen(std::string zeile)

@@ -36,6 +36,10 @@ public:
 
     TMemo* MUeberschrift = nullptr;
     TMemo* MArbeitsanweisung = nullptr;
+    // A line at the very top of the page for the pupil's name and the date, with the class
+    // when CBKlasse is ticked too.
+    TCheckBox* CBNamenszeile = nullptr;
+    TCheckBox* CBKlasse = nullptr;
     TButton* BSchrift = nullptr;   // Tag 3, the heading font
     TButton* BAaSchrift = nullptr; // Tag 5, the work-instruction font
     TButton* BOK = nullptr;

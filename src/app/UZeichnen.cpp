@@ -188,6 +188,8 @@ void TZeichnen::ParameterUebergeben()
     s.VertikalNummerieren = CBVertikalNummerieren->Checked();
     s.Rechtsbuendig = RBRechtsbuendig->Checked();
     s.Rechenkaestchen = CBRechenkaestchen->Checked();
+    s.Namenszeile = Ueberschrift != nullptr && Ueberschrift->CBNamenszeile->Checked();
+    s.NamenszeileKlasse = s.Namenszeile && Ueberschrift->CBKlasse->Checked();
     s.Ueberschrift = Ueberschrift != nullptr ? Ueberschrift->MUeberschrift : nullptr;
     s.Anweisung = Ueberschrift != nullptr ? Ueberschrift->MArbeitsanweisung : nullptr;
     s.Fehlerliste = Einstellungen != nullptr ? Einstellungen->Memo1 : nullptr;

@@ -120,7 +120,19 @@ void TZeichnen::Speichern(TLoadSave& strom)
     } else {
         strom.WriteInteger(0); // a page block without rows
     }
-    strom.WriteErweiterungen(Erweiterungen);
+    // What the original format cannot hold goes into the extension block; a worksheet that
+    // uses none of it is saved exactly in the original format.
+    TErweiterungen erweiterungen = Erweiterungen;
+    const auto wahl = [&](const char* name, bool an) {
+        if (an)
+            erweiterungen.Setzen(name, "1");
+        else
+            erweiterungen.Entfernen(name);
+    };
+    const bool namenszeile = Ueberschrift != nullptr && Ueberschrift->CBNamenszeile->Checked();
+    wahl("Namenszeile", namenszeile);
+    wahl("Namenszeile.Klasse", namenszeile && Ueberschrift->CBKlasse->Checked());
+    strom.WriteErweiterungen(erweiterungen);
 }
 
 int TZeichnen::OpenFile(const std::string& pfad)
@@ -206,8 +218,20 @@ void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)
             if (einstellungen != nullptr)
                 Einstellungen->StandWiederherstellen(*einstellungen);
         }
-        if (Ueberschrift != nullptr)
+        if (Ueberschrift != nullptr) {
             Ueberschrift->UeberschriftLesen(strom);
+            // A file of the original format has no name line.
+            const auto wahl = [&](const char* name) {
+                const std::string* wert = Erweiterungen.Wert(name);
+                if (wert != nullptr && *wert != "0" && *wert != "1")
+                    throw EConvertError("Der Wert „" + *wert + "“ für „" + name + "“ im Erweiterungsblock ist ungültig.");
+                return wert != nullptr && *wert == "1";
+            };
+            const bool namenszeile = wahl("Namenszeile");
+            const bool klasse = wahl("Namenszeile.Klasse");
+            Ueberschrift->CBNamenszeile->SetChecked(namenszeile);
+            Ueberschrift->CBKlasse->SetChecked(klasse);
+        }
         for (std::size_t k = 1; k <= 5; ++k) {
             Schriften[k] = strom.ReadFont();
             Schriftgroessen[k] = Schriften[k].Groesse;

@@ -387,7 +387,7 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
 
     try {
         for (const auto& [name, wert] : auftrag.Setzungen)
-            SteuerelementSetzen({&programm.Einstellungen(), &zeichnen, &drucken}, name, wert);
+            SteuerelementSetzen({&programm.Einstellungen(), &zeichnen, &drucken, &ueberschrift}, name, wert);
     } catch (const TBedienfehler& bedienfehler) {
         Melden(fehler, bedienfehler.what());
         return StatusBedienfehler;

@@ -33,10 +33,13 @@ void TSeite::Zeichnen()
 {
     TBlatt& blatt = *Blatt;
 
+    if (Namenszeile)
+        ZeichneNamenszeile();
+    const double oben = RandOben + NamenszeileHoehe;
     Schriftsetzen(SchriftUeberschrift, GroesseUeberschrift);
-    ZeilenZentriert(*this, Ueberschrift, RandOben);
+    ZeilenZentriert(*this, Ueberschrift, oben);
     Schriftsetzen(SchriftAnweisung, GroesseAnweisung);
-    KopfEnde = ZeilenZentriert(*this, Anweisung, RandOben + UeberschriftHoehe);
+    KopfEnde = ZeilenZentriert(*this, Anweisung, oben + UeberschriftHoehe);
 
     // In fill mode the free width is spread evenly over the gaps between the columns (and the
     // gap before the solution column); in exact mode every gap is the minimum.
@@ -90,6 +93,33 @@ void TSeite::Zeichnen()
             ZeichneLoesungen(r, x, y);
         y += Zeilenhoehe + ZeilenabstandIst;
     }
+}
+
+void TSeite::ZeichneNamenszeile()
+{
+    // "Name:" with a writing line over the left part, "Datum:" with one over the right part,
+    // and "Klasse:" with a short one between them; the lines stand on the text's baseline.
+    TBlatt& blatt = *Blatt;
+    Schriftsetzen(SchriftAnweisung, GroesseAnweisung);
+    blatt.StiftSetzen(FarbeSchwarz, blatt.Linienbreite(0.2));
+    const double hoehe = blatt.Texthoehe("Mg");
+    const double grund = RandOben + 0.8 * hoehe;
+    const double luecke = blatt.Textbreite(" ");
+    const double rechts = RandLinks + NutzBreite;
+    const auto feld = [&](const char* text, double links, double bis) {
+        blatt.Text(text, links, RandOben);
+        blatt.Bewege(links + blatt.Textbreite(text) + luecke, grund);
+        blatt.Linie(bis, grund);
+    };
+    const double datum = rechts - 0.3 * NutzBreite;
+    if (NamenszeileKlasse) {
+        const double klasse = RandLinks + 0.5 * NutzBreite;
+        feld("Name:", RandLinks, klasse - 2 * luecke);
+        feld("Klasse:", klasse, datum - 2 * luecke);
+    } else {
+        feld("Name:", RandLinks, datum - 2 * luecke);
+    }
+    feld("Datum:", datum, rechts);
 }
 
 void TSeite::ZeichneLoesungen(int r, double x, double y)

@@ -117,7 +117,13 @@ void TSeite::Layout(bool neu, TLoadSave* strom, int dateiversion, bool verborgen
 
     UeberschriftHoehe = Kopfblockhoehe(Ueberschrift, SchriftUeberschrift, GroesseUeberschrift);
     AnweisungHoehe = Kopfblockhoehe(Anweisung, SchriftAnweisung, GroesseAnweisung);
-    Kopfhoehe = UeberschriftHoehe + AnweisungHoehe;
+    NamenszeileHoehe = 0;
+    if (Namenszeile) {
+        // The line as high as a line of the work instruction, with room below it to write.
+        Schriftsetzen(SchriftAnweisung, GroesseAnweisung);
+        NamenszeileHoehe = 2.2 * Blatt->Texthoehe("Mg");
+    }
+    Kopfhoehe = NamenszeileHoehe + UeberschriftHoehe + AnweisungHoehe;
 
     Spaltenmuster.clear();
     if (Fehlerliste != nullptr)

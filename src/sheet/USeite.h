@@ -196,6 +196,11 @@ public:
     double TextHoehe = 0;
     double LoesungsHoehe = 0;
     double Textblockhoehe = 0;
+    // The name line above the heading ("Name:", "Datum:", and "Klasse:" with
+    // NamenszeileKlasse), in the work-instruction font; its height counts into Kopfhoehe.
+    bool Namenszeile = false;
+    bool NamenszeileKlasse = false;
+    double NamenszeileHoehe = 0;
     double UeberschriftHoehe = 0;
     double AnweisungHoehe = 0;
     double NummerAbstand = 0.4;
@@ -245,6 +250,7 @@ private:
     double Kopfblockhoehe(const TMemo* zeilen, const TSchrift& schrift, int groesse) const;
     void Mischen();
     void ZeichneLoesungen(int r, double x, double y);
+    void ZeichneNamenszeile();
 
     TZufall& Zufall;
 };

@@ -177,6 +177,7 @@ int main(int argc, char* argv[])
     TFUeberschrift& ueberschrift = desktop.Modelle().Ueberschrift();
     ueberschrift.UeberschriftZeileAnfuegen("Arbeitsblatt für die Klasse 3b");
     ueberschrift.AnweisungZeileAnfuegen("Rechne schriftlich!");
+    ueberschrift.CBNamenszeile->SetChecked(true);
     zeichnen.UeberschriftZeigen();
     Foto(neben.Ueberschrift(), ordner, "ueberschrift.png");
     ueberschrift.BOK->Click();

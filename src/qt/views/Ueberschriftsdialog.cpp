@@ -25,7 +25,8 @@ TUeberschriftsdialog::TUeberschriftsdialog(TFUeberschrift& dialog, TFehlerbehand
     b.Widget("BOK")->setMinimumWidth(80);
 
     auto* ganz = Spalte(b,
-                        {Zeile(b, {"LUeberschrift", TDehnung{}, "BSchrift"}), "MUeberschrift", TAbstand{8},
+                        {Zeile(b, {"CBNamenszeile", TAbstand{12}, "CBKlasse", TDehnung{}}), TAbstand{8},
+                         Zeile(b, {"LUeberschrift", TDehnung{}, "BSchrift"}), "MUeberschrift", TAbstand{8},
                          Zeile(b, {"LArbeitsanweisung", TDehnung{}, "BAaSchrift"}), "MArbeitsanweisung", TAbstand{8},
                          Zeile(b, {TDehnung{}, "BOK"})});
     ganz->setSpacing(4);
@@ -36,6 +37,8 @@ TUeberschriftsdialog::TUeberschriftsdialog(TFUeberschrift& dialog, TFehlerbehand
     setTabOrder(b.Widget("MUeberschrift"), b.Widget("BSchrift"));
     setTabOrder(b.Widget("BSchrift"), b.Widget("MArbeitsanweisung"));
     setTabOrder(b.Widget("MArbeitsanweisung"), b.Widget("BAaSchrift"));
-    setTabOrder(b.Widget("BAaSchrift"), b.Widget("BOK"));
+    setTabOrder(b.Widget("BAaSchrift"), b.Widget("CBNamenszeile"));
+    setTabOrder(b.Widget("CBNamenszeile"), b.Widget("CBKlasse"));
+    setTabOrder(b.Widget("CBKlasse"), b.Widget("BOK"));
     b.Widget("MUeberschrift")->setFocus();
 }
