@@ -77,7 +77,7 @@ void DrucklaufMitLoesungen(benchmark::State& state)
     Programm p;
     const auto blaetter = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        p.Zeichnen.Print(blaetter, 1, true, false);
+        p.Zeichnen.Print({.Blaetter = blaetter, .Loesungsblaetter = true});
         benchmark::DoNotOptimize(p.Drucker.Dokument().size());
     }
     state.counters["Seiten"] = 2.0 * blaetter;

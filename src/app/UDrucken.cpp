@@ -68,6 +68,13 @@ TFDrucken::TFDrucken(TZeichnen& hauptfenster) : TFormular("Drucken"), Hauptfenst
     CBNummerieren->SetCaption("Verschiedene Arbeitsblätter durchnummerieren");
     CBLoesungsblaetter = &Erzeuge<TCheckBox>("CBLoesungsblaetter");
     CBLoesungsblaetter->SetCaption("Lösungsblätter gleich mitdrucken");
+    // A solution sheet says so at its top right, so it is not handed out by mistake; the
+    // teacher may keep the key apart by printing all of them at the end.
+    CBLoesungenKennzeichnen = &Erzeuge<TCheckBox>("CBLoesungenKennzeichnen");
+    CBLoesungenKennzeichnen->SetCaption("Lösungsblätter kennzeichnen");
+    CBLoesungenKennzeichnen->SetChecked(true);
+    CBLoesungenAmEnde = &Erzeuge<TCheckBox>("CBLoesungenAmEnde");
+    CBLoesungenAmEnde->SetCaption("Lösungsblätter am Ende drucken");
     BDruckereinstellungen = &Erzeuge<TButton>("BDruckereinstellungen");
     BDruckereinstellungen->SetCaption("Druckereinstellungen...");
     BAbbruch = &Erzeuge<TButton>("BAbbruch");
@@ -150,8 +157,14 @@ void TFDrucken::BOKClick()
     }
     // A run that fails or is stopped leaves the temporary file to the destructor, which
     // removes it: the target stays as it was.
-    if (!Hauptfenster.Print(UDVerschBlaetter->Position(), UDExemplare->Position(), CBLoesungsblaetter->Checked(),
-                            CBNummerieren->Checked(), Fortschritt))
+    TZeichnen::TDrucklauf lauf;
+    lauf.Blaetter = UDVerschBlaetter->Position();
+    lauf.Exemplare = UDExemplare->Position();
+    lauf.Loesungsblaetter = CBLoesungsblaetter->Checked();
+    lauf.Nummerieren = CBNummerieren->Checked();
+    lauf.LoesungenKennzeichnen = CBLoesungenKennzeichnen->Checked();
+    lauf.LoesungenAmEnde = CBLoesungenAmEnde->Checked();
+    if (!Hauptfenster.Print(lauf, Fortschritt))
         return;
     if (ausgabe) {
         ausgabe.reset();

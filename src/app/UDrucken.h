@@ -67,6 +67,8 @@ public:
     TUpDown* UDExemplare = nullptr;
     TCheckBox* CBNummerieren = nullptr;
     TCheckBox* CBLoesungsblaetter = nullptr;
+    TCheckBox* CBLoesungenKennzeichnen = nullptr;
+    TCheckBox* CBLoesungenAmEnde = nullptr;
     TButton* BDruckereinstellungen = nullptr;
     TButton* BAbbruch = nullptr;
     TButton* BOK = nullptr;

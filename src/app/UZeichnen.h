@@ -168,14 +168,24 @@ public:
     void Kopieren1Click();
     // The print command ("Drucken ..."): opens the print dialog.
     void Drucken1Click();
-    // The print run: blaetter different worksheets (new tasks between them), each printed
-    // exemplare times, with its solution sheet directly before its last copy when
-    // loesungsblaetter is set; with nummerieren every page of sheet i carries the number i.
-    // Nothing without a page. The solutions option of the page is as before afterwards.
-    // fortschritt (none: nothing) hears of every page and may stop the run: Print then
-    // returns false, and the job ends with the pages printed until then.
-    bool Print(int blaetter, int exemplare, bool loesungsblaetter, bool nummerieren,
-               TDruckfortschritt* fortschritt = nullptr);
+    // The print run: Blaetter different worksheets (new tasks between them), each printed
+    // Exemplare times, with its solution sheet directly before its last copy when
+    // Loesungsblaetter is set, or with LoesungenAmEnde all solution sheets after all
+    // worksheets, in the sheets' order; with LoesungenKennzeichnen every solution sheet says
+    // "Lösungen" at its top right; with Nummerieren every page of sheet i carries the number
+    // i (and its solution sheet "Lösungen i"). Nothing without a page. The solutions option of
+    // the page is as before afterwards. fortschritt (none: nothing) hears of every page and
+    // may stop the run: Print then returns false, and the job ends with the pages printed
+    // until then.
+    struct TDrucklauf {
+        int Blaetter = 1;
+        int Exemplare = 1;
+        bool Loesungsblaetter = false;
+        bool Nummerieren = false;
+        bool LoesungenKennzeichnen = true;
+        bool LoesungenAmEnde = false;
+    };
+    bool Print(const TDrucklauf& lauf, TDruckfortschritt* fortschritt = nullptr);
 
     // A layout value field (1..9) takes the value typed as it stands when it now holds it.
     bool EingabeAngenommen(const TEdit& feld, const std::string& eingabe) const override;

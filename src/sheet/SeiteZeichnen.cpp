@@ -64,6 +64,10 @@ void TSeite::Zeichnen()
     double y = RandOben + Kopfhoehe;
     if (Blattnummer >= 1)
         blatt.Text(std::to_string(Blattnummer), 0.4, 0.4);
+    if (!Kennzeichen.empty()) {
+        Schriftsetzen(SchriftAnweisung, GroesseAnweisung);
+        blatt.Text(Kennzeichen, blatt.BlattBreite - 0.4 - blatt.Textbreite(Kennzeichen), 0.4);
+    }
 
     int nummer = 1;
     for (int r = 0; r < ZeilenZahl && s > 0; ++r) {

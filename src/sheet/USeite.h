@@ -219,6 +219,9 @@ public:
     int GroesseNummerierung = 16;
     int GroesseAnweisung = 12;
     int Blattnummer = -1;
+    // Drawn at the top right in the work-instruction font when not empty: what marks a
+    // solution sheet as one.
+    std::string Kennzeichen;
     bool PositiveKlammern = false;
     int Platzhalterart = 0;
     // Permutation of the shown tasks' numbers 1..n for the shuffled solution column, sized

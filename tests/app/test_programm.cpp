@@ -137,7 +137,7 @@ TEST_F(Startordner, TheFirstFileWaitsForAPrintRunUnderWay)
     Start s({datei.string()});
     s.Programm.HauptfensterZeigen();
     TTickendeDruckanzeige anzeige(s.Zeitgeber);
-    s.Programm.Zeichnen().Print(2, 1, false, false, &anzeige);
+    s.Programm.Zeichnen().Print({.Blaetter = 2}, &anzeige);
     EXPECT_TRUE(s.Ueberschrift().empty());
     EXPECT_TRUE(s.Programm.Splash().ErsterTick);
     s.Zeitgeber.Ticken();

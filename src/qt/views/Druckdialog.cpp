@@ -104,7 +104,9 @@ TDruckdialog::TDruckdialog(TFDrucken& drucken, TFehlerbehandlung& fehler, QWidge
                       {"LEsSollen", FeldMitPfeilen(b, "EVerschBlaetter", "UDVerschBlaetter", 56), "LVerschBlaetter",
                        TDehnung{}}),
                 Zeile(b, {"LJe", FeldMitPfeilen(b, "EExemplare", "UDExemplare", 56), "LExemplare", TDehnung{}}),
-                TAbstand{8}, "CBNummerieren", "CBLoesungsblaetter", TAbstand{12},
+                TAbstand{8}, "CBNummerieren", "CBLoesungsblaetter",
+                Zeile(b, {TAbstand{20}, Spalte(b, {"CBLoesungenKennzeichnen", "CBLoesungenAmEnde"}), TDehnung{}}),
+                TAbstand{12},
                 Zeile(b, {"LDrucker", TDehnung{}, "BDruckereinstellungen"}), TAbstand{12},
                 Zeile(b, {TDehnung{}, "BOK", "BAbbruch"})});
     spalte->setContentsMargins(10, 10, 10, 10);
