@@ -213,7 +213,7 @@ void TZeichnen::FormResize(int breite, int hoehe)
         return;
     const std::string version = Versionstext();
     if (Splash != nullptr) {
-        Splash->Zeichnen = this;
+        Splash->Hauptfenster = this;
         Splash->LVersion->SetCaption(version);
     }
     Caption = std::string("Zifferbogen ") + Programmversion

@@ -4,6 +4,8 @@
 // values, the five fonts, the page and the sheet, and the commands that rebuild, re-lay out,
 // draw, replace single tasks and copy the page.
 
+#include "app/USplash.h"
+#include "app/UUeberschrift.h"
 #include "settings/ZeichnenSchnittstelle.h"
 #include "toolkit/Formular.h"
 #include "toolkit/Schrift.h"
@@ -22,10 +24,8 @@ struct TEinstellungsstand;
 class TFEditAufgabe;
 class TFInfo;
 class TFNummerierung;
-class TFSplash;
 class TDruckfortschritt;
 class TFDrucken;
-class TFUeberschrift;
 class TLoadSave;
 class TMainForm;
 class TMeldungen;
@@ -35,7 +35,10 @@ class TZufall;
 
 enum class TMaustaste { Links, Rechts };
 
-class TZeichnen final : public TFormular, public TZeichnenSchnittstelle {
+class TZeichnen final : public TFormular,
+                        public TZeichnenSchnittstelle,
+                        public TUeberschriftZiel,
+                        public TErsteDateiOeffner {
 public:
     static constexpr double RandMin = -0.001; // allowed range of the layout values, cm
     static constexpr double RandMax = 8.001;
@@ -109,7 +112,7 @@ public:
     void RandUDCLick(int index, bool hoch);
 
     // The font button with Tag index: the font dialog on a copy, taken over unless cancelled.
-    void SchriftCLick(int index);
+    void SchriftCLick(int index) override;
 
     // The task whose frame holds the paint-box point (the last one in row order), or none.
     TAufgabe* FindeAufgabe(int x, int y) const;
@@ -161,7 +164,8 @@ public:
     // Opens ErsteDatei. A missing standard settings file leaves the defaults. Raises
     // EZifferbogenFehler with a German message naming the file when it cannot be opened or
     // read; the worksheet is then as it was.
-    void OpenFirst(const std::vector<std::string>& argumente, const std::filesystem::path& standarddatei);
+    void OpenFirst(const std::vector<std::string>& argumente, const std::filesystem::path& standarddatei) override;
+    bool Beschaeftigt() const override { return Druckt || Laedt; }
 
     // Copies the page to the clipboard as a picture.
     void Kopieren1Click();
