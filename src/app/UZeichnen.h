@@ -8,18 +8,17 @@
 #include "app/UUeberschrift.h"
 #include "settings/ZeichnenSchnittstelle.h"
 #include "toolkit/Formular.h"
+#include "toolkit/Oberflaeche.h"
 #include "toolkit/Schrift.h"
 
 #include <array>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class TAufgabe;
 class TBlatt;
-class TDateidialog;
 struct TEinstellungsstand;
 class TFEditAufgabe;
 class TFInfo;
@@ -29,11 +28,25 @@ class TFDrucken;
 class TLoadSave;
 class TMainForm;
 class TMeldungen;
-class TSchriftdialog;
 class TSeite;
 class TZufall;
 
 enum class TMaustaste { Links, Rechts };
+
+// What the main window works with besides its own controls: the program's other windows,
+// made with it at the start, and the platform's part, which the desktop fills once its
+// windows exist. Handed over once (TZeichnen::Verbinden); a window left out (none) makes the
+// commands that open it do nothing.
+struct TZeichnenDienste {
+    TMainForm* Einstellungen = nullptr;
+    TFUeberschrift* Ueberschrift = nullptr;
+    TFEditAufgabe* EditAufgabe = nullptr;
+    TFNummerierung* Nummerierung = nullptr;
+    TFDrucken* Drucken = nullptr;
+    TFSplash* Splash = nullptr; // its version label is filled at the first showing
+    TFInfo* Info = nullptr;     // the same
+    const TOberflaeche* Oberflaeche = nullptr;
+};
 
 class TZeichnen final : public TFormular,
                         public TZeichnenSchnittstelle,
@@ -48,36 +61,14 @@ public:
     TZeichnen(TZufall& zufall, TMeldungen& meldungen);
     ~TZeichnen() override;
 
-    // The windows the main window works with, created after it.
-    void Verbinden(TMainForm* einstellungen, TFUeberschrift* ueberschrift);
-    void SetzeSchriftdialog(TSchriftdialog* dialog) { Schriftdialog = dialog; }
-    // The open and save dialogs (none: those commands do nothing).
-    void SetzeDateidialog(TDateidialog* dialog) { Dateidialog = dialog; }
-    // The task edit and numbering dialogs (none: right clicks and the numbering button do
-    // nothing).
-    void VerbindeDialoge(TFEditAufgabe* editAufgabe, TFNummerierung* nummerierung);
-    // Show the loaded dialog modally and return once it has closed, however; set by whoever
-    // shows dialogs. None: the dialog opens and closes at once, unchanged.
-    std::function<void(TFEditAufgabe&)> AufgabeBearbeiten;
-    std::function<void(TFNummerierung&)> NummerierungWaehlen;
-    // The splash and about windows, whose version labels the first showing fills.
-    void VerbindeStartfenster(TFSplash* splash, TFInfo* info);
-    // The print dialog, created after the main window; the print command opens it.
-    void VerbindenDrucken(TFDrucken* drucken) { Drucken = drucken; }
-    // How the view shows the print dialog modally; none: the dialog is only marked open.
-    std::function<void()> DruckenZeigen;
-    // What the copy command shows once in a while (the about window); none: nothing.
-    std::function<void()> InfoZeigen;
-    // What a left click on the heading opens (the heading dialog); none: nothing.
-    std::function<void()> UeberschriftZeigen;
-    // How the view shows the settings window, not modally; none: nothing.
-    std::function<void()> EinstellungenZeigen;
-    // How the view puts the main window on screen and brings it to the front; none: the
-    // window is only marked visible.
-    std::function<void()> FensterZeigen;
+    // The windows and the platform the main window works with, created after it. Every
+    // window it opens goes on screen through dienste.Oberflaeche's Anzeige; without one it is
+    // only marked open (the edit and numbering dialogs close again at once, unchanged).
+    void Verbinden(const TZeichnenDienste& dienste);
 
     // The interface the settings window uses.
     bool Sichtbar() const override { return SichtbarFeld; }
+    // Marks the main window open and puts it on screen in front.
     void Zeigen() override;
     bool CBSchriftlich() const override;
     void SetzePositiveKlammern(bool klammern) override { PositiveKlammern = klammern; }
@@ -131,6 +122,12 @@ public:
     void BHauptformularClick();
     // The numbering dialog with the present numbering style, which is taken afterwards.
     void BNummerierungsartClick();
+    // "Überschrift und Arbeitsanweisung bearbeiten ...", and a left click on the heading: the
+    // heading dialog, not modally.
+    void BUeberschriftBearbeitenClick();
+    // "Über das Programm" (the menu, and now and then the copy command): the about window,
+    // modally.
+    void UeberdasProgramm1Click();
     // Writes the whole worksheet file: header, settings, heading, fonts, layout values, layout
     // options and the page's tasks. The file at pfad is replaced only by a complete new one;
     // raises EZifferbogenFehler (a German message) when it cannot be written.
@@ -257,17 +254,12 @@ private:
     // window gets that state back whole and the page also its rows it does not show.
     void Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen = nullptr);
 
+    // The window its model has just opened, on screen (see TFensteranzeige).
+    void Anzeigen(TFormular& fenster) const;
+
     TZufall& Zufall;
     TMeldungen& Meldungen;
-    TMainForm* Einstellungen = nullptr;
-    TFUeberschrift* Ueberschrift = nullptr;
-    TFEditAufgabe* EditAufgabe = nullptr;
-    TFNummerierung* Nummerierung = nullptr;
-    TSchriftdialog* Schriftdialog = nullptr;
-    TDateidialog* Dateidialog = nullptr;
-    TFDrucken* Drucken = nullptr;
-    TFSplash* Splash = nullptr;
-    TFInfo* Info = nullptr;
+    TZeichnenDienste Dienste; // its Oberflaeche is never none
     int PlatzhalterartFeld = 0;
     std::unique_ptr<TBlatt> BlattFeld;
     std::unique_ptr<TSeite> SeiteFeld;

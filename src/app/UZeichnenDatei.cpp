@@ -69,10 +69,10 @@ void TZeichnen::Speichern(TLoadSave& strom)
 {
     strom.WriteText(AktuellerDateikopf);
     strom.WriteLineEnd();
-    if (Einstellungen != nullptr)
-        Einstellungen->EinstellungenSchreiben(strom);
-    if (Ueberschrift != nullptr) {
-        Ueberschrift->UeberschriftSchreiben(strom);
+    if (Dienste.Einstellungen != nullptr)
+        Dienste.Einstellungen->EinstellungenSchreiben(strom);
+    if (Dienste.Ueberschrift != nullptr) {
+        Dienste.Ueberschrift->UeberschriftSchreiben(strom);
     } else {
         // No heading dialog: a heading block without lines keeps the file readable.
         for (int block = 0; block < 2; ++block) {
@@ -134,14 +134,14 @@ int TZeichnen::OpenFile(const std::string& pfad)
     schnappschuss.OpenWriteMemory();
     Speichern(schnappschuss);
     const TEinstellungsstand einstellungen =
-        Einstellungen != nullptr ? Einstellungen->StandFesthalten() : TEinstellungsstand{};
+        Dienste.Einstellungen != nullptr ? Dienste.Einstellungen->StandFesthalten() : TEinstellungsstand{};
     try {
         Laden(strom);
     } catch (...) {
         // Putting the old options back is not worth a second written-layout warning.
         std::optional<TWertWaechter<bool>> stumm;
-        if (Einstellungen != nullptr)
-            stumm.emplace(Einstellungen->WarnungStumm, true);
+        if (Dienste.Einstellungen != nullptr)
+            stumm.emplace(Dienste.Einstellungen->WarnungStumm, true);
         TLoadSave zurueck;
         zurueck.OpenReadBytes(schnappschuss.Bytes());
         Laden(zurueck, &einstellungen);
@@ -169,17 +169,17 @@ void TZeichnen::DateiOeffnen(const std::string& pfad)
 
 void TZeichnen::Oeffnen1Click()
 {
-    if (Dateidialog == nullptr)
+    if (Dienste.Oberflaeche->Dateidialog == nullptr)
         return;
-    if (const auto pfad = Dateidialog->Oeffnen(Dateifilter, Dateiendung))
+    if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Oeffnen(Dateifilter, Dateiendung))
         DateiOeffnen(*pfad);
 }
 
 void TZeichnen::Speichern1Click()
 {
-    if (Dateidialog == nullptr)
+    if (Dienste.Oberflaeche->Dateidialog == nullptr)
         return;
-    if (const auto pfad = Dateidialog->Speichern(Dateifilter, Dateiendung))
+    if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Speichern(Dateifilter, Dateiendung))
         SaveFile(*pfad);
 }
 
@@ -198,13 +198,13 @@ void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)
     {
         const TWertWaechter laedt(Laedt, true);
         Dateiversion = DateiversionAusKopf(strom.ReadText());
-        if (Einstellungen != nullptr) {
-            Einstellungen->EinstellungenLesen(strom, Dateiversion);
+        if (Dienste.Einstellungen != nullptr) {
+            Dienste.Einstellungen->EinstellungenLesen(strom, Dateiversion);
             if (einstellungen != nullptr)
-                Einstellungen->StandWiederherstellen(*einstellungen);
+                Dienste.Einstellungen->StandWiederherstellen(*einstellungen);
         }
-        if (Ueberschrift != nullptr)
-            Ueberschrift->UeberschriftLesen(strom);
+        if (Dienste.Ueberschrift != nullptr)
+            Dienste.Ueberschrift->UeberschriftLesen(strom);
         for (std::size_t k = 1; k <= 5; ++k) {
             Schriften[k] = strom.ReadFont();
             Schriftgroessen[k] = Schriften[k].Groesse;

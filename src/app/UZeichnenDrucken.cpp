@@ -41,10 +41,10 @@ private:
 
 void TZeichnen::Drucken1Click()
 {
-    if (Drucken != nullptr)
-        Drucken->Zeigen();
-    if (DruckenZeigen)
-        DruckenZeigen();
+    if (Dienste.Drucken == nullptr)
+        return;
+    Dienste.Drucken->Zeigen();
+    Anzeigen(*Dienste.Drucken);
 }
 
 bool TZeichnen::Print(int blaetter, int exemplare, bool loesungsblaetter, bool nummerieren,

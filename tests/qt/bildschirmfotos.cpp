@@ -177,7 +177,7 @@ int main(int argc, char* argv[])
     TFUeberschrift& ueberschrift = desktop.Modelle().Ueberschrift();
     ueberschrift.UeberschriftZeileAnfuegen("Arbeitsblatt für die Klasse 3b");
     ueberschrift.AnweisungZeileAnfuegen("Rechne schriftlich!");
-    zeichnen.UeberschriftZeigen();
+    zeichnen.BUeberschriftBearbeitenClick();
     Foto(neben.Ueberschrift(), ordner, "ueberschrift.png");
     ueberschrift.BOK->Click();
     FotoModal(

@@ -64,8 +64,8 @@ constexpr int Feldbreite = 64;
 
 } // namespace
 
-THauptfenster::THauptfenster(TZeichnen& zeichnen, TFehlerbehandlung& fehler, TBefehle befehle)
-    : Zeichnen(zeichnen), Fehler(fehler), Befehle(std::move(befehle)),
+THauptfenster::THauptfenster(TZeichnen& zeichnen, TFehlerbehandlung& fehler)
+    : Zeichnen(zeichnen), Fehler(fehler),
       BindungFeld(std::make_unique<TBindung>(zeichnen, fehler))
 {
     TBindung& b = *BindungFeld;
@@ -239,8 +239,7 @@ void THauptfenster::MenueAufbauen()
     knopf(*aufgabe, QStringLiteral("Aufgaben neu suchen"), QStringLiteral("Strg+N"), Zeichnen.BNeueAufgabe, Qt::Key_N);
 
     QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
-    QAction* ueber = Menuepunkt(*info, QStringLiteral("Über das Programm"), {}, [this] { Befehle.Info(); });
-    ueber->setEnabled(static_cast<bool>(Befehle.Info));
+    Menuepunkt(*info, QStringLiteral("Über das Programm"), {}, [this] { Zeichnen.UeberdasProgramm1Click(); });
 }
 
 QAction* THauptfenster::Befehl(const QString& text) const
