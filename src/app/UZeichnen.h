@@ -137,6 +137,9 @@ public:
     // says so in a message naming the file. Raises EZifferbogenFehler, with no message of
     // success, when it cannot be written.
     void StandardeinstellungenSpeichern(const std::filesystem::path& pfad);
+    // The menu's "Standardeinstellungen Speichern": the same into the configuration
+    // directory's Standard.zfb.
+    void Standardeinstellungen1Click();
     // The same into a stream already open for writing (a file or memory).
     void Speichern(TLoadSave& strom);
     // Opens a whole worksheet file: its settings, heading, fonts, layout values and options,

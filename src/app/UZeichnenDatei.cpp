@@ -2,6 +2,7 @@
 // main window and the page, one after the other through one value stream.
 
 #include "app/Einstellungsdatei.h"
+#include "app/Standarddatei.h"
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "files/Dateikopf.h"
@@ -63,6 +64,11 @@ void TZeichnen::StandardeinstellungenSpeichern(const std::filesystem::path& pfad
                     "Die aktuellen Einstellungen wurden als Standardeinstellungen gespeichert.\n"
                         + Utf8Maskiert(pfad.string()),
                     TMeldungsart::Information);
+}
+
+void TZeichnen::Standardeinstellungen1Click()
+{
+    StandardeinstellungenSpeichern(TStandarddatei::Konfigurationspfad());
 }
 
 void TZeichnen::Speichern(TLoadSave& strom)

@@ -19,8 +19,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <clocale>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -334,8 +336,16 @@ TEST(Hauptfenster, StandardSettingsAreSavedIntoANewDirectoryAndSaySo)
         / ("zb_standard_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     std::filesystem::remove_all(ordner);
     Hauptfenster h;
+    // The menu's command: into the configuration directory.
+    const char* konfiguration = std::getenv("XDG_CONFIG_HOME");
+    const auto vorher = konfiguration != nullptr ? std::optional<std::string>(konfiguration) : std::nullopt;
+    ::setenv("XDG_CONFIG_HOME", ordner.c_str(), 1);
+    h.Zeichnen.Standardeinstellungen1Click();
+    if (vorher)
+        ::setenv("XDG_CONFIG_HOME", vorher->c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
     const auto pfad = ordner / "zifferbogen" / "Standard.zfb";
-    h.Zeichnen.StandardeinstellungenSpeichern(pfad);
     EXPECT_TRUE(std::filesystem::is_regular_file(pfad));
     ASSERT_EQ(h.Meldungen.Gezeigt.size(), 1u);
     EXPECT_EQ(h.Meldungen.Gezeigt[0].Titel, "Standardeinstellungen...");

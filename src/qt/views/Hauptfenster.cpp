@@ -1,6 +1,5 @@
 #include "qt/views/Hauptfenster.h"
 
-#include "app/Standarddatei.h"
 #include "app/UZeichnen.h"
 #include "qt/views/Ansicht.h"
 #include "qt/binding/Bindung.h"
@@ -227,7 +226,7 @@ void THauptfenster::MenueAufbauen()
     knopf(*datei, QStringLiteral("Drucken ..."), QStringLiteral("Strg+P"), Zeichnen.BDrucken, Qt::Key_P);
     datei->addSeparator();
     Menuepunkt(*datei, QStringLiteral("Standardeinstellungen Speichern"), {},
-               [this] { Zeichnen.StandardeinstellungenSpeichern(TStandarddatei::Konfigurationspfad()); });
+               [this] { Zeichnen.Standardeinstellungen1Click(); });
     datei->addSeparator();
     Menuepunkt(*datei, QStringLiteral("Schließen"), {}, [this] { close(); });
 
