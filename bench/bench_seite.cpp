@@ -25,7 +25,7 @@ struct Programm {
     Programm()
     {
         Zeichnen.Blatt().SetzeDrucker(&Drucker);
-        Zeichnen.Verbinden(&Einstellungen, nullptr);
+        Zeichnen.Verbinden({.Einstellungen = &Einstellungen});
         Zeichnen.Zeigen();
         Zeichnen.FormResize(762, 504);
     }

@@ -28,10 +28,14 @@ TProgramm::TProgramm(TZufall& zufall, TMeldungen& meldungen, TZeitgeber& splashZ
     NummerierungFeld = std::make_unique<TFNummerierung>();
     EditAufgabeFeld = std::make_unique<TFEditAufgabe>(meldungen);
 
-    ZeichnenFeld->Verbinden(EinstellungenFeld.get(), UeberschriftFeld.get());
-    ZeichnenFeld->VerbindenDrucken(DruckenFeld.get());
-    ZeichnenFeld->VerbindeStartfenster(SplashFeld.get(), InfoFeld.get());
-    ZeichnenFeld->VerbindeDialoge(EditAufgabeFeld.get(), NummerierungFeld.get());
+    ZeichnenFeld->Verbinden({.Einstellungen = EinstellungenFeld.get(),
+                             .Ueberschrift = UeberschriftFeld.get(),
+                             .EditAufgabe = EditAufgabeFeld.get(),
+                             .Nummerierung = NummerierungFeld.get(),
+                             .Drucken = DruckenFeld.get(),
+                             .Splash = SplashFeld.get(),
+                             .Info = InfoFeld.get(),
+                             .Oberflaeche = &OberflaecheFeld});
 }
 
 TProgramm::~TProgramm() = default;

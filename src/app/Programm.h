@@ -4,6 +4,8 @@
 // living until the program ends. The desktop program shows them; the command line runs the
 // same start-up without showing anything.
 
+#include "toolkit/Oberflaeche.h"
+
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -29,9 +31,10 @@ public:
 
     // Creates the windows in this order: main window, settings window, print dialog, about
     // window, splash window (which starts the splash timer), heading, numbering and task
-    // edit dialogs. The main window then registers the worksheet file type with anmeldung
-    // (none: not at all) for programm. argumente are the command-line arguments the splash's
-    // first tick looks at; standarddatei is the standard settings file it opens otherwise.
+    // edit dialogs, and hands them and Oberflaeche to the main window. The main window
+    // registers the worksheet file type with anmeldung (none: not at all) for programm.
+    // argumente are the command-line arguments the splash's first tick looks at;
+    // standarddatei is the standard settings file it opens otherwise.
     TProgramm(TZufall& zufall, TMeldungen& meldungen, TZeitgeber& splashZeitgeber, std::vector<std::string> argumente,
               std::filesystem::path standarddatei, TDateitypanmeldung* anmeldung = nullptr,
               const std::filesystem::path& programm = {});
@@ -51,8 +54,12 @@ public:
     TFUeberschrift& Ueberschrift() { return *UeberschriftFeld; }
     TFNummerierung& Nummerierung() { return *NummerierungFeld; }
     TFEditAufgabe& EditAufgabe() { return *EditAufgabeFeld; }
+    // How the windows come on screen and the system dialogs: empty until the desktop fills it,
+    // and the main window uses what it holds at the time.
+    TOberflaeche& Oberflaeche() { return OberflaecheFeld; }
 
 private:
+    TOberflaeche OberflaecheFeld; // outlives the windows that use it
     // Destroyed in the reverse order: the dialogs first, the main window last.
     std::unique_ptr<TZeichnen> ZeichnenFeld;
     std::unique_ptr<TMainForm> EinstellungenFeld;

@@ -41,7 +41,7 @@ public:
 
     // The main window's print command: the dialog is open until OK or "Abbruch".
     void Zeigen() { Sichtbar = true; }
-    bool Sichtbar = false;
+    TSichtbarkeit Sichtbar;
 
     // The sheet takes the page size and resolution of the printer in use, and the main
     // window lays its page out anew for it.

@@ -1,6 +1,5 @@
 #include "app/USplash.h"
 
-#include "app/UZeichnen.h"
 #include "toolkit/Fehler.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Zeitgeber.h"
@@ -31,18 +30,18 @@ void TFSplash::Timer1Timer()
         Schliessen();
         return;
     }
-    if (Zeichnen == nullptr) {
+    if (Hauptfenster == nullptr) {
         ErsterTick = false;
         return;
     }
     // A print run or an open under way lets the event loop run (its progress window, a
     // message box); the first file waits for the next tick rather than replace the page
     // in the middle of it.
-    if (Zeichnen->Druckt || Zeichnen->Laedt)
+    if (Hauptfenster->Beschaeftigt())
         return;
     ErsterTick = false;
     try {
-        Zeichnen->OpenFirst(Argumente, Standarddatei);
+        Hauptfenster->OpenFirst(Argumente, Standarddatei);
     } catch (const EZifferbogenFehler& fehler) {
         Meldungen.Zeige("Fehler", fehler.what(), TMeldungsart::Fehler);
     }

@@ -11,8 +11,17 @@
 #include <vector>
 
 class TMeldungen;
-class TZeichnen;
 class TZeitgeber;
+
+// What the splash needs of the main window: the first file opened on it, once it is not busy.
+class TErsteDateiOeffner {
+public:
+    virtual ~TErsteDateiOeffner() = default;
+    // True while a print run or an open lets the event loop run.
+    virtual bool Beschaeftigt() const = 0;
+    // Opens the first of argumente when it names a worksheet file, else standarddatei.
+    virtual void OpenFirst(const std::vector<std::string>& argumente, const std::filesystem::path& standarddatei) = 0;
+};
 
 class TFSplash final : public TFormular {
 public:
@@ -31,7 +40,7 @@ public:
     // Stops the timer and closes the window.
     void Schliessen();
 
-    TZeichnen* Zeichnen = nullptr; // given at the main window's first showing
+    TErsteDateiOeffner* Hauptfenster = nullptr; // given at the main window's first showing
     bool ErsterTick = true;
     TSichtbarkeit Sichtbar;
     TLabel* LVersion = nullptr;

@@ -1,10 +1,9 @@
 #include "app/UUeberschrift.h"
 
-#include "app/UZeichnen.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
 
-TFUeberschrift::TFUeberschrift(TZeichnen& hauptfenster)
+TFUeberschrift::TFUeberschrift(TUeberschriftZiel& hauptfenster)
     : TFormular("Überschrift und Arbeitsanweisung"), Hauptfenster(hauptfenster)
 {
     Erzeuge<TLabel>("LUeberschrift").SetCaption("Überschrift: (z.B. Arbeitsblatt für ...)");

@@ -6,7 +6,16 @@
 #include "toolkit/Formular.h"
 
 class TLoadSave;
-class TZeichnen;
+
+// What the heading dialog needs of the main window: its font buttons open the main window's
+// font dialog, and the page is laid out anew when the heading changes.
+class TUeberschriftZiel {
+public:
+    virtual ~TUeberschriftZiel() = default;
+    // The font button with Tag index (3 the heading, 5 the work instruction).
+    virtual void SchriftCLick(int index) = 0;
+    virtual void Seitenmetrik() = 0;
+};
 
 class TFUeberschrift final : public TFormular {
 public:
@@ -15,7 +24,7 @@ public:
     // fit no sheet already; the limit keeps a damaged count from making the reader run on.
     static constexpr std::size_t GroessteZeilenzahl = 1000;
 
-    explicit TFUeberschrift(TZeichnen& hauptfenster);
+    explicit TFUeberschrift(TUeberschriftZiel& hauptfenster);
 
     // The dialog opens, not modally; the memos keep what they hold.
     void FormShow() { Sichtbar = true; }
@@ -50,5 +59,5 @@ private:
     // "Überschrift" or "Arbeitsanweisung", as messages name the memo's block.
     std::string Blockname(const TMemo& memo) const;
 
-    TZeichnen& Hauptfenster;
+    TUeberschriftZiel& Hauptfenster;
 };

@@ -21,9 +21,17 @@
 #include <string>
 #include <system_error>
 
+namespace {
+
+// What a main window without a platform shows: nothing.
+const TOberflaeche KeineOberflaeche{};
+
+} // namespace
+
 TZeichnen::TZeichnen(TZufall& zufall, TMeldungen& meldungen)
     : TFormular("Zifferbogen"), Zufall(zufall), Meldungen(meldungen)
 {
+    Dienste.Oberflaeche = &KeineOberflaeche;
     FormCreate();
 }
 
@@ -35,37 +43,31 @@ TZeichnen::~TZeichnen()
     BlattFeld.reset();
 }
 
-void TZeichnen::Verbinden(TMainForm* einstellungen, TFUeberschrift* ueberschrift)
+void TZeichnen::Verbinden(const TZeichnenDienste& dienste)
 {
-    Einstellungen = einstellungen;
-    Ueberschrift = ueberschrift;
+    Dienste = dienste;
+    if (Dienste.Oberflaeche == nullptr)
+        Dienste.Oberflaeche = &KeineOberflaeche;
 }
 
-void TZeichnen::VerbindeDialoge(TFEditAufgabe* editAufgabe, TFNummerierung* nummerierung)
+void TZeichnen::Anzeigen(TFormular& fenster) const
 {
-    EditAufgabe = editAufgabe;
-    Nummerierung = nummerierung;
-}
-
-void TZeichnen::VerbindeStartfenster(TFSplash* splash, TFInfo* info)
-{
-    Splash = splash;
-    Info = info;
+    if (Dienste.Oberflaeche->Anzeige != nullptr)
+        Dienste.Oberflaeche->Anzeige->Zeigen(fenster);
 }
 
 void TZeichnen::Zeigen()
 {
     SichtbarFeld = true;
-    if (FensterZeigen)
-        FensterZeigen();
+    Anzeigen(*this);
 }
 
 void TZeichnen::BHauptformularClick()
 {
-    if (Einstellungen != nullptr)
-        Einstellungen->VerbindeHauptfenster(this);
-    if (EinstellungenZeigen)
-        EinstellungenZeigen();
+    if (Dienste.Einstellungen == nullptr)
+        return;
+    Dienste.Einstellungen->VerbindeHauptfenster(this);
+    Anzeigen(*Dienste.Einstellungen);
 }
 
 bool TZeichnen::CBSchriftlich() const
@@ -188,11 +190,11 @@ void TZeichnen::ParameterUebergeben()
     s.VertikalNummerieren = CBVertikalNummerieren->Checked();
     s.Rechtsbuendig = RBRechtsbuendig->Checked();
     s.Rechenkaestchen = CBRechenkaestchen->Checked();
-    s.Namenszeile = Ueberschrift != nullptr && Ueberschrift->CBNamenszeile->Checked();
-    s.NamenszeileKlasse = s.Namenszeile && Ueberschrift->CBKlasse->Checked();
-    s.Ueberschrift = Ueberschrift != nullptr ? Ueberschrift->MUeberschrift : nullptr;
-    s.Anweisung = Ueberschrift != nullptr ? Ueberschrift->MArbeitsanweisung : nullptr;
-    s.Fehlerliste = Einstellungen != nullptr ? Einstellungen->Memo1 : nullptr;
+    s.Namenszeile = Dienste.Ueberschrift != nullptr && Dienste.Ueberschrift->CBNamenszeile->Checked();
+    s.NamenszeileKlasse = s.Namenszeile && Dienste.Ueberschrift->CBKlasse->Checked();
+    s.Ueberschrift = Dienste.Ueberschrift != nullptr ? Dienste.Ueberschrift->MUeberschrift : nullptr;
+    s.Anweisung = Dienste.Ueberschrift != nullptr ? Dienste.Ueberschrift->MArbeitsanweisung : nullptr;
+    s.Fehlerliste = Dienste.Einstellungen != nullptr ? Dienste.Einstellungen->Memo1 : nullptr;
 }
 
 void TZeichnen::PaintBoxPaint()
@@ -214,21 +216,21 @@ void TZeichnen::FormResize(int breite, int hoehe)
     if (!ErsterStart)
         return;
     const std::string version = Versionstext();
-    if (Splash != nullptr) {
-        Splash->Zeichnen = this;
-        Splash->LVersion->SetCaption(version);
+    if (Dienste.Splash != nullptr) {
+        Dienste.Splash->Hauptfenster = this;
+        Dienste.Splash->LVersion->SetCaption(version);
     }
     Caption = std::string("Zifferbogen ") + Programmversion
         + " - Ein Programm zum Erstellen von Aufgaben für Grund- und Hauptschule";
-    if (Info != nullptr)
-        Info->LVersion->SetCaption(version);
-    if (Splash != nullptr)
-        Splash->FormShow();
+    if (Dienste.Info != nullptr)
+        Dienste.Info->LVersion->SetCaption(version);
+    if (Dienste.Splash != nullptr)
+        Dienste.Splash->FormShow();
     // The first showing: the rules hand the settings over and lend the generator, then the
     // first page is built.
     ErsterStart = false;
-    if (Einstellungen != nullptr)
-        Einstellungen->LogikCheck();
+    if (Dienste.Einstellungen != nullptr)
+        Dienste.Einstellungen->LogikCheck();
     BNeueAufgabeClick();
 }
 
@@ -347,7 +349,7 @@ void TZeichnen::SchriftCLick(int index)
     const auto k = static_cast<std::size_t>(index);
     TSchrift schrift = Schriften[k];
     schrift.Groesse = Schriftgroessen[k];
-    if (Schriftdialog != nullptr && Schriftdialog->Ausfuehren(schrift)) {
+    if (Dienste.Oberflaeche->Schriftdialog != nullptr && Dienste.Oberflaeche->Schriftdialog->Ausfuehren(schrift)) {
         Schriften[k] = schrift;
         Schriftgroessen[k] = schrift.Groesse;
     }
@@ -382,9 +384,9 @@ void TZeichnen::UDZeilenClick()
 
 void TZeichnen::CBSchriftlichClick()
 {
-    if (CBSchriftlichFeld->Checked() && Einstellungen != nullptr
-        && (Einstellungen->CBMalkommtvor->Checked() || Einstellungen->CBGeteiltkommtvor->Checked()))
-        Einstellungen->LayoutWarnung();
+    if (CBSchriftlichFeld->Checked() && Dienste.Einstellungen != nullptr
+        && (Dienste.Einstellungen->CBMalkommtvor->Checked() || Dienste.Einstellungen->CBGeteiltkommtvor->Checked()))
+        Dienste.Einstellungen->LayoutWarnung();
     Seitenmetrik();
 }
 
@@ -414,24 +416,23 @@ void TZeichnen::PaintBoxMouseDown(TMaustaste taste, int x, int y)
 {
     if (taste == TMaustaste::Rechts) {
         TAufgabe* aufgabe = FindeAufgabe(x, y);
-        if (aufgabe == nullptr || EditAufgabe == nullptr)
+        if (aufgabe == nullptr || Dienste.EditAufgabe == nullptr)
             return;
-        EditAufgabe->SetzeAufgabe(aufgabe);
-        EditAufgabe->Laden();
-        EditAufgabe->FormShow();
-        if (AufgabeBearbeiten)
-            AufgabeBearbeiten(*EditAufgabe);
-        EditAufgabe->Schliessen();
+        Dienste.EditAufgabe->SetzeAufgabe(aufgabe);
+        Dienste.EditAufgabe->Laden();
+        Dienste.EditAufgabe->FormShow();
+        Anzeigen(*Dienste.EditAufgabe);
+        Dienste.EditAufgabe->Schliessen();
         // The next layout may replace the task; the dialog must not keep it.
-        EditAufgabe->SetzeAufgabe(nullptr);
+        Dienste.EditAufgabe->SetzeAufgabe(nullptr);
         Seitenmetrik();
         return;
     }
     if (TAufgabe* aufgabe = FindeAufgabe(x, y); aufgabe != nullptr && Generator != nullptr) {
         aufgabe->Neu(*Generator);
         Seitenmetrik();
-    } else if (InUeberschrift(y) && UeberschriftZeigen) {
-        UeberschriftZeigen();
+    } else if (InUeberschrift(y)) {
+        BUeberschriftBearbeitenClick();
     }
 }
 
@@ -447,15 +448,14 @@ void TZeichnen::FormMouseWheel(int distanz)
 
 void TZeichnen::BNummerierungsartClick()
 {
-    if (Nummerierung == nullptr)
+    if (Dienste.Nummerierung == nullptr)
         return;
-    Nummerierung->Einrichten(NummernMitZiffern, ZeichenNachNummer);
-    Nummerierung->FormShow();
-    if (NummerierungWaehlen)
-        NummerierungWaehlen(*Nummerierung);
-    Nummerierung->Schliessen();
-    NummernMitZiffern = Nummerierung->MitZiffern();
-    ZeichenNachNummer = Nummerierung->ZeichenNachNummer();
+    Dienste.Nummerierung->Einrichten(NummernMitZiffern, ZeichenNachNummer);
+    Dienste.Nummerierung->FormShow();
+    Anzeigen(*Dienste.Nummerierung);
+    Dienste.Nummerierung->Schliessen();
+    NummernMitZiffern = Dienste.Nummerierung->MitZiffern();
+    ZeichenNachNummer = Dienste.Nummerierung->ZeichenNachNummer();
     ParameterUebergeben();
     Seitenmetrik();
 }
@@ -464,10 +464,26 @@ void TZeichnen::Kopieren1Click()
 {
     if (!InfoGezeigt) {
         Zufall.Neuseeden();
-        if (Zufall.Random(20) == 5 && InfoZeigen) {
-            InfoZeigen();
+        if (Zufall.Random(20) == 5 && Dienste.Info != nullptr) {
+            UeberdasProgramm1Click();
             InfoGezeigt = true;
         }
     }
     BlattFeld->InZwischenablage();
+}
+
+void TZeichnen::BUeberschriftBearbeitenClick()
+{
+    if (Dienste.Ueberschrift == nullptr)
+        return;
+    Dienste.Ueberschrift->FormShow();
+    Anzeigen(*Dienste.Ueberschrift);
+}
+
+void TZeichnen::UeberdasProgramm1Click()
+{
+    if (Dienste.Info == nullptr)
+        return;
+    Dienste.Info->FormShow();
+    Anzeigen(*Dienste.Info);
 }

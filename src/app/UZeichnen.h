@@ -4,39 +4,55 @@
 // values, the five fonts, the page and the sheet, and the commands that rebuild, re-lay out,
 // draw, replace single tasks and copy the page.
 
+#include "app/USplash.h"
+#include "app/UUeberschrift.h"
 #include "files/Erweiterungsblock.h"
 #include "settings/ZeichnenSchnittstelle.h"
 #include "toolkit/Formular.h"
+#include "toolkit/Oberflaeche.h"
 #include "toolkit/Schrift.h"
 
 #include <array>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class TAufgabe;
 class TBlatt;
-class TDateidialog;
 struct TEinstellungsstand;
 class TFEditAufgabe;
 class TFInfo;
 class TFNummerierung;
-class TFSplash;
 class TDruckfortschritt;
 class TFDrucken;
-class TFUeberschrift;
 class TLoadSave;
 class TMainForm;
 class TMeldungen;
-class TSchriftdialog;
 class TSeite;
 class TZufall;
 
 enum class TMaustaste { Links, Rechts };
 
-class TZeichnen final : public TFormular, public TZeichnenSchnittstelle {
+// What the main window works with besides its own controls: the program's other windows,
+// made with it at the start, and the platform's part, which the desktop fills once its
+// windows exist. Handed over once (TZeichnen::Verbinden); a window left out (none) makes the
+// commands that open it do nothing.
+struct TZeichnenDienste {
+    TMainForm* Einstellungen = nullptr;
+    TFUeberschrift* Ueberschrift = nullptr;
+    TFEditAufgabe* EditAufgabe = nullptr;
+    TFNummerierung* Nummerierung = nullptr;
+    TFDrucken* Drucken = nullptr;
+    TFSplash* Splash = nullptr; // its version label is filled at the first showing
+    TFInfo* Info = nullptr;     // the same
+    const TOberflaeche* Oberflaeche = nullptr;
+};
+
+class TZeichnen final : public TFormular,
+                        public TZeichnenSchnittstelle,
+                        public TUeberschriftZiel,
+                        public TErsteDateiOeffner {
 public:
     static constexpr double RandMin = -0.001; // allowed range of the layout values, cm
     static constexpr double RandMax = 8.001;
@@ -46,36 +62,14 @@ public:
     TZeichnen(TZufall& zufall, TMeldungen& meldungen);
     ~TZeichnen() override;
 
-    // The windows the main window works with, created after it.
-    void Verbinden(TMainForm* einstellungen, TFUeberschrift* ueberschrift);
-    void SetzeSchriftdialog(TSchriftdialog* dialog) { Schriftdialog = dialog; }
-    // The open and save dialogs (none: those commands do nothing).
-    void SetzeDateidialog(TDateidialog* dialog) { Dateidialog = dialog; }
-    // The task edit and numbering dialogs (none: right clicks and the numbering button do
-    // nothing).
-    void VerbindeDialoge(TFEditAufgabe* editAufgabe, TFNummerierung* nummerierung);
-    // Show the loaded dialog modally and return once it has closed, however; set by whoever
-    // shows dialogs. None: the dialog opens and closes at once, unchanged.
-    std::function<void(TFEditAufgabe&)> AufgabeBearbeiten;
-    std::function<void(TFNummerierung&)> NummerierungWaehlen;
-    // The splash and about windows, whose version labels the first showing fills.
-    void VerbindeStartfenster(TFSplash* splash, TFInfo* info);
-    // The print dialog, created after the main window; the print command opens it.
-    void VerbindenDrucken(TFDrucken* drucken) { Drucken = drucken; }
-    // How the view shows the print dialog modally; none: the dialog is only marked open.
-    std::function<void()> DruckenZeigen;
-    // What the copy command shows once in a while (the about window); none: nothing.
-    std::function<void()> InfoZeigen;
-    // What a left click on the heading opens (the heading dialog); none: nothing.
-    std::function<void()> UeberschriftZeigen;
-    // How the view shows the settings window, not modally; none: nothing.
-    std::function<void()> EinstellungenZeigen;
-    // How the view puts the main window on screen and brings it to the front; none: the
-    // window is only marked visible.
-    std::function<void()> FensterZeigen;
+    // The windows and the platform the main window works with, created after it. Every
+    // window it opens goes on screen through dienste.Oberflaeche's Anzeige; without one it is
+    // only marked open (the edit and numbering dialogs close again at once, unchanged).
+    void Verbinden(const TZeichnenDienste& dienste);
 
     // The interface the settings window uses.
     bool Sichtbar() const override { return SichtbarFeld; }
+    // Marks the main window open and puts it on screen in front.
     void Zeigen() override;
     bool CBSchriftlich() const override;
     void SetzePositiveKlammern(bool klammern) override { PositiveKlammern = klammern; }
@@ -110,7 +104,7 @@ public:
     void RandUDCLick(int index, bool hoch);
 
     // The font button with Tag index: the font dialog on a copy, taken over unless cancelled.
-    void SchriftCLick(int index);
+    void SchriftCLick(int index) override;
 
     // The task whose frame holds the paint-box point (the last one in row order), or none.
     TAufgabe* FindeAufgabe(int x, int y) const;
@@ -129,6 +123,12 @@ public:
     void BHauptformularClick();
     // The numbering dialog with the present numbering style, which is taken afterwards.
     void BNummerierungsartClick();
+    // "Überschrift und Arbeitsanweisung bearbeiten ...", and a left click on the heading: the
+    // heading dialog, not modally.
+    void BUeberschriftBearbeitenClick();
+    // "Über das Programm" (the menu, and now and then the copy command): the about window,
+    // modally.
+    void UeberdasProgramm1Click();
     // Writes the whole worksheet file: header, settings, heading, fonts, layout values, layout
     // options and the page's tasks. The file at pfad is replaced only by a complete new one;
     // raises EZifferbogenFehler (a German message) when it cannot be written.
@@ -138,6 +138,9 @@ public:
     // says so in a message naming the file. Raises EZifferbogenFehler, with no message of
     // success, when it cannot be written.
     void StandardeinstellungenSpeichern(const std::filesystem::path& pfad);
+    // The menu's "Standardeinstellungen Speichern": the same into the configuration
+    // directory's Standard.zfb.
+    void Standardeinstellungen1Click();
     // The same into a stream already open for writing (a file or memory).
     void Speichern(TLoadSave& strom);
     // Opens a whole worksheet file: its settings, heading, fonts, layout values and options,
@@ -162,7 +165,8 @@ public:
     // Opens ErsteDatei. A missing standard settings file leaves the defaults. Raises
     // EZifferbogenFehler with a German message naming the file when it cannot be opened or
     // read; the worksheet is then as it was.
-    void OpenFirst(const std::vector<std::string>& argumente, const std::filesystem::path& standarddatei);
+    void OpenFirst(const std::vector<std::string>& argumente, const std::filesystem::path& standarddatei) override;
+    bool Beschaeftigt() const override { return Druckt || Laedt; }
 
     // Copies the page to the clipboard as a picture.
     void Kopieren1Click();
@@ -267,17 +271,12 @@ private:
     // window gets that state back whole and the page also its rows it does not show.
     void Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen = nullptr);
 
+    // The window its model has just opened, on screen (see TFensteranzeige).
+    void Anzeigen(TFormular& fenster) const;
+
     TZufall& Zufall;
     TMeldungen& Meldungen;
-    TMainForm* Einstellungen = nullptr;
-    TFUeberschrift* Ueberschrift = nullptr;
-    TFEditAufgabe* EditAufgabe = nullptr;
-    TFNummerierung* Nummerierung = nullptr;
-    TSchriftdialog* Schriftdialog = nullptr;
-    TDateidialog* Dateidialog = nullptr;
-    TFDrucken* Drucken = nullptr;
-    TFSplash* Splash = nullptr;
-    TFInfo* Info = nullptr;
+    TZeichnenDienste Dienste; // its Oberflaeche is never none
     int PlatzhalterartFeld = 0;
     std::unique_ptr<TBlatt> BlattFeld;
     std::unique_ptr<TSeite> SeiteFeld;

@@ -174,10 +174,7 @@ void TZeichnen::FormCreate()
         BNummerierungsartClick();
     };
     Knopf(*this, "BUeberschriftBearbeiten", &ueberschrift, "Überschrift und Arbeitsanweisung bearbeiten ...").OnClick =
-        [this](TButton&) {
-            if (UeberschriftZeigen)
-                UeberschriftZeigen();
-        };
+        [this](TButton&) { BUeberschriftBearbeitenClick(); };
     RandWerteEditsSetzen();
 
     // The layout options; each click lays the page out anew.

@@ -2,6 +2,7 @@
 // main window and the page, one after the other through one value stream.
 
 #include "app/Einstellungsdatei.h"
+#include "app/Standarddatei.h"
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "files/Dateikopf.h"
@@ -65,14 +66,19 @@ void TZeichnen::StandardeinstellungenSpeichern(const std::filesystem::path& pfad
                     TMeldungsart::Information);
 }
 
+void TZeichnen::Standardeinstellungen1Click()
+{
+    StandardeinstellungenSpeichern(TStandarddatei::Konfigurationspfad());
+}
+
 void TZeichnen::Speichern(TLoadSave& strom)
 {
     strom.WriteText(AktuellerDateikopf);
     strom.WriteLineEnd();
-    if (Einstellungen != nullptr)
-        Einstellungen->EinstellungenSchreiben(strom);
-    if (Ueberschrift != nullptr) {
-        Ueberschrift->UeberschriftSchreiben(strom);
+    if (Dienste.Einstellungen != nullptr)
+        Dienste.Einstellungen->EinstellungenSchreiben(strom);
+    if (Dienste.Ueberschrift != nullptr) {
+        Dienste.Ueberschrift->UeberschriftSchreiben(strom);
     } else {
         // No heading dialog: a heading block without lines keeps the file readable.
         for (int block = 0; block < 2; ++block) {
@@ -129,9 +135,9 @@ void TZeichnen::Speichern(TLoadSave& strom)
         else
             erweiterungen.Entfernen(name);
     };
-    const bool namenszeile = Ueberschrift != nullptr && Ueberschrift->CBNamenszeile->Checked();
+    const bool namenszeile = Dienste.Ueberschrift != nullptr && Dienste.Ueberschrift->CBNamenszeile->Checked();
     wahl("Namenszeile", namenszeile);
-    wahl("Namenszeile.Klasse", namenszeile && Ueberschrift->CBKlasse->Checked());
+    wahl("Namenszeile.Klasse", namenszeile && Dienste.Ueberschrift->CBKlasse->Checked());
     strom.WriteErweiterungen(erweiterungen);
 }
 
@@ -147,14 +153,14 @@ int TZeichnen::OpenFile(const std::string& pfad)
     schnappschuss.OpenWriteMemory();
     Speichern(schnappschuss);
     const TEinstellungsstand einstellungen =
-        Einstellungen != nullptr ? Einstellungen->StandFesthalten() : TEinstellungsstand{};
+        Dienste.Einstellungen != nullptr ? Dienste.Einstellungen->StandFesthalten() : TEinstellungsstand{};
     try {
         Laden(strom);
     } catch (...) {
         // Putting the old options back is not worth a second written-layout warning.
         std::optional<TWertWaechter<bool>> stumm;
-        if (Einstellungen != nullptr)
-            stumm.emplace(Einstellungen->WarnungStumm, true);
+        if (Dienste.Einstellungen != nullptr)
+            stumm.emplace(Dienste.Einstellungen->WarnungStumm, true);
         TLoadSave zurueck;
         zurueck.OpenReadBytes(schnappschuss.Bytes());
         Laden(zurueck, &einstellungen);
@@ -182,17 +188,17 @@ void TZeichnen::DateiOeffnen(const std::string& pfad)
 
 void TZeichnen::Oeffnen1Click()
 {
-    if (Dateidialog == nullptr)
+    if (Dienste.Oberflaeche->Dateidialog == nullptr)
         return;
-    if (const auto pfad = Dateidialog->Oeffnen(Dateifilter, Dateiendung))
+    if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Oeffnen(Dateifilter, Dateiendung))
         DateiOeffnen(*pfad);
 }
 
 void TZeichnen::Speichern1Click()
 {
-    if (Dateidialog == nullptr)
+    if (Dienste.Oberflaeche->Dateidialog == nullptr)
         return;
-    if (const auto pfad = Dateidialog->Speichern(Dateifilter, Dateiendung))
+    if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Speichern(Dateifilter, Dateiendung))
         SaveFile(*pfad);
 }
 
@@ -213,13 +219,13 @@ void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)
         Dateiversion = DateiversionAusKopf(strom.ReadText());
         // Values of a newer version stay with the worksheet and go back into its file.
         Erweiterungen = strom.ReadErweiterungen();
-        if (Einstellungen != nullptr) {
-            Einstellungen->EinstellungenLesen(strom, Dateiversion);
+        if (Dienste.Einstellungen != nullptr) {
+            Dienste.Einstellungen->EinstellungenLesen(strom, Dateiversion);
             if (einstellungen != nullptr)
-                Einstellungen->StandWiederherstellen(*einstellungen);
+                Dienste.Einstellungen->StandWiederherstellen(*einstellungen);
         }
-        if (Ueberschrift != nullptr) {
-            Ueberschrift->UeberschriftLesen(strom);
+        if (Dienste.Ueberschrift != nullptr) {
+            Dienste.Ueberschrift->UeberschriftLesen(strom);
             // A file of the original format has no name line.
             const auto wahl = [&](const char* name) {
                 const std::string* wert = Erweiterungen.Wert(name);
@@ -229,8 +235,8 @@ void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)
             };
             const bool namenszeile = wahl("Namenszeile");
             const bool klasse = wahl("Namenszeile.Klasse");
-            Ueberschrift->CBNamenszeile->SetChecked(namenszeile);
-            Ueberschrift->CBKlasse->SetChecked(klasse);
+            Dienste.Ueberschrift->CBNamenszeile->SetChecked(namenszeile);
+            Dienste.Ueberschrift->CBKlasse->SetChecked(klasse);
         }
         for (std::size_t k = 1; k <= 5; ++k) {
             Schriften[k] = strom.ReadFont();

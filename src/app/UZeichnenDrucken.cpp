@@ -44,10 +44,10 @@ private:
 
 void TZeichnen::Drucken1Click()
 {
-    if (Drucken != nullptr)
-        Drucken->Zeigen();
-    if (DruckenZeigen)
-        DruckenZeigen();
+    if (Dienste.Drucken == nullptr)
+        return;
+    Dienste.Drucken->Zeigen();
+    Anzeigen(*Dienste.Drucken);
 }
 
 bool TZeichnen::Print(const TDrucklauf& lauf, TDruckfortschritt* fortschritt)

@@ -4,6 +4,7 @@
 #include "app/USplash.h"
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
+#include "doubles/Anzeigerekorder.h"
 #include "doubles/Aufzeichnungsleinwand.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
@@ -30,8 +31,11 @@ struct Hauptfenster {
     Hauptfenster()
     {
         Zeichnen.Blatt().SetzeDrucker(&Drucker);
-        Zeichnen.Verbinden(&Einstellungen, &Ueberschrift);
-        Zeichnen.VerbindeDialoge(&Edit, &Nummerierung);
+        Zeichnen.Verbinden({.Einstellungen = &Einstellungen,
+                            .Ueberschrift = &Ueberschrift,
+                            .EditAufgabe = &Edit,
+                            .Nummerierung = &Nummerierung,
+                            .Oberflaeche = &Oberflaeche});
         Zeichnen.Zeigen();
         Zeichnen.FormResize(762, 504);
         TLeereLeinwand schirm;
@@ -60,6 +64,8 @@ struct Hauptfenster {
     TFUeberschrift Ueberschrift{Zeichnen};
     TFEditAufgabe Edit{Meldungen};
     TFNummerierung Nummerierung;
+    TAnzeigerekorder Anzeige;
+    TOberflaeche Oberflaeche{.Anzeige = &Anzeige};
 };
 
 TEST(EditAufgabe, TypedTasksAreComputedAndTakenOver)
@@ -169,7 +175,9 @@ TEST(EditAufgabe, ARightClickEditsTheTaskAndLaysThePageOutAnew)
     // style set meanwhile.
     const TGSAufgabe vorher = aufgabe.Daten;
     h.Zeichnen.NummernMitZiffern = false;
-    h.Zeichnen.AufgabeBearbeiten = [&](TFEditAufgabe& dialog) {
+    h.Anzeige.Bei = [&](TFormular& fenster) {
+        EXPECT_EQ(&fenster, &h.Edit);
+        TFEditAufgabe& dialog = h.Edit;
         EXPECT_EQ(dialog.EOp1->Text(), std::to_string(vorher.Operand1));
         dialog.EOp1->Eingeben("77");
         dialog.BAbbrechen->Click();
@@ -179,7 +187,9 @@ TEST(EditAufgabe, ARightClickEditsTheTaskAndLaysThePageOutAnew)
     EXPECT_FALSE(seite.NummernMitZiffern);
 
     // Confirmed: the page measures the new task.
-    h.Zeichnen.AufgabeBearbeiten = [](TFEditAufgabe& dialog) {
+    h.Anzeige.Bei = [&](TFormular& fenster) {
+        EXPECT_EQ(&fenster, &h.Edit);
+        TFEditAufgabe& dialog = h.Edit;
         dialog.EOp1->Eingeben("17");
         dialog.ComboBox1->SetText("/");
         dialog.EOp2->Eingeben("5");
@@ -201,7 +211,9 @@ TEST(Nummerierung, TheDialogPreviewsAndSetsTheNumberingStyle)
         std::string Zeichen, Vorschau;
     };
     for (const Fall& f : {Fall{false, ")", "a)   b)   c)   "}, Fall{true, ".", "1.   2.   3.   "}}) {
-        h.Zeichnen.NummerierungWaehlen = [&](TFNummerierung& dialog) {
+        h.Anzeige.Bei = [&](TFormular& fenster) {
+            EXPECT_EQ(&fenster, &h.Nummerierung);
+            TFNummerierung& dialog = h.Nummerierung;
             (f.Ziffern ? dialog.RB123 : dialog.RBabc)->Click();
             dialog.EZeichennachderNummer->SetText(f.Zeichen);
             EXPECT_EQ(dialog.LVorschau1->Caption(), f.Vorschau);
@@ -215,7 +227,9 @@ TEST(Nummerierung, TheDialogPreviewsAndSetsTheNumberingStyle)
     // Opened again, the dialog starts from the main window's present choice.
     h.Zeichnen.ZeichenNachNummer = "-";
     h.Zeichnen.NummernMitZiffern = false;
-    h.Zeichnen.NummerierungWaehlen = [](TFNummerierung& dialog) {
+    h.Anzeige.Bei = [&](TFormular& fenster) {
+        EXPECT_EQ(&fenster, &h.Nummerierung);
+        TFNummerierung& dialog = h.Nummerierung;
         EXPECT_EQ(dialog.LVorschau1->Caption(), "a-   b-   c-   ");
     };
     h.Zeichnen.BNummerierungsartClick();

@@ -36,8 +36,7 @@ struct Druckfenster {
     Druckfenster()
     {
         Zeichnen.Blatt().SetzeDrucker(&Drucker);
-        Zeichnen.Verbinden(&Einstellungen, &Ueberschrift);
-        Zeichnen.VerbindenDrucken(&Drucken);
+        Zeichnen.Verbinden({.Einstellungen = &Einstellungen, .Ueberschrift = &Ueberschrift, .Drucken = &Drucken});
         Drucken.SetzeDrucker({&Drucker});
         Zeichnen.Zeigen();
         Zeichnen.FormResize(762, 504);

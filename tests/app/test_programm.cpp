@@ -4,9 +4,11 @@
 #include "app/Programm.h"
 #include "app/UDrucken.h"
 #include "app/UInfo.h"
+#include "app/UNummerierung.h"
 #include "app/USplash.h"
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
+#include "doubles/Anzeigerekorder.h"
 #include "doubles/Aufzeichnungsleinwand.h"
 #include "doubles/Dialogskript.h"
 #include "doubles/Meldungsrekorder.h"
@@ -360,6 +362,46 @@ TEST_F(Startordner, AFontNameOrLayoutValueBeyondItsFieldMakesTheFileDamaged)
     }
 }
 
+// The start-up hands every window to the main window: each command puts its window on the one
+// display the platform gives, already open in its model while it shows.
+TEST(Start, EveryCommandShowsItsWindowOpenThroughTheDisplay)
+{
+    Start s;
+    TAnzeigerekorder anzeige;
+    s.Programm.Oberflaeche().Anzeige = &anzeige;
+    TZeichnen& z = s.Programm.Zeichnen();
+    const auto knopf = [&z](const char* name) {
+        return [&z, name] { dynamic_cast<TButton&>(*z.Finde(name)).Click(); };
+    };
+    struct Fall {
+        const char* Was;
+        std::function<void()> Befehl;
+        const TFormular& Fenster;
+        std::function<bool()> Offen;
+    };
+    const Fall faelle[] = {
+        {"the first showing", [&] { s.Programm.HauptfensterZeigen(); }, z, [&] { return z.Sichtbar(); }},
+        {"Aufgabenart wählen", knopf("BHauptformular"), s.Programm.Einstellungen(), [] { return true; }},
+        {"Drucken", knopf("BDrucken"), s.Programm.Drucken(), [&] { return s.Programm.Drucken().Sichtbar.Wert(); }},
+        {"Nummerierungszeichen", knopf("BNummerierungsart"), s.Programm.Nummerierung(),
+         [&] { return s.Programm.Nummerierung().Sichtbar.Wert(); }},
+        {"Überschrift bearbeiten", knopf("BUeberschriftBearbeiten"), s.Programm.Ueberschrift(),
+         [&] { return s.Programm.Ueberschrift().Sichtbar.Wert(); }},
+        {"Über das Programm", [&] { z.UeberdasProgramm1Click(); }, s.Programm.Info(),
+         [&] { return s.Programm.Info().Sichtbar.Wert(); }},
+    };
+    for (const Fall& fall : faelle) {
+        anzeige.Gezeigt.clear();
+        bool offen = false;
+        anzeige.Bei = [&](TFormular&) { offen = fall.Offen(); };
+        fall.Befehl();
+        EXPECT_EQ(anzeige.Gezeigt, std::vector<const TFormular*>{&fall.Fenster}) << fall.Was;
+        EXPECT_TRUE(offen) << fall.Was;
+    }
+    // The numbering dialog, shown modally, is closed again once the display returns.
+    EXPECT_FALSE(s.Programm.Nummerierung().Sichtbar);
+}
+
 TEST_F(Startordner, OpenAndSaveGoThroughTheirDialogsAndCancelChangesNothing)
 {
     const fs::path blatt = Blatt("Bruchrechnen.zfb");
@@ -367,7 +409,7 @@ TEST_F(Startordner, OpenAndSaveGoThroughTheirDialogsAndCancelChangesNothing)
     s.Programm.HauptfensterZeigen();
     TZeichnen& z = s.Programm.Zeichnen();
     TDialogskript dialog;
-    z.SetzeDateidialog(&dialog);
+    s.Programm.Oberflaeche().Dateidialog = &dialog;
 
     z.Oeffnen1Click(); // Cancel
     EXPECT_EQ(dialog.Gefragt, "Zifferbogen-Datei (*.zfb) zfb");

@@ -1,7 +1,9 @@
 #include "toolkit/Ausgabegeraete.h"
 #include "cli/Kommandozeile.h"
+#include "app/UInfo.h"
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
+#include "doubles/Anzeigerekorder.h"
 #include "doubles/Aufzeichnungsleinwand.h"
 #include "doubles/Gebietsschema.h"
 #include "doubles/Meldungsrekorder.h"
@@ -17,8 +19,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <clocale>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -32,8 +36,10 @@ struct Hauptfenster {
     Hauptfenster()
     {
         Zeichnen.Blatt().SetzeDrucker(&Drucker);
-        Zeichnen.Verbinden(&Einstellungen, &Ueberschrift);
-        Zeichnen.UeberschriftZeigen = [this] { ++UeberschriftGezeigt; };
+        Zeichnen.Verbinden({.Einstellungen = &Einstellungen,
+                            .Ueberschrift = &Ueberschrift,
+                            .Info = &Info,
+                            .Oberflaeche = &Oberflaeche});
         Zeichnen.Zeigen();
         Zeichnen.FormResize(762, 504);
     }
@@ -53,7 +59,9 @@ struct Hauptfenster {
     TZeichnen Zeichnen{Zufall, Meldungen};
     TMainForm Einstellungen{Zufall, Meldungen, &Zeichnen};
     TFUeberschrift Ueberschrift{Zeichnen};
-    int UeberschriftGezeigt = 0;
+    TFInfo Info;
+    TAnzeigerekorder Anzeige;
+    TOberflaeche Oberflaeche{.Anzeige = &Anzeige};
 };
 
 TEST(Hauptfenster, TheWrittenLayoutDecidesWhichOptionsCanBeUsed)
@@ -158,10 +166,11 @@ TEST(Hauptfenster, ALeftClickReplacesOnlyTheClickedTaskOrOpensTheHeading)
 
     // Above the end of the heading the heading dialog opens; empty paper does nothing.
     h.Zeichnen.PaintBoxMouseDown(TMaustaste::Links, x, blatt.YGeraet(seite.KopfEnde - 0.1, true));
-    EXPECT_EQ(h.UeberschriftGezeigt, 1);
+    EXPECT_EQ(h.Anzeige.Anzahl(h.Ueberschrift), 1);
+    EXPECT_TRUE(h.Ueberschrift.Sichtbar);
     h.Zeichnen.PaintBoxMouseDown(TMaustaste::Links, blatt.XGeraet(0.1, true),
                                  blatt.YGeraet(seite.KopfEnde + 0.01, true));
-    EXPECT_EQ(h.UeberschriftGezeigt, 1);
+    EXPECT_EQ(h.Anzeige.Anzahl(h.Ueberschrift), 1);
 }
 
 TEST(Hauptfenster, TheHandCursorShowsOverTasksAndTheHeadingOnly)
@@ -190,17 +199,14 @@ TEST(Hauptfenster, TheHandCursorShowsOverTasksAndTheHeadingOnly)
 TEST(Hauptfenster, TheSettingsCommandAndTheReturnShowTheOtherWindow)
 {
     Hauptfenster h;
-    int einstellungen = 0;
-    int hauptfenster = 0;
-    h.Zeichnen.EinstellungenZeigen = [&] { ++einstellungen; };
-    h.Zeichnen.FensterZeigen = [&] { ++hauptfenster; };
+    h.Anzeige.Gezeigt.clear();
     // The settings window returns to the main window even when it was made without one.
     h.Einstellungen.VerbindeHauptfenster(nullptr);
     h.Zeichnen.BHauptformular->Click();
-    EXPECT_EQ(einstellungen, 1);
+    EXPECT_EQ(h.Anzeige.Gezeigt, std::vector<const TFormular*>{&h.Einstellungen});
     const TSeite* vorher = h.Zeichnen.Seite();
     h.Einstellungen.BitBtn1->Click();
-    EXPECT_EQ(hauptfenster, 1);
+    EXPECT_EQ(h.Anzeige.Gezeigt, (std::vector<const TFormular*>{&h.Einstellungen, &h.Zeichnen}));
     EXPECT_EQ(h.Zeichnen.Seite(), vorher); // a visible main window already follows the settings
 }
 
@@ -221,11 +227,10 @@ TEST(Hauptfenster, TheCopyCommandShowsTheAboutWindowAtMostOnce)
     Hauptfenster h;
     TAufzeichnungsablage ablage;
     h.Zeichnen.Blatt().SetzeZwischenablage(&ablage);
-    int info = 0;
-    h.Zeichnen.InfoZeigen = [&] { ++info; };
     for (int i = 0; i < 400; ++i)
         h.Zeichnen.Kopieren1Click();
-    EXPECT_EQ(info, 1);
+    EXPECT_EQ(h.Anzeige.Anzahl(h.Info), 1);
+    EXPECT_TRUE(h.Info.Sichtbar);
     ASSERT_NE(ablage.Bild, nullptr);
     EXPECT_FALSE(ablage.Bild->Flaeche.Texte().empty());
 }
@@ -331,8 +336,16 @@ TEST(Hauptfenster, StandardSettingsAreSavedIntoANewDirectoryAndSaySo)
         / ("zb_standard_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     std::filesystem::remove_all(ordner);
     Hauptfenster h;
+    // The menu's command: into the configuration directory.
+    const char* konfiguration = std::getenv("XDG_CONFIG_HOME");
+    const auto vorher = konfiguration != nullptr ? std::optional<std::string>(konfiguration) : std::nullopt;
+    ::setenv("XDG_CONFIG_HOME", ordner.c_str(), 1);
+    h.Zeichnen.Standardeinstellungen1Click();
+    if (vorher)
+        ::setenv("XDG_CONFIG_HOME", vorher->c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
     const auto pfad = ordner / "zifferbogen" / "Standard.zfb";
-    h.Zeichnen.StandardeinstellungenSpeichern(pfad);
     EXPECT_TRUE(std::filesystem::is_regular_file(pfad));
     ASSERT_EQ(h.Meldungen.Gezeigt.size(), 1u);
     EXPECT_EQ(h.Meldungen.Gezeigt[0].Titel, "Standardeinstellungen...");

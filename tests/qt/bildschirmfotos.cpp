@@ -178,7 +178,7 @@ int main(int argc, char* argv[])
     ueberschrift.UeberschriftZeileAnfuegen("Arbeitsblatt für die Klasse 3b");
     ueberschrift.AnweisungZeileAnfuegen("Rechne schriftlich!");
     ueberschrift.CBNamenszeile->SetChecked(true);
-    zeichnen.UeberschriftZeigen();
+    zeichnen.BUeberschriftBearbeitenClick();
     Foto(neben.Ueberschrift(), ordner, "ueberschrift.png");
     ueberschrift.BOK->Click();
     FotoModal(

@@ -322,7 +322,7 @@ TEST(Nebenfenster, TheAboutWindowOpensFromTheMenuAndTheCopyCommandAndClosesWithO
     const Fall faelle[] = {
         {"menu, OK", [&] { p.D.Hauptfenster().Befehl(QStringLiteral("Über das Programm"))->trigger(); },
          [&](QDialog&) { QTest::mouseClick(b.Widget("BOK"), Qt::LeftButton); }},
-        {"copy command's hook, Escape", [&] { p.Z().InfoZeigen(); },
+        {"the main window's command, Escape", [&] { p.Z().UeberdasProgramm1Click(); },
          [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }},
     };
     for (const Fall& fall : faelle) {

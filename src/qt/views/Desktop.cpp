@@ -88,8 +88,7 @@ TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert
       SplashZeitgeber(std::make_unique<TQtZeitgeber>()),
       ProgrammFeld(std::make_unique<TProgramm>(*Zufall, meldungen, *SplashZeitgeber, std::move(argumente),
                                                std::move(standarddatei), anmeldung, programm)),
-      HauptfensterFeld(std::make_unique<THauptfenster>(
-          ProgrammFeld->Zeichnen(), *FehlerFeld, THauptfenster::TBefehle{[this] { NebenfensterFeld->InfoZeigen(); }})),
+      HauptfensterFeld(std::make_unique<THauptfenster>(ProgrammFeld->Zeichnen(), *FehlerFeld)),
       EinstellungsfensterFeld(std::make_unique<TEinstellungsfenster>(ProgrammFeld->Einstellungen(), *FehlerFeld)),
       DruckdialogFeld(std::make_unique<TDruckdialog>(ProgrammFeld->Drucken(), *FehlerFeld, HauptfensterFeld.get())),
       Schriftdialog(std::make_unique<TQtSchriftdialog>(HauptfensterFeld.get())),
@@ -111,36 +110,34 @@ TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert
     drucken.SetzeDruckerdialog(Druckerdialog.get());
     drucken.SetzeDateidialog(Pdfdialog.get());
     zeichnen.Blatt().SetzeZwischenablage(Zwischenablage.get());
-    zeichnen.DruckenZeigen = [this] { DruckdialogFeld->Zeigen(); };
-    zeichnen.SetzeSchriftdialog(Schriftdialog.get());
-    zeichnen.SetzeDateidialog(Dateidialog.get());
-    zeichnen.FensterZeigen = [this] {
+
+    // The views of the windows the models open.
+    Ansichten.Eintragen(zeichnen, [this] {
         HauptfensterFeld->show();
         HauptfensterFeld->raise();
         HauptfensterFeld->activateWindow();
-    };
-    zeichnen.EinstellungenZeigen = [this] {
+    });
+    Ansichten.Eintragen(ProgrammFeld->Einstellungen(), [this] {
         TEinstellungsfenster& fenster = *EinstellungsfensterFeld;
         if (!fenster.isVisible())
             fenster.move(HauptfensterFeld->geometry().center() - fenster.rect().center());
         fenster.show();
         fenster.raise();
         fenster.activateWindow();
-    };
-    // The small windows, and the hooks that open them.
-    NebenfensterFeld = std::make_unique<TNebenfenster>(*ProgrammFeld, *HauptfensterFeld, *FehlerFeld);
+    });
+    Ansichten.Eintragen(*DruckdialogFeld);
+    NebenfensterFeld = std::make_unique<TNebenfenster>(*ProgrammFeld, *HauptfensterFeld, *FehlerFeld, Ansichten);
+    ProgrammFeld->Oberflaeche() = {.Anzeige = &Ansichten,
+                                   .Schriftdialog = Schriftdialog.get(),
+                                   .Dateidialog = Dateidialog.get()};
 }
 
 TDesktop::~TDesktop()
 {
-    // The models outlive nothing of the views: the hooks go before the windows do.
+    // The models outlive nothing of the views: the platform goes before the windows do.
+    ProgrammFeld->Oberflaeche() = {};
     TZeichnen& zeichnen = ProgrammFeld->Zeichnen();
     TFDrucken& drucken = ProgrammFeld->Drucken();
-    zeichnen.FensterZeigen = nullptr;
-    zeichnen.EinstellungenZeigen = nullptr;
-    zeichnen.DruckenZeigen = nullptr;
-    zeichnen.SetzeSchriftdialog(nullptr);
-    zeichnen.SetzeDateidialog(nullptr);
     zeichnen.Blatt().SetzeZwischenablage(nullptr);
     drucken.SetzeDruckerdialog(nullptr);
     drucken.SetzeDateidialog(nullptr);

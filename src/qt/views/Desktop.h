@@ -2,6 +2,7 @@
 
 #include "app/Programm.h"
 #include "app/UZeichnen.h"
+#include "qt/views/Dialog.h"
 #include "settings/Main.h"
 #include "toolkit/Drucker.h"
 
@@ -44,7 +45,7 @@ private:
 // The desktop program inside a running application: the window models on the printers (the
 // page on screen is laid out exactly as it prints on the printer in use), the error handler,
 // the main window, the settings window and the print dialog, the font, file and printer-setup
-// dialogs, the clipboard, and the hooks that show the windows.
+// dialogs, the clipboard, and the views through which the models' windows show.
 class TDesktop final {
 public:
     // Messages go through meldungen; startwert seeds the random source (none: the clock).
@@ -79,6 +80,7 @@ private:
     std::vector<std::unique_ptr<TDrucker>> Drucker;
     std::unique_ptr<TQtZwischenablage> Zwischenablage;
     std::unique_ptr<TQtZeitgeber> SplashZeitgeber;
+    TAnsichten Ansichten; // outlives the models, which hold it until the views go
     std::unique_ptr<TProgramm> ProgrammFeld;
     std::unique_ptr<THauptfenster> HauptfensterFeld;
     std::unique_ptr<TEinstellungsfenster> EinstellungsfensterFeld;

@@ -3,8 +3,11 @@
 #include "qt/binding/Bindung.h"
 #include "toolkit/Formular.h"
 
+#include <utility>
+
 TDialog::TDialog(TFormular& formular, TSichtbarkeit& sichtbar, TArt art, TFehlerbehandlung& fehler, QWidget* eltern)
-    : QDialog(eltern), Sichtbar(sichtbar), Art(art), BindungFeld(std::make_unique<TBindung>(formular, fehler))
+    : QDialog(eltern), Formular(formular), Sichtbar(sichtbar), Art(art),
+      BindungFeld(std::make_unique<TBindung>(formular, fehler))
 {
     TitelFolgen(*this, formular);
     // A small window has no help button, and closing it never ends the program.
@@ -22,6 +25,7 @@ void TDialog::Zeigen()
 {
     if (!Sichtbar)
         return;
+    Vorbereiten();
     if (Art == TArt::Modal) {
         exec();
         return;
@@ -45,4 +49,24 @@ void TDialog::reject()
     Sichtbar = false;
     if (isVisible())
         QDialog::reject();
+}
+
+void TAnsichten::Eintragen(const TFormular& fenster, std::function<void()> zeigen)
+{
+    Liste.emplace_back(&fenster, std::move(zeigen));
+}
+
+void TAnsichten::Eintragen(TDialog& dialog)
+{
+    Eintragen(dialog.Modell(), [&dialog] { dialog.Zeigen(); });
+}
+
+void TAnsichten::Zeigen(TFormular& fenster)
+{
+    for (const auto& [modell, zeigen] : Liste) {
+        if (modell == &fenster) {
+            zeigen();
+            return;
+        }
+    }
 }

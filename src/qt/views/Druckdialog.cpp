@@ -85,11 +85,10 @@ private:
 };
 
 TDruckdialog::TDruckdialog(TFDrucken& drucken, TFehlerbehandlung& fehler, QWidget* eltern)
-    : QDialog(eltern), Drucken(drucken), Fehler(fehler), BindungFeld(std::make_unique<TBindung>(drucken, fehler)),
+    : TDialog(drucken, drucken.Sichtbar, TArt::Modal, fehler, eltern), Drucken(drucken), Fehler(fehler),
       FortschrittFeld(std::make_unique<TFortschritt>(*this))
 {
-    TBindung& b = *BindungFeld;
-    TitelFolgen(*this, drucken);
+    TBindung& b = Bindung();
 
     // The note is there to be read, not edited.
     auto* hinweis = b.Als<QPlainTextEdit>("MHinweis");
@@ -118,9 +117,6 @@ TDruckdialog::TDruckdialog(TFDrucken& drucken, TFehlerbehandlung& fehler, QWidge
     ok->setDefault(true);
     for (QPushButton* knopf : {ok, abbruch, b.Als<QPushButton>("BDruckereinstellungen")})
         knopf->setMinimumWidth(88);
-    // The binding runs the model's click first; these look at what it left.
-    connect(ok, &QPushButton::clicked, this, [this] { ModellGeschlossen(QDialog::Accepted); });
-    connect(abbruch, &QPushButton::clicked, this, [this] { ModellGeschlossen(QDialog::Rejected); });
 
     drucken.SetzeFortschritt(FortschrittFeld.get());
     // The size of the designed window.
@@ -142,25 +138,19 @@ QProgressDialog* TDruckdialog::Fortschrittsfenster() const
     return FortschrittFeld->Fensterzeiger();
 }
 
-void TDruckdialog::Zeigen()
+void TDruckdialog::Vorbereiten()
 {
-    if (!Drucken.Sichtbar)
-        return;
     if (parentWidget() != nullptr && !isVisible())
         move(parentWidget()->geometry().center() - rect().center());
-    BindungFeld->Widget("EVerschBlaetter")->setFocus();
-    exec();
-}
-
-void TDruckdialog::ModellGeschlossen(int ergebnis)
-{
-    if (!Drucken.Sichtbar && isVisible())
-        done(ergebnis);
+    Bindung().Widget("EVerschBlaetter")->setFocus();
 }
 
 void TDruckdialog::reject()
 {
+    // "Abbruch" keeps the printer chosen meanwhile, so Escape does what it does; should the
+    // model hold the dialog closed already, the window just goes.
     if (Drucken.Sichtbar)
         Fehler.Ausfuehren([this] { Drucken.BAbbruch->Click(); });
-    ModellGeschlossen(QDialog::Rejected);
+    else
+        TDialog::reject();
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QDialog>
+#include "qt/views/Dialog.h"
 
 #include <memory>
 
 class QProgressDialog;
-class TBindung;
 class TDruckfortschritt;
 class TFDrucken;
 class TFehlerbehandlung;
@@ -15,15 +14,11 @@ class TFehlerbehandlung;
 // with "Druckereinstellungen...", and "OK" and "Abbruch". Every widget is bound to the control
 // of the print dialog model of the same name. While a run prints, a progress window with
 // "Abbruch" shows how far it is, once the run takes longer than a moment.
-class TDruckdialog final : public QDialog {
+class TDruckdialog final : public TDialog {
 public:
     TDruckdialog(TFDrucken& drucken, TFehlerbehandlung& fehler, QWidget* eltern = nullptr);
     ~TDruckdialog() override;
 
-    // Shows the dialog modally until the model closes it ("OK" or "Abbruch").
-    void Zeigen();
-
-    TBindung& Bindung() const { return *BindungFeld; }
     // What the print runs of this dialog report their progress to.
     TDruckfortschritt& Fortschritt() const;
     // The progress window of the run going on, or none.
@@ -32,15 +27,14 @@ public:
 protected:
     // Escape and the window's close button act as "Abbruch".
     void reject() override;
+    // Each showing stands over the middle of the main window, with the number of worksheets
+    // ready to be typed.
+    void Vorbereiten() override;
 
 private:
     class TFortschritt;
 
-    // Closes the dialog once its model has closed (after a click on "OK" or "Abbruch").
-    void ModellGeschlossen(int ergebnis);
-
     TFDrucken& Drucken;
     TFehlerbehandlung& Fehler;
-    std::unique_ptr<TBindung> BindungFeld;
     std::unique_ptr<TFortschritt> FortschrittFeld;
 };

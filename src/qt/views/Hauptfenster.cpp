@@ -1,6 +1,5 @@
 #include "qt/views/Hauptfenster.h"
 
-#include "app/Standarddatei.h"
 #include "app/UZeichnen.h"
 #include "qt/views/Ansicht.h"
 #include "qt/binding/Bindung.h"
@@ -64,8 +63,8 @@ constexpr int Feldbreite = 64;
 
 } // namespace
 
-THauptfenster::THauptfenster(TZeichnen& zeichnen, TFehlerbehandlung& fehler, TBefehle befehle)
-    : Zeichnen(zeichnen), Fehler(fehler), Befehle(std::move(befehle)),
+THauptfenster::THauptfenster(TZeichnen& zeichnen, TFehlerbehandlung& fehler)
+    : Zeichnen(zeichnen), Fehler(fehler),
       BindungFeld(std::make_unique<TBindung>(zeichnen, fehler))
 {
     TBindung& b = *BindungFeld;
@@ -227,7 +226,7 @@ void THauptfenster::MenueAufbauen()
     knopf(*datei, QStringLiteral("Drucken ..."), QStringLiteral("Strg+P"), Zeichnen.BDrucken, Qt::Key_P);
     datei->addSeparator();
     Menuepunkt(*datei, QStringLiteral("Standardeinstellungen Speichern"), {},
-               [this] { Zeichnen.StandardeinstellungenSpeichern(TStandarddatei::Konfigurationspfad()); });
+               [this] { Zeichnen.Standardeinstellungen1Click(); });
     datei->addSeparator();
     Menuepunkt(*datei, QStringLiteral("Schließen"), {}, [this] { close(); });
 
@@ -239,8 +238,7 @@ void THauptfenster::MenueAufbauen()
     knopf(*aufgabe, QStringLiteral("Aufgaben neu suchen"), QStringLiteral("Strg+N"), Zeichnen.BNeueAufgabe, Qt::Key_N);
 
     QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
-    QAction* ueber = Menuepunkt(*info, QStringLiteral("Über das Programm"), {}, [this] { Befehle.Info(); });
-    ueber->setEnabled(static_cast<bool>(Befehle.Info));
+    Menuepunkt(*info, QStringLiteral("Über das Programm"), {}, [this] { Zeichnen.UeberdasProgramm1Click(); });
 }
 
 QAction* THauptfenster::Befehl(const QString& text) const

@@ -22,12 +22,7 @@ class TZeichnen;
 // window before its controls, with any other modifier held as well.
 class THauptfenster final : public QMainWindow {
 public:
-    // The commands whose windows come from elsewhere; an empty one is not offered.
-    struct TBefehle {
-        std::function<void()> Info; // "Über das Programm"
-    };
-
-    THauptfenster(TZeichnen& zeichnen, TFehlerbehandlung& fehler, TBefehle befehle = {});
+    THauptfenster(TZeichnen& zeichnen, TFehlerbehandlung& fehler);
     ~THauptfenster() override;
 
     TBindung& Bindung() const { return *BindungFeld; }
@@ -50,7 +45,6 @@ private:
 
     TZeichnen& Zeichnen;
     TFehlerbehandlung& Fehler;
-    TBefehle Befehle;
     std::unique_ptr<TBindung> BindungFeld;
     TFlaeche* Flaeche = nullptr;
     QTabWidget* Reiter = nullptr;

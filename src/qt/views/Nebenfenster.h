@@ -3,6 +3,7 @@
 #include <memory>
 
 class QWidget;
+class TAnsichten;
 class TAufgabendialog;
 class TFehlerbehandlung;
 class TInfofenster;
@@ -12,19 +13,15 @@ class TSplashfenster;
 class TUeberschriftsdialog;
 
 // The small windows of the desktop program on their models: the task edit, numbering and
-// heading dialogs and the about window over the main window, and the splash window. Sets the
-// main window model's hooks that open them (a right click on a task, "Nummerierungszeichen...",
-// the heading, the copy command's about window) and takes them away again when it goes.
+// heading dialogs and the about window over the main window, and the splash window. Each
+// dialog is entered in ansichten, through which it shows when its model opens it.
 class TNebenfenster final {
 public:
     // hauptfenster is the window the dialogs stand over; it must outlive them.
-    TNebenfenster(TProgramm& programm, QWidget& hauptfenster, TFehlerbehandlung& fehler);
+    TNebenfenster(TProgramm& programm, QWidget& hauptfenster, TFehlerbehandlung& fehler, TAnsichten& ansichten);
     ~TNebenfenster();
     TNebenfenster(const TNebenfenster&) = delete;
     TNebenfenster& operator=(const TNebenfenster&) = delete;
-
-    // "Über das Programm": the about window, modally.
-    void InfoZeigen();
 
     TAufgabendialog& Aufgabe() const { return *AufgabeFeld; }
     TNummerierungsdialog& Nummerierung() const { return *NummerierungFeld; }
@@ -33,7 +30,6 @@ public:
     TSplashfenster& Splash() const { return *SplashFeld; }
 
 private:
-    TProgramm& Programm;
     std::unique_ptr<TAufgabendialog> AufgabeFeld;
     std::unique_ptr<TNummerierungsdialog> NummerierungFeld;
     std::unique_ptr<TUeberschriftsdialog> UeberschriftFeld;
