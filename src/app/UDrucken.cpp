@@ -45,9 +45,10 @@ TFDrucken::TFDrucken(TZeichnen& hauptfenster) : TFormular("Drucken"), Hauptfenst
         "Nummer ihres Arbeitsblatts, auch sein Lösungsblatt; ohne diese Wahl bleiben alle "
         "Seiten ohne Nummer.",
         "Mit „Lösungsblätter gleich mitdrucken“ kommt das Lösungsblatt jedes Arbeitsblatts "
-        "direkt vor seinem letzten Exemplar.",
-        "Nach dem Druck mehrerer Arbeitsblätter zeigt das Hauptfenster ein neues, nicht "
-        "gedrucktes Blatt.",
+        "direkt vor seinem letzten Exemplar, mit „Lösungsblätter am Ende drucken“ kommen alle "
+        "Lösungsblätter nach allen Arbeitsblättern. „Lösungsblätter kennzeichnen“ schreibt "
+        "oben rechts „Lösungen“ darauf.",
+        "Nach dem Druck zeigt das Hauptfenster wieder das Blatt, das es vorher zeigte.",
     });
     Erzeuge<TLabel>("LEsSollen").SetCaption("Es sollen");
     EVerschBlaetter = &Erzeuge<TEdit>("EVerschBlaetter");
