@@ -47,10 +47,9 @@ struct Druckfenster {
     std::vector<std::string> Aufgaben()
     {
         std::vector<std::string> zeilen;
-        TSeite& seite = *Zeichnen.Seite();
-        for (int r = 0; r < seite.ZeilenZahl; ++r) {
-            for (int c = 0; c < seite.SpaltenZahl; ++c)
-                zeilen.push_back(Aufgabenzeile(seite.Aufgabe(r, c).Daten));
+        for (const auto& zeile : Zeichnen.Seite()->GezeigteAufgaben()) {
+            for (const TAufgabe* aufgabe : zeile)
+                zeilen.push_back(Aufgabenzeile(aufgabe->Daten));
         }
         return zeilen;
     }
