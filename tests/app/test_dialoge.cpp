@@ -15,6 +15,7 @@
 #include "toolkit/Zufall.h"
 
 #include "doubles/Meldungsrekorder.h"
+#include "fixtures/Steuerelement.h"
 
 #include <gtest/gtest.h>
 
@@ -207,7 +208,7 @@ TEST(Nummerierung, TheDialogPreviewsAndSetsTheNumberingStyle)
             EXPECT_EQ(dialog.LVorschau1->Caption(), f.Vorschau);
             dialog.BOK->Click();
         };
-        dynamic_cast<TButton&>(*h.Zeichnen.Finde("BNummerierungsart")).Click();
+        Steuerelement<TButton>(h.Zeichnen, "BNummerierungsart").Click();
         EXPECT_EQ(h.Zeichnen.Seite()->NummernMitZiffern, f.Ziffern);
         EXPECT_EQ(h.Zeichnen.Seite()->ZeichenNachNummer, f.Zeichen);
     }

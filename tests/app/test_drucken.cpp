@@ -16,6 +16,7 @@
 #include "toolkit/Zufall.h"
 
 #include "doubles/Meldungsrekorder.h"
+#include "fixtures/Steuerelement.h"
 
 #include <gtest/gtest.h>
 
@@ -225,11 +226,11 @@ TEST(Druckdialog, CopiesOfASheetAreAlike)
     for (const char* option : {"CBLoesungaufPlatzhalter", "CBLoesungenDurcheinander"}) {
         Druckfenster f;
         f.Zeichnen.CBLoesungen->SetChecked(true);
-        dynamic_cast<TCheckBox&>(*f.Zeichnen.Finde(option)).SetChecked(true);
+        Steuerelement<TCheckBox>(f.Zeichnen, option).SetChecked(true);
         f.Drucke("1", "2", true, false);
         ASSERT_EQ(f.Drucker.Seiten.size(), 3u);
         EXPECT_EQ(Textbefehle(f.Drucker.Seiten[0]), Textbefehle(f.Drucker.Seiten[2])) << option;
-        EXPECT_TRUE(dynamic_cast<TCheckBox&>(*f.Zeichnen.Finde(option)).Checked()) << option;
+        EXPECT_TRUE(Steuerelement<TCheckBox>(f.Zeichnen, option).Checked()) << option;
     }
 }
 

@@ -7,6 +7,7 @@
 #include "doubles/Meldungsrekorder.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
+#include "fixtures/Steuerelement.h"
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
@@ -41,9 +42,7 @@ struct Hauptfenster {
     template <class T>
     T& Ctl(const std::string& name)
     {
-        auto* control = dynamic_cast<T*>(Zeichnen.Finde(name));
-        EXPECT_NE(control, nullptr) << name;
-        return *control;
+        return Steuerelement<T>(Zeichnen, name);
     }
     TSeite& Seite() { return *Zeichnen.Seite(); }
 

@@ -175,10 +175,10 @@ TEST(TAufbauOhneHauptfenster, RegelnUndUebergabeLaufenOhneHauptfenster)
     TMeldungsrekorder meldungen;
     TMainForm form(zufall, meldungen, nullptr);
 
-    dynamic_cast<TCheckBox&>(*form.Finde("CBMalkv")).Click();
-    dynamic_cast<TCheckBox&>(*form.Finde("CBPositiveZahlenKlammernPM")).Click();
-    dynamic_cast<TRadioGroup&>(*form.Finde("RGPlatzhalterart")).SetItemIndex(1);
-    dynamic_cast<TButton&>(*form.Finde("BitBtn1")).Click();
+    Steuerelement<TCheckBox>(form, "CBMalkv").Click();
+    Steuerelement<TCheckBox>(form, "CBPositiveZahlenKlammernPM").Click();
+    Steuerelement<TRadioGroup>(form, "RGPlatzhalterart").SetItemIndex(1);
+    Steuerelement<TButton>(form, "BitBtn1").Click();
 
     EXPECT_FALSE(form.Generator().MalKommtVor);
     EXPECT_TRUE(form.CBPositiveZahlenKlammernMG->Checked());

@@ -132,26 +132,17 @@ std::vector<std::string> Abbild(const TMainForm& f)
     return zeilen;
 }
 
-template <class T>
-T& Element(const TMainForm& f, const std::string& name)
-{
-    auto* control = dynamic_cast<T*>(f.Finde(name));
-    if (control == nullptr)
-        throw std::runtime_error("kein passendes Steuerelement: " + name);
-    return *control;
-}
-
 void Klick(const TMainForm& f, const std::string& name)
 {
     if (auto* box = dynamic_cast<TCheckBox*>(f.Finde(name)))
         box->Click();
     else
-        Element<TRadioButton>(f, name).Click();
+        Steuerelement<TRadioButton>(f, name).Click();
 }
 
 void Eingabe(const TMainForm& f, const std::string& feld, const std::string& text)
 {
-    auto& e = Element<TEdit>(f, feld);
+    auto& e = Steuerelement<TEdit>(f, feld);
     e.SetText(text);
     char taste = 13;
     e.KeyPress(taste);
@@ -206,16 +197,16 @@ void VieleAenderungen(const TMainForm& f)
     Eingabe(f, "EZahlenraumbis", "500");
     Eingabe(f, "EQuadrataufgabenBis", "15");
     Eingabe(f, "EMinimalwert", "7");
-    Element<TEdit>(f, "EMinErgDivision").SetText("4");
-    Element<TUpDown>(f, "UDStellen[1]").Pfeilklick(TUDBtnType::btNext);
-    Element<TUpDown>(f, "UDStellen[2]").Pfeilklick(TUDBtnType::btNext);
-    Element<TUpDown>(f, "UDStellen[2]").Pfeilklick(TUDBtnType::btNext);
-    Element<TUpDown>(f, "UDStellen[10]").Pfeilklick(TUDBtnType::btNext);
-    Element<TUpDown>(f, "UDStellen[16]").Pfeilklick(TUDBtnType::btNext);
-    Element<TUpDown>(f, "UDIntFaktor1Von").SetPosition(3);
-    Element<TUpDown>(f, "UdIntFaktor2Bis").SetPosition(55);
-    Element<TUpDown>(f, "UDIntFaktor1Bis").Pfeilklick(TUDBtnType::btNext);
-    Element<TRadioGroup>(f, "RGPlatzhalterart").SetItemIndex(1);
+    Steuerelement<TEdit>(f, "EMinErgDivision").SetText("4");
+    Steuerelement<TUpDown>(f, "UDStellen[1]").Pfeilklick(TUDBtnType::btNext);
+    Steuerelement<TUpDown>(f, "UDStellen[2]").Pfeilklick(TUDBtnType::btNext);
+    Steuerelement<TUpDown>(f, "UDStellen[2]").Pfeilklick(TUDBtnType::btNext);
+    Steuerelement<TUpDown>(f, "UDStellen[10]").Pfeilklick(TUDBtnType::btNext);
+    Steuerelement<TUpDown>(f, "UDStellen[16]").Pfeilklick(TUDBtnType::btNext);
+    Steuerelement<TUpDown>(f, "UDIntFaktor1Von").SetPosition(3);
+    Steuerelement<TUpDown>(f, "UdIntFaktor2Bis").SetPosition(55);
+    Steuerelement<TUpDown>(f, "UDIntFaktor1Bis").Pfeilklick(TUDBtnType::btNext);
+    Steuerelement<TRadioGroup>(f, "RGPlatzhalterart").SetItemIndex(1);
 }
 
 // A second window beside the fixture's, to write blocks from or read them into.
@@ -318,7 +309,7 @@ TEST_F(TEinstellungsblockTest, Version0SetztNeuereOptionenZurueckUndLaesstAndere
     Klick(Form, "RBZEplusE");
     Klick(Form, "RBPlusMinusmitNegative");
     Klick(Form, "CBPositiveZahlenKlammernPM");
-    Element<TRadioGroup>(Form, "RGPlatzhalterart").SetItemIndex(1);
+    Steuerelement<TRadioGroup>(Form, "RGPlatzhalterart").SetItemIndex(1);
     Klick(Form, "CBQuadrataufgaben");
     Eingabe(Form, "EQuadrataufgabenBis", "25");
     Klick(Form, "CBMinimalWert");
@@ -333,7 +324,7 @@ TEST_F(TEinstellungsblockTest, Version0SetztNeuereOptionenZurueckUndLaesstAndere
     Lesen(Form, Verbinde(Werte(Block(quelle.Form)), WerteJeVersion[0]), 0);
 
     EXPECT_FALSE(CB("CBNurFolgendeOperanden").Checked());
-    EXPECT_EQ(Element<TRadioGroup>(Form, "RGPlatzhalterart").ItemIndex(), 0);
+    EXPECT_EQ(Steuerelement<TRadioGroup>(Form, "RGPlatzhalterart").ItemIndex(), 0);
     EXPECT_FALSE(CB("CBQuadrataufgaben").Checked());
     EXPECT_EQ(Form.QuadratBis, 10);
     EXPECT_EQ(E("EQuadrataufgabenBis").Text(), "10");
@@ -392,7 +383,7 @@ TEST_F(TEinstellungsblockTest, ZwillingeDieSichWidersprechen)
         werte[f.Spaeter - 1] = f.Wert ? "true" : "false";
         Lesen(ziel.Form, Verbinde(werte, werte.size()), AktuelleDateiversion);
         for (const char* name : f.Boxen)
-            EXPECT_EQ(Element<TCheckBox>(ziel.Form, name).Checked(), f.Wert)
+            EXPECT_EQ(Steuerelement<TCheckBox>(ziel.Form, name).Checked(), f.Wert)
                 << f.Frueher << "/" << f.Spaeter << " " << name;
     }
 }
@@ -406,7 +397,7 @@ TEST_F(TEinstellungsblockTest, PlatzhalterartWirdAufDieEintraegeBegrenzt)
         std::vector<std::string> werte = vorgabe;
         werte[177] = wert;
         Lesen(ziel.Form, Verbinde(werte, werte.size()), AktuelleDateiversion);
-        EXPECT_EQ(Element<TRadioGroup>(ziel.Form, "RGPlatzhalterart").ItemIndex(), eintrag) << wert;
+        EXPECT_EQ(Steuerelement<TRadioGroup>(ziel.Form, "RGPlatzhalterart").ItemIndex(), eintrag) << wert;
         EXPECT_EQ(ziel.Haupt.PlatzhalterartFeld, eintrag) << wert;
     }
 }
@@ -515,8 +506,8 @@ TEST_F(TEinstellungsblockTest, LayoutwarnungBeimLesenAberNichtBeimZuruecknehmen)
             EXPECT_EQ(ziel.Meldungen.Gezeigt[0].Titel, "Warnung:");
         }
         const bool malNachher = f.Abgeschnitten ? f.MalVorher : f.MalImBlock;
-        EXPECT_EQ(Element<TCheckBox>(ziel.Form, "CBMalkommtvor").Checked(), malNachher) << f.Name;
-        EXPECT_EQ(Element<TCheckBox>(ziel.Form, "CBMalkv").Checked(), malNachher) << f.Name;
+        EXPECT_EQ(Steuerelement<TCheckBox>(ziel.Form, "CBMalkommtvor").Checked(), malNachher) << f.Name;
+        EXPECT_EQ(Steuerelement<TCheckBox>(ziel.Form, "CBMalkv").Checked(), malNachher) << f.Name;
     }
 }
 
