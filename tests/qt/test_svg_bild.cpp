@@ -72,7 +72,7 @@ class SvgGroesse : public ::testing::TestWithParam<TGroessenfall> {};
 
 } // namespace
 
-TEST_P(SvgGroesse, StehtInMillimeternUndPixeln)
+TEST_P(SvgGroesse, IsGivenInMillimetresAndPixels)
 {
     const auto& fall = GetParam();
     TSvgBild bild(fall.Breite, fall.Hoehe, fall.PxProCm);
@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Qt, SvgGroesse,
                                            TGroessenfall{"klein", 200, 100, 20.0}),
                          [](const auto& eintrag) { return std::string(eintrag.param.Name); });
 
-TEST(SvgBild, EnthaeltTitelTextUndZeichnung)
+TEST(SvgBild, HoldsTitleTextAndDrawing)
 {
     TSvgBild bild(400, 300, 37.8);
     Zeichnen(bild, "12 \xe2\x88\x92 5 = 7 f\xc3\xbcr Anna & Ben <3>");
@@ -114,7 +114,7 @@ TEST(SvgBild, EnthaeltTitelTextUndZeichnung)
     EXPECT_TRUE(pruefer.isValid());
 }
 
-TEST(SvgBild, ZeichnetWasDieLeinwandBekommt)
+TEST(SvgBild, DrawsWhatTheCanvasGets)
 {
     TSvgBild bild(200, 100, 37.8);
     Zeichnen(bild, "I");
@@ -133,7 +133,7 @@ TEST(SvgBild, ZeichnetWasDieLeinwandBekommt)
     EXPECT_FALSE(Tinte(pixel, QRect(5, 5, 40, 30)).isEmpty()); // the text
 }
 
-TEST(QtZwischenablage, LegtSvgPngUndPdfAb)
+TEST(QtZwischenablage, PutsSvgPngAndPdfOnTheClipboard)
 {
     TQtZwischenablage ablage;
     auto bild = ablage.NeuesBild(300, 200, 37.8);
@@ -168,7 +168,7 @@ TEST(QtZwischenablage, LegtSvgPngUndPdfAb)
     EXPECT_TRUE(Weiss(seite.pixel(250, 150)));
 }
 
-TEST(QtZwischenablage, SchliesstEinOffenesBildAb)
+TEST(QtZwischenablage, ClosesAnOpenPicture)
 {
     TQtZwischenablage ablage;
     auto bild = ablage.NeuesBild(100, 50, 37.8);
@@ -179,7 +179,7 @@ TEST(QtZwischenablage, SchliesstEinOffenesBildAb)
     EXPECT_TRUE(daten->data(QStringLiteral("image/svg+xml")).contains("offen"));
 }
 
-TEST(SvgDateiablage, BehaeltDasLetzteBild)
+TEST(SvgDateiablage, KeepsTheLastPicture)
 {
     TSvgDateiablage ablage;
     EXPECT_FALSE(ablage.HatBild());
@@ -281,7 +281,7 @@ class BildWieSeite : public ::testing::TestWithParam<TBildfall> {};
 // The copied picture shows the printed page at its own scale, cut to what is drawn: the
 // heading, the work instruction and the first task stand where they stand on the PDF's page,
 // relative to each other.
-TEST_P(BildWieSeite, KopfUndAufgabenStehenWieImPdf)
+TEST_P(BildWieSeite, HeadingAndTasksStandAsInThePdf)
 {
     const auto& fall = GetParam();
     QTemporaryDir ordner;
@@ -392,7 +392,7 @@ void Ausfuehren(const std::vector<std::string>& argumente)
 
 // Control characters, noncharacters and bytes that are not UTF-8 reach the picture as the PDF
 // shows them, and the picture stays well-formed XML, its font names included.
-TEST_P(BildUndPdf, ZeigenDenselbenText)
+TEST_P(BildUndPdf, ShowTheSameText)
 {
     const auto& fall = GetParam();
     QTemporaryDir ordner;

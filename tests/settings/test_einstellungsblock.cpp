@@ -224,7 +224,7 @@ constexpr std::size_t WerteJeVersion[12] = {144, 173, 176, 177, 177, 178, 180, 1
 
 using TEinstellungsblockTest = TEinstellungenTest;
 
-TEST_F(TEinstellungsblockTest, BlockDerVoreinstellungenByteFuerByte)
+TEST_F(TEinstellungsblockTest, TheDefaultsWriteTheirBlockByteForByte)
 {
     std::string grid;
     for (int i = 1; i <= 7; ++i)
@@ -246,7 +246,7 @@ TEST_F(TEinstellungsblockTest, BlockDerVoreinstellungenByteFuerByte)
     EXPECT_EQ(Werte(erwartet).size(), WerteJeVersion[11]);
 }
 
-TEST_F(TEinstellungsblockTest, SpeichernUndLesenStelltJedesSteuerelementWiederHer)
+TEST_F(TEinstellungsblockTest, SavingAndReadingRestoresEveryControl)
 {
     TFenster quelle;
     VieleAenderungen(quelle.Form);
@@ -275,7 +275,7 @@ TEST_F(TEinstellungsblockTest, SpeichernUndLesenStelltJedesSteuerelementWiederHe
     EXPECT_EQ(Block(Form), Block(quelle.Form));
 }
 
-TEST_F(TEinstellungsblockTest, ManuellerZahlenraumKommtMitFreiemFeldZurueck)
+TEST_F(TEinstellungsblockTest, ANumberRangeTypedByHandComesBackWithItsFreeField)
 {
     TFenster quelle;
     Klick(quelle.Form, "RBManuelleEingabe");
@@ -291,7 +291,7 @@ TEST_F(TEinstellungsblockTest, ManuellerZahlenraumKommtMitFreiemFeldZurueck)
 }
 
 // Each version reads exactly its own values: the text placed after them is the next value.
-TEST_F(TEinstellungsblockTest, JedeVersionLiestGenauIhreWerte)
+TEST_F(TEinstellungsblockTest, EveryVersionReadsExactlyItsValues)
 {
     const std::vector<std::string> werte = Werte(Block(Form));
     for (int version = 0; version <= 11; ++version) {
@@ -302,7 +302,7 @@ TEST_F(TEinstellungsblockTest, JedeVersionLiestGenauIhreWerte)
     }
 }
 
-TEST_F(TEinstellungsblockTest, Version0SetztNeuereOptionenZurueckUndLaesstAndereStehen)
+TEST_F(TEinstellungsblockTest, Version0ResetsNewerOptionsAndLeavesOthers)
 {
     Klick(Form, "CBNurFolgendeOperanden");
     Klick(Form, "CBStelle[1][1][2]");
@@ -344,7 +344,7 @@ TEST_F(TEinstellungsblockTest, Version0SetztNeuereOptionenZurueckUndLaesstAndere
     EXPECT_EQ(E("EIntFaktor2Bis").Text(), "44");
 }
 
-TEST_F(TEinstellungsblockTest, Version6MitQuadratgrenze15GehtAnDenGenerator)
+TEST_F(TEinstellungsblockTest, Version6WithSquareLimit15ReachesTheGenerator)
 {
     TFenster quelle;
     Eingabe(quelle.Form, "EQuadrataufgabenBis", "15");
@@ -360,7 +360,7 @@ TEST_F(TEinstellungsblockTest, Version6MitQuadratgrenze15GehtAnDenGenerator)
 }
 
 // Pairs the rules keep equal are stored twice; when a file disagrees, the later value wins.
-TEST_F(TEinstellungsblockTest, ZwillingeDieSichWidersprechen)
+TEST_F(TEinstellungsblockTest, TwinsThatDisagreeTakeTheLaterValue)
 {
     struct Fall {
         std::size_t Frueher, Spaeter; // item numbers from 1
@@ -388,7 +388,7 @@ TEST_F(TEinstellungsblockTest, ZwillingeDieSichWidersprechen)
     }
 }
 
-TEST_F(TEinstellungsblockTest, PlatzhalterartWirdAufDieEintraegeBegrenzt)
+TEST_F(TEinstellungsblockTest, TheKindOfBlankIsLimitedToTheItems)
 {
     const std::pair<const char*, int> faelle[] = {{"-5", -1}, {"-1", -1}, {"0", 0}, {"1", 1}, {"7", 1}};
     const std::vector<std::string> vorgabe = Werte(Block(Form));
@@ -403,7 +403,7 @@ TEST_F(TEinstellungsblockTest, PlatzhalterartWirdAufDieEintraegeBegrenzt)
 }
 
 // A failed read leaves every control, enabled state and stored value as it was.
-TEST_F(TEinstellungsblockTest, AbgeschnittenerBlockLaesstDasFensterWieVorher)
+TEST_F(TEinstellungsblockTest, ACutBlockLeavesTheWindowAsBefore)
 {
     VieleAenderungen(Form);
     // Out of range: the text stays, the up-down keeps 4.
@@ -431,7 +431,7 @@ TEST_F(TEinstellungsblockTest, AbgeschnittenerBlockLaesstDasFensterWieVorher)
     EXPECT_FALSE(RB("RBOhneZU").Enabled());
 }
 
-TEST_F(TEinstellungsblockTest, PositionenAusserhalbVon16BitSindEinLesefehler)
+TEST_F(TEinstellungsblockTest, PositionsBeyond16BitsAreAReadError)
 {
     struct Fall {
         std::size_t Wert; // index of the value, from 0
@@ -468,7 +468,7 @@ TEST_F(TEinstellungsblockTest, PositionenAusserhalbVon16BitSindEinLesefehler)
     }
 }
 
-TEST_F(TEinstellungsblockTest, LayoutwarnungBeimLesenAberNichtBeimZuruecknehmen)
+TEST_F(TEinstellungsblockTest, TheLayoutWarningOnReadingButNotOnUndoing)
 {
     struct Fall {
         const char* Name;
@@ -512,7 +512,7 @@ TEST_F(TEinstellungsblockTest, LayoutwarnungBeimLesenAberNichtBeimZuruecknehmen)
 }
 
 // With the main window on screen, one read gives one new page, however many handlers ran.
-TEST_F(TEinstellungsblockTest, EinLesenBautDieSeiteHoechstensEinmalNeu)
+TEST_F(TEinstellungsblockTest, AReadRebuildsThePageAtMostOnce)
 {
     Haupt.SichtbarFeld = true;
     TFenster quelle;
