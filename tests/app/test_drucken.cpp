@@ -2,6 +2,7 @@
 #include "cli/Kommandozeile.h"
 #include "doubles/Dialogskript.h"
 #include "files/Fehler.h"
+#include "fixtures/Kommandozeilenlauf.h"
 #include "fixtures/Programmstart.h"
 #include "toolkit/Ausgabegeraete.h"
 #include "toolkit/Druckerdialog.h"
@@ -389,15 +390,6 @@ TEST(Druckdialog, NamesThePrinterInUse)
     EXPECT_EQ(f.Drucken().LDrucker->Caption(), "Drucker: keiner eingerichtet");
 }
 
-class Aufzeichnungsgeraete final : public TAusgabegeraete {
-public:
-    std::unique_ptr<TDokumentdrucker> Pdfdrucker() override { return std::make_unique<TAufzeichnungsdrucker>(); }
-    std::unique_ptr<TBild> NeuesBild(int breite, int hoehe, double pxProCm) override
-    {
-        return std::make_unique<TAufzeichnungsbild>(breite, hoehe, pxProCm);
-    }
-};
-
 TEST(KommandozeileDruck, PrintRunIntoOneDocument)
 {
     const auto ordner = std::filesystem::temp_directory_path()
@@ -416,11 +408,8 @@ TEST(KommandozeileDruck, PrintRunIntoOneDocument)
              Fall{{"--sheets", "40000", "--pdf", pdf}, StatusDateifehler, ""},
          }) {
         std::filesystem::remove(pdf);
-        Aufzeichnungsgeraete geraete;
-        std::ostringstream aus;
-        std::ostringstream fehler;
-        const int status = KommandozeileAusfuehren(KommandozeileLesen(fall.Argumente), aus, fehler, {}, &geraete);
-        EXPECT_EQ(status, fall.Status) << fehler.str();
+        const TLauf lauf = AufgezeichnetAusfuehren(fall.Argumente);
+        EXPECT_EQ(lauf.Status, fall.Status) << lauf.Fehler;
         std::ifstream dokument(pdf);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(dokument), {}), fall.Dokument);
     }

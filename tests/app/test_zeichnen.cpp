@@ -7,6 +7,7 @@
 #include "doubles/Meldungsrekorder.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
+#include "fixtures/Kommandozeilenlauf.h"
 #include "fixtures/Programmstart.h"
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
@@ -320,31 +321,6 @@ TEST(Hauptfenster, StandardSettingsAreSavedIntoANewDirectoryAndSaySo)
     std::filesystem::remove_all(ordner);
 }
 
-// The recording printer and picture stand in for Qt's PDF and SVG.
-class Aufzeichnungsgeraete final : public TAusgabegeraete {
-public:
-    std::unique_ptr<TDokumentdrucker> Pdfdrucker() override { return std::make_unique<TAufzeichnungsdrucker>(); }
-    std::unique_ptr<TBild> NeuesBild(int breite, int hoehe, double pxProCm) override
-    {
-        return std::make_unique<TAufzeichnungsbild>(breite, hoehe, pxProCm);
-    }
-};
-
-struct Lauf {
-    int Status;
-    std::string Aus;
-    std::string Fehler;
-};
-
-Lauf Ausfuehren(const std::vector<std::string>& argumente)
-{
-    Aufzeichnungsgeraete geraete;
-    std::ostringstream aus;
-    std::ostringstream fehler;
-    const int status = KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler, {}, &geraete);
-    return {status, aus.str(), fehler.str()};
-}
-
 TEST(KommandozeileSeite, ExactModeShowsTheGeneratorsFirstTasksInRows)
 {
     // Typed counts (with Enter, as --set presses it) lay the page out as the arrows do.
@@ -358,7 +334,7 @@ TEST(KommandozeileSeite, ExactModeShowsTheGeneratorsFirstTasksInRows)
         for (const auto& zahl : fall.Zahlen)
             argumente.insert(argumente.end(), {"--set", zahl});
         argumente.push_back("--page");
-        const auto lauf = Ausfuehren(argumente);
+        const auto lauf = AufgezeichnetAusfuehren(argumente);
         ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
         std::istringstream zeilen(lauf.Aus);
         std::vector<std::string> gelesen;
@@ -378,7 +354,7 @@ TEST(KommandozeileSeite, OutputsAndRefusals)
     std::filesystem::create_directories(ordner);
     const auto svg = (ordner / "blatt.svg").string();
     const auto pdf = (ordner / "blatt.pdf").string();
-    const auto lauf = Ausfuehren({"--seed", "1", "--heading", "Rechnen bis 100", "--svg", svg, "--pdf", pdf});
+    const auto lauf = AufgezeichnetAusfuehren({"--seed", "1", "--heading", "Rechnen bis 100", "--svg", svg, "--pdf", pdf});
     EXPECT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
     std::ifstream bild(svg);
     const std::string inhalt{std::istreambuf_iterator<char>(bild), {}};
@@ -397,12 +373,12 @@ TEST(KommandozeileSeite, OutputsAndRefusals)
              Fall{{"--page", "--set", "EZeilen=3"}, StatusBedienfehler, "gesperrt"},
              Fall{{"--pdf", (ordner / "fehlt" / "x.pdf").string()}, StatusDateifehler, "x.pdf"},
          }) {
-        const auto l = Ausfuehren(fall.Argumente);
+        const auto l = AufgezeichnetAusfuehren(fall.Argumente);
         EXPECT_EQ(l.Status, fall.Status) << fall.Argumente.back();
         EXPECT_NE(l.Fehler.find(fall.Meldung), std::string::npos) << l.Fehler;
         EXPECT_EQ(l.Aus, "");
     }
-    EXPECT_EQ(Ausfuehren({"--page", "--set", "RandWerteEdits[1]=1,5"}).Status, StatusFertig);
+    EXPECT_EQ(AufgezeichnetAusfuehren({"--page", "--set", "RandWerteEdits[1]=1,5"}).Status, StatusFertig);
     EXPECT_THROW(KommandozeileLesen({"--pool", "--page"}), TBedienfehler);
     EXPECT_THROW(KommandozeileLesen({"--heading", "x", "--pool"}), TBedienfehler);
     std::filesystem::remove_all(ordner);
@@ -442,7 +418,7 @@ TEST(KommandozeileSeite, LayoutChangesNeverShowATaskTwice)
             argumente.insert(argumente.end(), plusMinus.begin(), plusMinus.end());
             argumente.insert(argumente.end(), fall.Aenderungen.begin(), fall.Aenderungen.end());
             argumente.push_back("--page");
-            const Lauf lauf = Ausfuehren(argumente);
+            const TLauf lauf = AufgezeichnetAusfuehren(argumente);
             ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
             auto aufgaben = GezeigteAufgaben(lauf.Aus);
             ASSERT_GT(aufgaben.size(), 20u) << fall.Name;
@@ -460,7 +436,7 @@ TEST(KommandozeileSeite, AChosenLayoutLargerThanThePaperIsWrittenWithAWarning)
         bool Warnung;
     };
     for (const Fall& fall : {Fall{"30", "6", true}, Fall{"10", "3", false}, Fall{"40", "1", true}, Fall{"1", "12", true}}) {
-        const auto lauf = Ausfuehren({"--seed", "1", "--set", "RBGenauFestlegen=true", "--set", "EZeilen=" + fall.Zeilen,
+        const auto lauf = AufgezeichnetAusfuehren({"--seed", "1", "--set", "RBGenauFestlegen=true", "--set", "EZeilen=" + fall.Zeilen,
                                       "--set", "ESpalten=" + fall.Spalten, "--page"});
         const std::string was = fall.Zeilen + " × " + fall.Spalten;
         EXPECT_EQ(lauf.Status, StatusFertig) << was;
@@ -489,14 +465,14 @@ TEST(KommandozeileSeite, SettingsWithoutAnyTaskWriteNoSheet)
     for (const auto& ausgabe : {std::vector<std::string>{"--pdf", pdf}, std::vector<std::string>{"--svg", svg}}) {
         std::vector<std::string> argumente = {"--seed", "1", "--set", "BMult1bis10=true"};
         argumente.insert(argumente.end(), ausgabe.begin(), ausgabe.end());
-        const auto lauf = Ausfuehren(argumente);
+        const auto lauf = AufgezeichnetAusfuehren(argumente);
         EXPECT_EQ(lauf.Status, StatusDateifehler) << ausgabe[0];
         EXPECT_NE(lauf.Fehler.find("Einmaleins"), std::string::npos) << lauf.Fehler;
         std::ifstream datei(ausgabe[1]);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(datei), {}), "vorher") << ausgabe[0];
     }
     // The page still lists its error tasks, each with the message.
-    const auto seite = Ausfuehren({"--seed", "1", "--set", "BMult1bis10=true", "--page"});
+    const auto seite = AufgezeichnetAusfuehren({"--seed", "1", "--set", "BMult1bis10=true", "--page"});
     EXPECT_EQ(seite.Status, StatusFertig);
     EXPECT_NE(seite.Aus.find("Einmaleins"), std::string::npos);
     std::filesystem::remove_all(ordner);
@@ -508,7 +484,7 @@ TEST(KommandozeileSeite, LayoutValuesMeanTheSameUnderEveryLocale)
     const auto pfad = std::filesystem::temp_directory_path()
         / ("zb_lokale_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".zfb");
     const std::vector<std::string> befehl = {"--seed", "2", "--set", "RandWerteEdits[1]=1,5", "--page"};
-    const Lauf erwartet = Ausfuehren(befehl);
+    const TLauf erwartet = AufgezeichnetAusfuehren(befehl);
     ASSERT_EQ(erwartet.Status, StatusFertig) << erwartet.Fehler;
     TProgrammstart vorgabe;
     for (const char* name : Gebietsschemata) {
@@ -530,7 +506,7 @@ TEST(KommandozeileSeite, LayoutValuesMeanTheSameUnderEveryLocale)
             EXPECT_DOUBLE_EQ(geoeffnet.Zeichnen().RandWerte[i], h.Zeichnen().RandWerte[i]) << name << ' ' << i;
         EXPECT_EQ(geoeffnet.Ctl<TEdit>("RandWerteEdits[1]").Text(), "1.50cm") << name;
         // The command line lays out the same page.
-        const Lauf lauf = Ausfuehren(befehl);
+        const TLauf lauf = AufgezeichnetAusfuehren(befehl);
         EXPECT_EQ(lauf.Aus, erwartet.Aus) << name;
     }
     std::filesystem::remove(pfad);

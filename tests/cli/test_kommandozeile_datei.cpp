@@ -2,6 +2,7 @@
 #include "doubles/ZeichnenPlatzhalter.h"
 #include "files/Dateikopf.h"
 #include "files/LadenSpeichern.h"
+#include "fixtures/Kommandozeilenlauf.h"
 #include "settings/Main.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Zufall.h"
@@ -56,20 +57,6 @@ protected:
 
     std::filesystem::path Ordner;
 };
-
-struct Lauf {
-    int Status;
-    std::string Aus;
-    std::string Fehler;
-};
-
-Lauf Ausfuehren(const std::vector<std::string>& argumente, const std::filesystem::path& standard = {})
-{
-    std::ostringstream aus;
-    std::ostringstream fehler;
-    const int status = KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler, standard);
-    return {status, aus.str(), fehler.str()};
-}
 
 // The largest result among the task lines (the fourth field).
 int GroesstesErgebnis(const std::string& ausgabe, int& zeichen)

@@ -2,6 +2,7 @@
 // the headless run.
 
 #include "cli/Kommandozeile.h"
+#include "fixtures/Kommandozeilenlauf.h"
 #include "qt/platform/QtAusgabegeraete.h"
 #include "qt/QtTesthilfen.h"
 #include "qt/platform/SvgBild.h"
@@ -296,10 +297,8 @@ TEST_P(BildWieSeite, HeadingAndTasksStandAsInThePdf)
         argumente.insert(argumente.end(), {"--set", einstellung});
     argumente.insert(argumente.end(), {"--svg", svgPfad.toStdString(), "--pdf", pdfPfad.toStdString()});
     TQtAusgabegeraete geraete;
-    std::ostringstream aus;
-    std::ostringstream fehler;
-    ASSERT_EQ(KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler, {}, &geraete), StatusFertig)
-        << fehler.str();
+    const TLauf lauf = Ausfuehren(argumente, {}, &geraete);
+    ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
 
     const auto svg = SvgWoerter(DateiLesen(svgPfad));
     const auto pdf = PdfWoerter(pdfPfad);
@@ -379,13 +378,12 @@ std::string OhneLeerraum(std::string text)
     return text;
 }
 
-void Ausfuehren(const std::vector<std::string>& argumente)
+// Runs the command line on Qt's output devices; it must finish.
+void MitQtAusfuehren(const std::vector<std::string>& argumente)
 {
     TQtAusgabegeraete geraete;
-    std::ostringstream aus;
-    std::ostringstream fehler;
-    EXPECT_EQ(KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler, {}, &geraete), StatusFertig)
-        << fehler.str();
+    const TLauf lauf = Ausfuehren(argumente, {}, &geraete);
+    EXPECT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
 }
 
 } // namespace
@@ -401,10 +399,10 @@ TEST_P(BildUndPdf, ShowTheSameText)
     const QString pdfPfad = ordner.filePath(QStringLiteral("blatt.pdf"));
     const std::vector<std::string> ausgaben{"--svg", svgPfad.toStdString(), "--pdf", pdfPfad.toStdString()};
     if (fall.Ort == TTextort::Ueberschrift) {
-        Ausfuehren({"--seed", "5", "--heading", fall.Text, ausgaben[0], ausgaben[1], ausgaben[2], ausgaben[3]});
+        MitQtAusfuehren({"--seed", "5", "--heading", fall.Text, ausgaben[0], ausgaben[1], ausgaben[2], ausgaben[3]});
     } else {
         // A numbered sheet's file with the stored text replaced.
-        Ausfuehren({"--seed", "5", "--set", "CBNummerierung=true", "--save", datei});
+        MitQtAusfuehren({"--seed", "5", "--set", "CBNummerierung=true", "--save", datei});
         std::string bytes = DateiLesen(QString::fromStdString(datei));
         const std::string alt = fall.Ort == TTextort::Schriftname ? "[Arial]" : "[.]";
         const std::string neu = "[" + fall.Text + "]";
@@ -412,7 +410,7 @@ TEST_P(BildUndPdf, ShowTheSameText)
         for (auto stelle = bytes.find(alt); stelle != std::string::npos; stelle = bytes.find(alt, stelle + neu.size()))
             bytes.replace(stelle, alt.size(), neu);
         std::ofstream(datei, std::ios::binary) << bytes;
-        Ausfuehren({datei, ausgaben[0], ausgaben[1], ausgaben[2], ausgaben[3]});
+        MitQtAusfuehren({datei, ausgaben[0], ausgaben[1], ausgaben[2], ausgaben[3]});
     }
 
     std::string bild;
