@@ -4,6 +4,7 @@
 #include "files/Fehler.h"
 #include "fixtures/Kommandozeilenlauf.h"
 #include "fixtures/Programmstart.h"
+#include "fixtures/Testordner.h"
 #include "toolkit/Ausgabegeraete.h"
 #include "toolkit/Druckerdialog.h"
 #include "toolkit/Druckfortschritt.h"
@@ -271,9 +272,7 @@ std::string Inhalt(const std::filesystem::path& pfad)
 
 TEST(Druckdialog, ADocumentPrinterPrintsIntoTheFileNamedBeforeTheRun)
 {
-    const auto ordner = std::filesystem::temp_directory_path()
-        / ("zb_druckdatei_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(ordner);
+    const TTestordner ordner;
     const auto ziel = ordner / "blaetter.pdf";
     struct Fall {
         const char* Was;
@@ -313,7 +312,7 @@ TEST(Druckdialog, ADocumentPrinterPrintsIntoTheFileNamedBeforeTheRun)
             EXPECT_NE(meldung.find(fehlt), std::string::npos) << meldung;
         }
         // Nothing but the target is left in the folder.
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), 1) << fall.Was;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner.Pfad), {}), 1) << fall.Was;
     }
 
     // A printer that prints on paper asks for no file.
@@ -326,7 +325,6 @@ TEST(Druckdialog, ADocumentPrinterPrintsIntoTheFileNamedBeforeTheRun)
     EXPECT_EQ(dialog.Gestellt, 0);
     EXPECT_EQ(Bedruckt(papier.Innen), 1u);
     EXPECT_FALSE(f.Drucken().Sichtbar);
-    std::filesystem::remove_all(ordner);
 }
 
 TEST(Druckdialog, TheProgressHearsOfEveryPageAndMayStopTheRun)
@@ -392,9 +390,7 @@ TEST(Druckdialog, NamesThePrinterInUse)
 
 TEST(KommandozeileDruck, PrintRunIntoOneDocument)
 {
-    const auto ordner = std::filesystem::temp_directory_path()
-        / ("zb_druck_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(ordner);
+    const TTestordner ordner;
     const auto pdf = (ordner / "blaetter.pdf").string();
     struct Fall {
         std::vector<std::string> Argumente;
@@ -414,7 +410,6 @@ TEST(KommandozeileDruck, PrintRunIntoOneDocument)
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(dokument), {}), fall.Dokument);
     }
     EXPECT_THROW(KommandozeileLesen({"--sheets", "2", "--page"}), TBedienfehler);
-    std::filesystem::remove_all(ordner);
 }
 
 } // namespace

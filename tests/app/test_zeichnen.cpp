@@ -9,6 +9,7 @@
 #include "files/LadenSpeichern.h"
 #include "fixtures/Kommandozeilenlauf.h"
 #include "fixtures/Programmstart.h"
+#include "fixtures/Testordner.h"
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
@@ -256,8 +257,8 @@ std::string Gespeichert(TZeichnen& zeichnen)
 
 TEST(Hauptfenster, AnOpenedFileShowsTheSavedWorksheetAndADamagedOneChangesNothing)
 {
-    const auto pfad = std::filesystem::temp_directory_path()
-        / ("zb_blatt_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".zfb");
+    const TTestordner ordner;
+    const auto pfad = ordner / "blatt.zfb";
     TProgrammstart quelle;
     quelle.Ueberschrift().UeberschriftZeileAnfuegen("Kopfrechnen");
     quelle.Ctl<TCheckBox>("CBTrennlinien").SetChecked(true);
@@ -287,14 +288,11 @@ TEST(Hauptfenster, AnOpenedFileShowsTheSavedWorksheetAndADamagedOneChangesNothin
         EXPECT_FALSE(dritte.Zeichnen().Laedt);
     }
     EXPECT_EQ(dritte.Zeichnen().OpenFile((pfad.string() + ".fehlt")), ENOENT);
-    std::filesystem::remove(pfad);
 }
 
 TEST(Hauptfenster, StandardSettingsAreSavedIntoANewDirectoryAndSaySo)
 {
-    const auto ordner = std::filesystem::temp_directory_path()
-        / ("zb_standard_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::remove_all(ordner);
+    const TTestordner ordner;
     TProgrammstart h;
     const auto pfad = ordner / "zifferbogen" / "Standard.zfb";
     h.Zeichnen().StandardeinstellungenSpeichern(pfad);
@@ -318,7 +316,6 @@ TEST(Hauptfenster, StandardSettingsAreSavedIntoANewDirectoryAndSaySo)
         std::ifstream fremd(ordner / "fremd");
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(fremd), {}), "fremd");
     }
-    std::filesystem::remove_all(ordner);
 }
 
 TEST(KommandozeileSeite, ExactModeShowsTheGeneratorsFirstTasksInRows)
@@ -349,9 +346,7 @@ TEST(KommandozeileSeite, ExactModeShowsTheGeneratorsFirstTasksInRows)
 
 TEST(KommandozeileSeite, OutputsAndRefusals)
 {
-    const auto ordner = std::filesystem::temp_directory_path()
-        / ("zb_seite_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(ordner);
+    const TTestordner ordner;
     const auto svg = (ordner / "blatt.svg").string();
     const auto pdf = (ordner / "blatt.pdf").string();
     const auto lauf = AufgezeichnetAusfuehren({"--seed", "1", "--heading", "Rechnen bis 100", "--svg", svg, "--pdf", pdf});
@@ -381,7 +376,6 @@ TEST(KommandozeileSeite, OutputsAndRefusals)
     EXPECT_EQ(AufgezeichnetAusfuehren({"--page", "--set", "RandWerteEdits[1]=1,5"}).Status, StatusFertig);
     EXPECT_THROW(KommandozeileLesen({"--pool", "--page"}), TBedienfehler);
     EXPECT_THROW(KommandozeileLesen({"--heading", "x", "--pool"}), TBedienfehler);
-    std::filesystem::remove_all(ordner);
 }
 
 // The tasks of --page without their row and column.
@@ -454,9 +448,7 @@ TEST(KommandozeileSeite, AChosenLayoutLargerThanThePaperIsWrittenWithAWarning)
 
 TEST(KommandozeileSeite, SettingsWithoutAnyTaskWriteNoSheet)
 {
-    const auto ordner = std::filesystem::temp_directory_path()
-        / ("zb_ohne_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(ordner);
+    const TTestordner ordner;
     const auto pdf = (ordner / "blatt.pdf").string();
     const auto svg = (ordner / "blatt.svg").string();
     for (const auto& pfad : {pdf, svg})
@@ -475,14 +467,13 @@ TEST(KommandozeileSeite, SettingsWithoutAnyTaskWriteNoSheet)
     const auto seite = AufgezeichnetAusfuehren({"--seed", "1", "--set", "BMult1bis10=true", "--page"});
     EXPECT_EQ(seite.Status, StatusFertig);
     EXPECT_NE(seite.Aus.find("Einmaleins"), std::string::npos);
-    std::filesystem::remove_all(ordner);
 }
 
 TEST(KommandozeileSeite, LayoutValuesMeanTheSameUnderEveryLocale)
 {
     // A teacher's desktop runs a German locale, whose printf writes and strtod reads a comma.
-    const auto pfad = std::filesystem::temp_directory_path()
-        / ("zb_lokale_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".zfb");
+    const TTestordner ordner;
+    const auto pfad = ordner / "lokale.zfb";
     const std::vector<std::string> befehl = {"--seed", "2", "--set", "RandWerteEdits[1]=1,5", "--page"};
     const TLauf erwartet = AufgezeichnetAusfuehren(befehl);
     ASSERT_EQ(erwartet.Status, StatusFertig) << erwartet.Fehler;
@@ -509,7 +500,6 @@ TEST(KommandozeileSeite, LayoutValuesMeanTheSameUnderEveryLocale)
         const TLauf lauf = AufgezeichnetAusfuehren(befehl);
         EXPECT_EQ(lauf.Aus, erwartet.Aus) << name;
     }
-    std::filesystem::remove(pfad);
 }
 
 } // namespace

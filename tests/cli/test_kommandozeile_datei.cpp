@@ -3,6 +3,7 @@
 #include "files/Dateikopf.h"
 #include "files/LadenSpeichern.h"
 #include "fixtures/Kommandozeilenlauf.h"
+#include "fixtures/Testordner.h"
 #include "settings/Main.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Zufall.h"
@@ -27,15 +28,7 @@ namespace {
 // A temporary folder for the files of one test.
 class KommandozeileDatei : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        Ordner = std::filesystem::temp_directory_path()
-            / ("zb_kommandozeile_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_"
-               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(Ordner);
-        std::filesystem::create_directories(Ordner);
-    }
-    void TearDown() override { std::filesystem::remove_all(Ordner); }
+    KommandozeileDatei() : Ordner(Testordner.Pfad) {}
 
     // Writes the header and the settings block of a window changed by aendern.
     std::string Schreiben(const std::string& name, const std::function<void(TMainForm&)>& aendern)
@@ -55,7 +48,8 @@ protected:
         return pfad;
     }
 
-    std::filesystem::path Ordner;
+    const TTestordner Testordner;
+    const std::filesystem::path Ordner;
 };
 
 // The largest result among the task lines (the fourth field).
