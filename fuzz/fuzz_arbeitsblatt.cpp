@@ -99,10 +99,10 @@ TRaster Aufgaben(TProgramm& programm)
 {
     TRaster raster;
     if (TSeite* seite = programm.Zeichnen().Seite(); seite != nullptr) {
-        for (int r = 0; r < seite->ZeilenZahl; ++r) {
+        for (const auto& zeile : seite->GezeigteAufgaben()) {
             raster.emplace_back();
-            for (int c = 0; c < seite->SpaltenZahl; ++c)
-                raster.back().push_back(seite->Aufgabe(r, c).Daten);
+            for (const TAufgabe* aufgabe : zeile)
+                raster.back().push_back(aufgabe->Daten);
         }
     }
     return raster;

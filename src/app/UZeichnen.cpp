@@ -397,11 +397,10 @@ TAufgabe* TZeichnen::FindeAufgabe(int x, int y) const
     const double px = BlattFeld->XSeite(x);
     const double py = BlattFeld->YSeite(y);
     TAufgabe* getroffen = nullptr;
-    for (int r = 0; r < SeiteFeld->ZeilenZahl; ++r) {
-        for (int c = 0; c < SeiteFeld->SpaltenZahl; ++c) {
-            TAufgabe& t = SeiteFeld->Aufgabe(r, c);
-            if (t.Rahmen.Links <= px && px <= t.Rahmen.Rechts && t.Rahmen.Oben <= py && py <= t.Rahmen.Unten)
-                getroffen = &t;
+    for (const auto& zeile : SeiteFeld->GezeigteAufgaben()) {
+        for (TAufgabe* t : zeile) {
+            if (t->Rahmen.Links <= px && px <= t->Rahmen.Rechts && t->Rahmen.Oben <= py && py <= t->Rahmen.Unten)
+                getroffen = t;
         }
     }
     return getroffen;

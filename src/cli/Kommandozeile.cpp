@@ -310,14 +310,13 @@ private:
 };
 
 // The shown tasks of the laid-out page: row and column from 1, then the task's fields.
-std::string Seitenzeilen(TSeite& seite)
+std::string Seitenzeilen(const TSeite& seite)
 {
     std::string text;
-    for (int r = 0; r < seite.ZeilenZahl; ++r) {
-        for (int c = 0; c < seite.SpaltenZahl; ++c) {
-            text += std::to_string(r + 1) + '\t' + std::to_string(c + 1) + '\t'
-                + Aufgabenzeile(seite.Aufgabe(r, c).Daten) + '\n';
-        }
+    const auto zeilen = seite.GezeigteAufgaben();
+    for (std::size_t r = 0; r < zeilen.size(); ++r) {
+        for (std::size_t c = 0; c < zeilen[r].size(); ++c)
+            text += std::to_string(r + 1) + '\t' + std::to_string(c + 1) + '\t' + Aufgabenzeile(zeilen[r][c]->Daten) + '\n';
     }
     return text;
 }
@@ -329,13 +328,14 @@ std::string OhneAufgabe(const TSeite* seite)
     std::string grund = "Das Arbeitsblatt enthält keine Aufgabe.";
     if (seite == nullptr)
         return grund;
-    for (int r = 0; r < seite->ZeilenZahl; ++r) {
-        for (int c = 0; c < seite->SpaltenZahl; ++c) {
-            const TAufgabe& aufgabe = seite->Aufgabe(r, c);
-            if (!aufgabe.IstFehler())
+    bool erste = true;
+    for (const auto& zeile : seite->GezeigteAufgaben()) {
+        for (const TAufgabe* aufgabe : zeile) {
+            if (!aufgabe->IstFehler())
                 return {};
-            if (r == 0 && c == 0)
-                grund = aufgabe.Daten.Fehlermeldung;
+            if (erste)
+                grund = aufgabe->Daten.Fehlermeldung;
+            erste = false;
         }
     }
     return grund;

@@ -78,15 +78,39 @@ struct TGezeigteAufgaben {
     }
 };
 
+namespace {
+
+template <class TZeiger, class TDieSeite>
+std::vector<std::vector<TZeiger>> Gezeigte(TDieSeite& seite)
+{
+    std::vector<std::vector<TZeiger>> zeilen;
+    for (int r = 0; r < seite.ZeilenZahl && r < static_cast<int>(seite.Zeilen.size()); ++r) {
+        const auto& aufgaben = seite.Zeilen[static_cast<std::size_t>(r)]->Aufgaben;
+        auto& zeile = zeilen.emplace_back();
+        for (int c = 0; c < seite.SpaltenZahl && c < static_cast<int>(aufgaben.size()); ++c)
+            zeile.push_back(aufgaben[static_cast<std::size_t>(c)].get());
+    }
+    return zeilen;
+}
+
+} // namespace
+
+std::vector<std::vector<TAufgabe*>> TSeite::GezeigteAufgaben()
+{
+    return Gezeigte<TAufgabe*>(*this);
+}
+
+std::vector<std::vector<const TAufgabe*>> TSeite::GezeigteAufgaben() const
+{
+    return Gezeigte<const TAufgabe*>(*this);
+}
+
 void TSeite::Layout(bool neu, TLoadSave* strom, int dateiversion, bool verborgeneZeilen)
 {
     TGezeigteAufgaben gezeigt;
     if (!neu && strom == nullptr) {
-        for (int r = 0; r < ZeilenZahl && r < static_cast<int>(Zeilen.size()); ++r) {
-            const auto& aufgaben = Zeilen[static_cast<std::size_t>(r)]->Aufgaben;
-            for (int c = 0; c < SpaltenZahl && c < static_cast<int>(aufgaben.size()); ++c)
-                gezeigt.Vorher.push_back(aufgaben[static_cast<std::size_t>(c)].get());
-        }
+        for (const auto& zeile : std::as_const(*this).GezeigteAufgaben())
+            gezeigt.Vorher.insert(gezeigt.Vorher.end(), zeile.begin(), zeile.end());
     }
     // Until the pass is complete the page shows no task, so that a file that breaks off in
     // the middle of the block leaves nothing half measured to draw.

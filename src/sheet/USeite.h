@@ -149,6 +149,12 @@ public:
         return *Zeilen[static_cast<std::size_t>(r)]->Aufgaben[static_cast<std::size_t>(c)];
     }
 
+    // The tasks the page shows, row by row from the top, each row from the left: ZeilenZahl
+    // rows of SpaltenZahl tasks (as far as the rows hold them), without the tasks a row
+    // measured beyond those that fit.
+    std::vector<std::vector<TAufgabe*>> GezeigteAufgaben();
+    std::vector<std::vector<const TAufgabe*>> GezeigteAufgaben() const;
+
     std::vector<std::unique_ptr<TAufgabenZeile>> Zeilen;
     TGSAufgabengenerator* Generator;
     std::vector<std::unique_ptr<TAufgabe>> Spaltenmuster;

@@ -1,21 +1,7 @@
-#include "app/UAufgbearbeiten.h"
-#include "app/UInfo.h"
-#include "app/UNummerierung.h"
-#include "app/USplash.h"
-#include "app/UUeberschrift.h"
-#include "app/UZeichnen.h"
-#include "doubles/Anzeigerekorder.h"
-#include "doubles/Aufzeichnungsleinwand.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
-#include "settings/Main.h"
-#include "sheet/UBlatt.h"
-#include "sheet/USeite.h"
+#include "fixtures/Programmstart.h"
 #include "toolkit/Meldungen.h"
-#include "toolkit/Zeitgeber.h"
-#include "toolkit/Zufall.h"
-
-#include "doubles/Meldungsrekorder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,52 +11,29 @@
 
 namespace {
 
-// The windows as the program starts them, with the first page built and drawn once (drawing
-// places the tasks' frames, which the mouse finds).
-struct Hauptfenster {
-    Hauptfenster()
-    {
-        Zeichnen.Blatt().SetzeDrucker(&Drucker);
-        Zeichnen.Verbinden({.Einstellungen = &Einstellungen,
-                            .Ueberschrift = &Ueberschrift,
-                            .EditAufgabe = &Edit,
-                            .Nummerierung = &Nummerierung,
-                            .Oberflaeche = &Oberflaeche});
-        Zeichnen.Zeigen();
-        Zeichnen.FormResize(762, 504);
-        TLeereLeinwand schirm;
-        Zeichnen.PaintBox->Paint(schirm);
-    }
+// The windows as the program starts them, with the first page drawn once (drawing places
+// the tasks' frames, which the mouse finds).
+struct Dialogfenster : TProgrammstart {
+    Dialogfenster() : TProgrammstart(11) { Malen(); }
 
     // A task of the page set to a op b (result 0 until computed), opened in the edit dialog.
     TAufgabe& Oeffnen(std::int32_t a, std::uint8_t zeichen, std::int32_t b, std::int32_t platzhalter = 3)
     {
-        TAufgabe& aufgabe = Zeichnen.Seite()->Aufgabe(0, 0);
+        TAufgabe& aufgabe = Seite().Aufgabe(0, 0);
         aufgabe.Daten = {};
         aufgabe.Daten.Operand1 = a;
         aufgabe.Daten.Rechenzeichen = zeichen;
         aufgabe.Daten.Operand2 = b;
         aufgabe.Daten.Platzhalter = platzhalter;
-        Edit.SetzeAufgabe(&aufgabe);
-        Edit.FormShow();
+        Edit().SetzeAufgabe(&aufgabe);
+        Edit().FormShow();
         return aufgabe;
     }
-
-    TMersenneZufall Zufall{11};
-    TMeldungsrekorder Meldungen;
-    TAufzeichnungsdrucker Drucker;
-    TZeichnen Zeichnen{Zufall, Meldungen};
-    TMainForm Einstellungen{Zufall, Meldungen, &Zeichnen};
-    TFUeberschrift Ueberschrift{Zeichnen};
-    TFEditAufgabe Edit{Meldungen};
-    TFNummerierung Nummerierung;
-    TAnzeigerekorder Anzeige;
-    TOberflaeche Oberflaeche{.Anzeige = &Anzeige};
 };
 
 TEST(EditAufgabe, TypedTasksAreComputedAndTakenOver)
 {
-    Hauptfenster h;
+    Dialogfenster h;
     struct Fall {
         std::string Op1, Zeichen, Op2, Anzeige1, Ergebnis;
         std::int32_t Ergebniswert, Rest;
@@ -85,14 +48,14 @@ TEST(EditAufgabe, TypedTasksAreComputedAndTakenOver)
              Fall{"7", "-", "9", "7", "-2", -2, 0, 1},
          }) {
         TAufgabe& aufgabe = h.Oeffnen(40, 0, 2);
-        h.Edit.EOp1->Eingeben(f.Op1);
-        h.Edit.ComboBox1->SetText(f.Zeichen);
-        h.Edit.EOp2->Eingeben(f.Op2);
-        EXPECT_EQ(h.Edit.EOp1->Text(), f.Anzeige1) << f.Op1;
-        EXPECT_EQ(h.Edit.EErg->Text(), f.Ergebnis) << f.Op1;
+        h.Edit().EOp1->Eingeben(f.Op1);
+        h.Edit().ComboBox1->SetText(f.Zeichen);
+        h.Edit().EOp2->Eingeben(f.Op2);
+        EXPECT_EQ(h.Edit().EOp1->Text(), f.Anzeige1) << f.Op1;
+        EXPECT_EQ(h.Edit().EErg->Text(), f.Ergebnis) << f.Op1;
 
-        h.Edit.BUebernehmen->Click();
-        EXPECT_FALSE(h.Edit.Sichtbar);
+        h.Edit().BUebernehmen->Click();
+        EXPECT_FALSE(h.Edit().Sichtbar);
         EXPECT_EQ(aufgabe.Daten.Operand1, std::stoi(f.Anzeige1));
         EXPECT_EQ(aufgabe.Daten.Rechenzeichen, f.Code);
         EXPECT_EQ(aufgabe.Daten.Ergebnis, f.Ergebniswert);
@@ -104,31 +67,31 @@ TEST(EditAufgabe, TypedTasksAreComputedAndTakenOver)
 
 TEST(EditAufgabe, FieldsFallBackToTheTaskKeepSignsAndSwap)
 {
-    Hauptfenster h;
+    Dialogfenster h;
     TAufgabe& aufgabe = h.Oeffnen(-5, 0, 8, 1);
-    EXPECT_EQ(h.Edit.EOp1->Text(), "-5");
-    EXPECT_EQ(h.Edit.EErg->Text(), "3");
-    EXPECT_TRUE(h.Edit.RBPlatzhalterOp1->Checked());
+    EXPECT_EQ(h.Edit().EOp1->Text(), "-5");
+    EXPECT_EQ(h.Edit().EErg->Text(), "3");
+    EXPECT_TRUE(h.Edit().RBPlatzhalterOp1->Checked());
 
     // A cleared field, left, shows the task's operand again.
-    h.Edit.EOp2->Eingeben("20");
-    h.Edit.EOp1->SetText("");
-    h.Edit.EOp1->Exit();
-    EXPECT_EQ(h.Edit.EOp1->Text(), "-5");
-    EXPECT_EQ(h.Edit.EErg->Text(), "15");
+    h.Edit().EOp2->Eingeben("20");
+    h.Edit().EOp1->SetText("");
+    h.Edit().EOp1->Exit();
+    EXPECT_EQ(h.Edit().EOp1->Text(), "-5");
+    EXPECT_EQ(h.Edit().EErg->Text(), "15");
 
     // The operator list cannot be typed into.
-    h.Edit.ComboBox1->SetText("x");
-    EXPECT_EQ(h.Edit.ComboBox1->Text(), "+");
+    h.Edit().ComboBox1->SetText("x");
+    EXPECT_EQ(h.Edit().ComboBox1->Text(), "+");
 
-    h.Edit.ComboBox1->SetText("-");
-    h.Edit.Button1->Click();
-    EXPECT_EQ(h.Edit.EOp1->Text(), "20");
-    EXPECT_EQ(h.Edit.EOp2->Text(), "-5");
-    EXPECT_EQ(h.Edit.EErg->Text(), "25");
+    h.Edit().ComboBox1->SetText("-");
+    h.Edit().Button1->Click();
+    EXPECT_EQ(h.Edit().EOp1->Text(), "20");
+    EXPECT_EQ(h.Edit().EOp2->Text(), "-5");
+    EXPECT_EQ(h.Edit().EErg->Text(), "25");
 
-    h.Edit.RBPlatzhalterOp2->Click();
-    h.Edit.BUebernehmen->Click();
+    h.Edit().RBPlatzhalterOp2->Click();
+    h.Edit().BUebernehmen->Click();
     EXPECT_EQ(aufgabe.Daten.Operand2, -5);
     EXPECT_EQ(aufgabe.Daten.Platzhalter, 2);
     EXPECT_EQ(aufgabe.Daten.Quersumme, 5);
@@ -136,7 +99,7 @@ TEST(EditAufgabe, FieldsFallBackToTheTaskKeepSignsAndSwap)
 
 TEST(EditAufgabe, ArithmeticErrorsAreReportedAndKeepTheDialogOpen)
 {
-    Hauptfenster h;
+    Dialogfenster h;
     struct Fall {
         std::string Op1;
         std::uint8_t Code;
@@ -147,56 +110,56 @@ TEST(EditAufgabe, ArithmeticErrorsAreReportedAndKeepTheDialogOpen)
           Fall{"-2147483648", 1, "1", "Überlauf"}, Fall{"-2147483648", 3, "-1", "Überlauf"}}) {
         TAufgabe& aufgabe = h.Oeffnen(40, f.Code, 2);
         const TGSAufgabe vorher = aufgabe.Daten;
-        const std::string angezeigt = h.Edit.EErg->Text();
+        const std::string angezeigt = h.Edit().EErg->Text();
         h.Meldungen.Gezeigt.clear();
-        h.Edit.EOp1->SetText(f.Op1);
-        h.Edit.EOp2->Eingeben(f.Op2);
+        h.Edit().EOp1->SetText(f.Op1);
+        h.Edit().EOp2->Eingeben(f.Op2);
         ASSERT_EQ(h.Meldungen.Gezeigt.size(), 1u) << f.Op1 << f.Op2;
         EXPECT_NE(h.Meldungen.Gezeigt[0].Text.find(f.Meldung), std::string::npos) << h.Meldungen.Gezeigt[0].Text;
-        EXPECT_EQ(h.Edit.EErg->Text(), angezeigt);
+        EXPECT_EQ(h.Edit().EErg->Text(), angezeigt);
 
-        h.Edit.BUebernehmen->Click();
+        h.Edit().BUebernehmen->Click();
         EXPECT_EQ(h.Meldungen.Gezeigt.size(), 2u);
-        EXPECT_TRUE(h.Edit.Sichtbar);
+        EXPECT_TRUE(h.Edit().Sichtbar);
         EXPECT_EQ(aufgabe.Daten, vorher);
     }
 }
 
 TEST(EditAufgabe, ARightClickEditsTheTaskAndLaysThePageOutAnew)
 {
-    Hauptfenster h;
-    TSeite& seite = *h.Zeichnen.Seite();
+    Dialogfenster h;
+    TSeite& seite = *h.Zeichnen().Seite();
     TAufgabe& aufgabe = seite.Aufgabe(0, 1);
-    const TBlatt& blatt = h.Zeichnen.Blatt();
+    const TBlatt& blatt = h.Zeichnen().Blatt();
     const int x = blatt.XGeraet((aufgabe.Rahmen.Links + aufgabe.Rahmen.Rechts) / 2, true);
     const int y = blatt.YGeraet((aufgabe.Rahmen.Oben + aufgabe.Rahmen.Unten) / 2, true);
 
     // Cancelled: the task stays; the page is laid out all the same, so it takes the numbering
     // style set meanwhile.
     const TGSAufgabe vorher = aufgabe.Daten;
-    h.Zeichnen.NummernMitZiffern = false;
-    h.Anzeige.Bei = [&](TFormular& fenster) {
-        EXPECT_EQ(&fenster, &h.Edit);
-        TFEditAufgabe& dialog = h.Edit;
+    h.Zeichnen().NummernMitZiffern = false;
+    h.Bei = [&](TFormular& fenster) {
+        ASSERT_EQ(&fenster, &h.Edit());
+        TFEditAufgabe& dialog = h.Edit();
         EXPECT_EQ(dialog.EOp1->Text(), std::to_string(vorher.Operand1));
         dialog.EOp1->Eingeben("77");
         dialog.BAbbrechen->Click();
     };
-    h.Zeichnen.PaintBoxMouseDown(TMaustaste::Rechts, x, y);
+    h.Zeichnen().PaintBoxMouseDown(TMaustaste::Rechts, x, y);
     EXPECT_EQ(aufgabe.Daten, vorher);
     EXPECT_FALSE(seite.NummernMitZiffern);
 
     // Confirmed: the page measures the new task.
-    h.Anzeige.Bei = [&](TFormular& fenster) {
-        EXPECT_EQ(&fenster, &h.Edit);
-        TFEditAufgabe& dialog = h.Edit;
+    h.Bei = [&](TFormular& fenster) {
+        ASSERT_EQ(&fenster, &h.Edit());
+        TFEditAufgabe& dialog = h.Edit();
         dialog.EOp1->Eingeben("17");
         dialog.ComboBox1->SetText("/");
         dialog.EOp2->Eingeben("5");
         dialog.RBPlatzhalterOp1->Click();
         dialog.BUebernehmen->Click();
     };
-    h.Zeichnen.PaintBoxMouseDown(TMaustaste::Rechts, x, y);
+    h.Zeichnen().PaintBoxMouseDown(TMaustaste::Rechts, x, y);
     EXPECT_EQ(aufgabe.Daten.Ergebnis, 3);
     EXPECT_EQ(aufgabe.Daten.Quersumme, 8);
     EXPECT_EQ(aufgabe.Text1, "17");
@@ -204,42 +167,42 @@ TEST(EditAufgabe, ARightClickEditsTheTaskAndLaysThePageOutAnew)
 
 TEST(Nummerierung, TheDialogPreviewsAndSetsTheNumberingStyle)
 {
-    Hauptfenster h;
-    EXPECT_EQ(h.Nummerierung.LVorschau1->Caption(), "1.   2.   3.   ");
+    Dialogfenster h;
+    EXPECT_EQ(h.Nummerierung().LVorschau1->Caption(), "1.   2.   3.   ");
     struct Fall {
         bool Ziffern;
         std::string Zeichen, Vorschau;
     };
     for (const Fall& f : {Fall{false, ")", "a)   b)   c)   "}, Fall{true, ".", "1.   2.   3.   "}}) {
-        h.Anzeige.Bei = [&](TFormular& fenster) {
-            EXPECT_EQ(&fenster, &h.Nummerierung);
-            TFNummerierung& dialog = h.Nummerierung;
+        h.Bei = [&](TFormular& fenster) {
+            ASSERT_EQ(&fenster, &h.Nummerierung());
+            TFNummerierung& dialog = h.Nummerierung();
             (f.Ziffern ? dialog.RB123 : dialog.RBabc)->Click();
             dialog.EZeichennachderNummer->SetText(f.Zeichen);
             EXPECT_EQ(dialog.LVorschau1->Caption(), f.Vorschau);
             dialog.BOK->Click();
         };
-        dynamic_cast<TButton&>(*h.Zeichnen.Finde("BNummerierungsart")).Click();
-        EXPECT_EQ(h.Zeichnen.Seite()->NummernMitZiffern, f.Ziffern);
-        EXPECT_EQ(h.Zeichnen.Seite()->ZeichenNachNummer, f.Zeichen);
+        Steuerelement<TButton>(h.Zeichnen(), "BNummerierungsart").Click();
+        EXPECT_EQ(h.Zeichnen().Seite()->NummernMitZiffern, f.Ziffern);
+        EXPECT_EQ(h.Zeichnen().Seite()->ZeichenNachNummer, f.Zeichen);
     }
 
     // Opened again, the dialog starts from the main window's present choice.
-    h.Zeichnen.ZeichenNachNummer = "-";
-    h.Zeichnen.NummernMitZiffern = false;
-    h.Anzeige.Bei = [&](TFormular& fenster) {
-        EXPECT_EQ(&fenster, &h.Nummerierung);
-        TFNummerierung& dialog = h.Nummerierung;
+    h.Zeichnen().ZeichenNachNummer = "-";
+    h.Zeichnen().NummernMitZiffern = false;
+    h.Bei = [&](TFormular& fenster) {
+        ASSERT_EQ(&fenster, &h.Nummerierung());
+        TFNummerierung& dialog = h.Nummerierung();
         EXPECT_EQ(dialog.LVorschau1->Caption(), "a-   b-   c-   ");
     };
-    h.Zeichnen.BNummerierungsartClick();
+    h.Zeichnen().BNummerierungsartClick();
 
     // The caption of the letters names the labels the sheet gives its tasks.
     std::string reihe;
     for (const int n : {1, 2, 3, 26, 27, 28})
         reihe += NummerText(n, false, "") + ", ";
     EXPECT_EQ(reihe, "a, b, c, z, a1, b1, ");
-    EXPECT_EQ(h.Nummerierung.RBabc->Caption(), "a, b, c, ..., z, a1, b1, ...");
+    EXPECT_EQ(h.Nummerierung().RBabc->Caption(), "a, b, c, ..., z, a1, b1, ...");
 }
 
 // A view shows and closes a small window from what its model reports alone: each window tells
@@ -247,8 +210,7 @@ TEST(Nummerierung, TheDialogPreviewsAndSetsTheNumberingStyle)
 // "Übernehmen" included.
 TEST(Dialoge, EachWindowTellsItsViewWhenItOpensAndWhenItCloses)
 {
-    Hauptfenster h;
-    TFInfo info;
+    Dialogfenster h;
     THandzeitgeber zeitgeber;
     TFSplash splash(zeitgeber, h.Meldungen, {}, {});
     struct Fall {
@@ -257,30 +219,30 @@ TEST(Dialoge, EachWindowTellsItsViewWhenItOpensAndWhenItCloses)
         std::function<void()> Oeffnen, Bedienen, Schliessen;
     };
     const Fall faelle[] = {
-        {"edit, Übernehmen", h.Edit.Sichtbar, [&] { h.Oeffnen(17, 3, 5); },
+        {"edit, Übernehmen", h.Edit().Sichtbar, [&] { h.Oeffnen(17, 3, 5); },
          [&] {
-             h.Edit.EOp2->Eingeben("0");
-             h.Edit.BUebernehmen->Click();
+             h.Edit().EOp2->Eingeben("0");
+             h.Edit().BUebernehmen->Click();
          },
          [&] {
-             h.Edit.EOp2->Eingeben("4");
-             h.Edit.BUebernehmen->Click();
+             h.Edit().EOp2->Eingeben("4");
+             h.Edit().BUebernehmen->Click();
          }},
-        {"edit, Abbrechen", h.Edit.Sichtbar, [&] { h.Oeffnen(17, 3, 5); }, [&] { h.Edit.Button1->Click(); },
-         [&] { h.Edit.BAbbrechen->Click(); }},
-        {"numbering", h.Nummerierung.Sichtbar, [&] { h.Nummerierung.FormShow(); },
+        {"edit, Abbrechen", h.Edit().Sichtbar, [&] { h.Oeffnen(17, 3, 5); }, [&] { h.Edit().Button1->Click(); },
+         [&] { h.Edit().BAbbrechen->Click(); }},
+        {"numbering", h.Nummerierung().Sichtbar, [&] { h.Nummerierung().FormShow(); },
          [&] {
-             h.Nummerierung.RBabc->Click();
-             h.Nummerierung.EZeichennachderNummer->Eingeben(")");
+             h.Nummerierung().RBabc->Click();
+             h.Nummerierung().EZeichennachderNummer->Eingeben(")");
          },
-         [&] { h.Nummerierung.BOK->Click(); }},
-        {"heading", h.Ueberschrift.Sichtbar, [&] { h.Ueberschrift.FormShow(); },
+         [&] { h.Nummerierung().BOK->Click(); }},
+        {"heading", h.Ueberschrift().Sichtbar, [&] { h.Ueberschrift().FormShow(); },
          [&] {
-             h.Ueberschrift.UeberschriftZeileAnfuegen("Plus");
-             h.Ueberschrift.BSchrift->Click();
+             h.Ueberschrift().UeberschriftZeileAnfuegen("Plus");
+             h.Ueberschrift().BSchrift->Click();
          },
-         [&] { h.Ueberschrift.BOK->Click(); }},
-        {"about", info.Sichtbar, [&] { info.FormShow(); }, [] {}, [&] { info.BOK->Click(); }},
+         [&] { h.Ueberschrift().BOK->Click(); }},
+        {"about", h.Info().Sichtbar, [&] { h.Info().FormShow(); }, [] {}, [&] { h.Info().BOK->Click(); }},
         {"splash", splash.Sichtbar, [&] { splash.FormShow(); }, [&] { zeitgeber.Ticken(); },
          [&] { zeitgeber.Ticken(); }},
     };
@@ -302,13 +264,13 @@ TEST(Dialoge, EachWindowTellsItsViewWhenItOpensAndWhenItCloses)
 
 TEST(Ueberschrift, OkLaysThePageOutAnewBeforeTheDialogCloses)
 {
-    Hauptfenster h;
-    h.Ueberschrift.FormShow();
-    h.Zeichnen.NummernMitZiffern = false;
+    Dialogfenster h;
+    h.Ueberschrift().FormShow();
+    h.Zeichnen().NummernMitZiffern = false;
     bool seiteBeimSchliessen = true;
-    h.Ueberschrift.Sichtbar.Geaendert = [&](bool) { seiteBeimSchliessen = h.Zeichnen.Seite()->NummernMitZiffern; };
-    h.Ueberschrift.BOK->Click();
-    EXPECT_FALSE(h.Ueberschrift.Sichtbar);
+    h.Ueberschrift().Sichtbar.Geaendert = [&](bool) { seiteBeimSchliessen = h.Zeichnen().Seite()->NummernMitZiffern; };
+    h.Ueberschrift().BOK->Click();
+    EXPECT_FALSE(h.Ueberschrift().Sichtbar);
     EXPECT_FALSE(seiteBeimSchliessen);
 }
 
@@ -320,12 +282,12 @@ TEST(Ueberschrift, HeadingAndInstructionTakeAtMostTheLinesAFileOpens)
     for (const bool anweisung : {false, true}) {
         const std::string block = anweisung ? "Arbeitsanweisung" : "Überschrift";
         SCOPED_TRACE(block);
-        Hauptfenster h;
-        TMemo& memo = anweisung ? *h.Ueberschrift.MArbeitsanweisung : *h.Ueberschrift.MUeberschrift;
+        Dialogfenster h;
+        TMemo& memo = anweisung ? *h.Ueberschrift().MArbeitsanweisung : *h.Ueberschrift().MUeberschrift;
         memo.SetLines(tausend);
         try {
-            anweisung ? h.Ueberschrift.AnweisungZeileAnfuegen("zu viel")
-                      : h.Ueberschrift.UeberschriftZeileAnfuegen("zu viel");
+            anweisung ? h.Ueberschrift().AnweisungZeileAnfuegen("zu viel")
+                      : h.Ueberschrift().UeberschriftZeileAnfuegen("zu viel");
             ADD_FAILURE() << "no error raised";
         } catch (const ERangeError& fehler) {
             EXPECT_EQ(std::string(fehler.what()),
@@ -336,12 +298,12 @@ TEST(Ueberschrift, HeadingAndInstructionTakeAtMostTheLinesAFileOpens)
 
         TLoadSave strom;
         strom.OpenWriteMemory();
-        h.Ueberschrift.UeberschriftSchreiben(strom);
+        h.Ueberschrift().UeberschriftSchreiben(strom);
         const std::string gespeichert = strom.Bytes();
-        h.Ueberschrift.MUeberschrift->Clear();
-        h.Ueberschrift.MArbeitsanweisung->Clear();
+        h.Ueberschrift().MUeberschrift->Clear();
+        h.Ueberschrift().MArbeitsanweisung->Clear();
         strom.OpenReadBytes(gespeichert);
-        h.Ueberschrift.UeberschriftLesen(strom);
+        h.Ueberschrift().UeberschriftLesen(strom);
         EXPECT_EQ(memo.Lines(), tausend);
 
         // One line more, as a damaged file or another program may hold it.
@@ -353,7 +315,7 @@ TEST(Ueberschrift, HeadingAndInstructionTakeAtMostTheLinesAFileOpens)
         const std::string beschaedigt = strom.Bytes();
         strom.OpenReadBytes(beschaedigt);
         try {
-            h.Ueberschrift.UeberschriftLesen(strom);
+            h.Ueberschrift().UeberschriftLesen(strom);
             ADD_FAILURE() << "no error raised";
         } catch (const ERangeError& fehler) {
             EXPECT_EQ(std::string(fehler.what()),

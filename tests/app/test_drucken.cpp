@@ -1,21 +1,14 @@
 #include "cli/Aufgabenzeile.h"
-#include "toolkit/Ausgabegeraete.h"
 #include "cli/Kommandozeile.h"
-#include "app/UDrucken.h"
-#include "app/UUeberschrift.h"
-#include "app/UZeichnen.h"
-#include "doubles/Aufzeichnungsleinwand.h"
 #include "doubles/Dialogskript.h"
 #include "files/Fehler.h"
-#include "settings/Main.h"
-#include "sheet/UBlatt.h"
-#include "sheet/USeite.h"
+#include "fixtures/Kommandozeilenlauf.h"
+#include "fixtures/Programmstart.h"
+#include "fixtures/Testordner.h"
+#include "toolkit/Ausgabegeraete.h"
 #include "toolkit/Druckerdialog.h"
 #include "toolkit/Druckfortschritt.h"
 #include "toolkit/Fehler.h"
-#include "toolkit/Zufall.h"
-
-#include "doubles/Meldungsrekorder.h"
 
 #include <gtest/gtest.h>
 
@@ -31,25 +24,17 @@
 
 namespace {
 
-// The windows as the program starts them, the print dialog on a recording printer.
-struct Druckfenster {
-    Druckfenster()
-    {
-        Zeichnen.Blatt().SetzeDrucker(&Drucker);
-        Zeichnen.Verbinden({.Einstellungen = &Einstellungen, .Ueberschrift = &Ueberschrift, .Drucken = &Drucken});
-        Drucken.SetzeDrucker({&Drucker});
-        Zeichnen.Zeigen();
-        Zeichnen.FormResize(762, 504);
-    }
+// The windows as the program starts them, the print dialog on the recording printer.
+struct Druckfenster : TProgrammstart {
+    Druckfenster() : TProgrammstart(11) {}
 
     // The tasks of the page on screen, one line each.
     std::vector<std::string> Aufgaben()
     {
         std::vector<std::string> zeilen;
-        TSeite& seite = *Zeichnen.Seite();
-        for (int r = 0; r < seite.ZeilenZahl; ++r) {
-            for (int c = 0; c < seite.SpaltenZahl; ++c)
-                zeilen.push_back(Aufgabenzeile(seite.Aufgabe(r, c).Daten));
+        for (const auto& zeile : Seite().GezeigteAufgaben()) {
+            for (const TAufgabe* aufgabe : zeile)
+                zeilen.push_back(Aufgabenzeile(aufgabe->Daten));
         }
         return zeilen;
     }
@@ -57,21 +42,13 @@ struct Druckfenster {
     // OK with the fields typed as given (Enter not pressed) and the boxes as given.
     void Drucke(const std::string& blaetter, const std::string& exemplare, bool loesungen, bool nummerieren)
     {
-        Zeichnen.BDrucken->Click();
-        Drucken.EVerschBlaetter->SetText(blaetter);
-        Drucken.EExemplare->SetText(exemplare);
-        Drucken.CBLoesungsblaetter->SetChecked(loesungen);
-        Drucken.CBNummerieren->SetChecked(nummerieren);
-        Drucken.BOK->Click();
+        Zeichnen().BDrucken->Click();
+        Drucken().EVerschBlaetter->SetText(blaetter);
+        Drucken().EExemplare->SetText(exemplare);
+        Drucken().CBLoesungsblaetter->SetChecked(loesungen);
+        Drucken().CBNummerieren->SetChecked(nummerieren);
+        Drucken().BOK->Click();
     }
-
-    TMersenneZufall Zufall{11};
-    TMeldungsrekorder Meldungen;
-    TAufzeichnungsdrucker Drucker;
-    TZeichnen Zeichnen{Zufall, Meldungen};
-    TMainForm Einstellungen{Zufall, Meldungen, &Zeichnen};
-    TFUeberschrift Ueberschrift{Zeichnen};
-    TFDrucken Drucken{Zeichnen};
 };
 
 // The texts of a printed page, sorted, so that pages can be compared as sets.
@@ -109,14 +86,14 @@ bool GleicheAufgaben(const std::vector<TZeichenbefehl>& arbeitsblatt, const std:
 TEST(Druckdialog, StartsWithOneSheetOneCopyAndNoOptions)
 {
     Druckfenster f;
-    EXPECT_EQ(f.Drucken.Caption.Wert(), "Drucken");
-    EXPECT_EQ(f.Drucken.UDVerschBlaetter->Position(), 1);
-    EXPECT_EQ(f.Drucken.EExemplare->Text(), "1");
-    EXPECT_EQ(f.Drucken.UDExemplare->Max(), 10000);
-    EXPECT_FALSE(f.Drucken.CBNummerieren->Checked());
-    EXPECT_FALSE(f.Drucken.CBLoesungsblaetter->Checked());
-    f.Zeichnen.BDrucken->Click();
-    EXPECT_TRUE(f.Drucken.Sichtbar);
+    EXPECT_EQ(f.Drucken().Caption.Wert(), "Drucken");
+    EXPECT_EQ(f.Drucken().UDVerschBlaetter->Position(), 1);
+    EXPECT_EQ(f.Drucken().EExemplare->Text(), "1");
+    EXPECT_EQ(f.Drucken().UDExemplare->Max(), 10000);
+    EXPECT_FALSE(f.Drucken().CBNummerieren->Checked());
+    EXPECT_FALSE(f.Drucken().CBLoesungsblaetter->Checked());
+    f.Zeichnen().BDrucken->Click();
+    EXPECT_TRUE(f.Drucken().Sichtbar);
 }
 
 TEST(Druckdialog, EnterTakesOnlyTheDigitsWithinTheRange)
@@ -128,16 +105,16 @@ TEST(Druckdialog, EnterTakesOnlyTheDigitsWithinTheRange)
     Druckfenster f;
     for (const Fall& fall : {Fall{"3a", 3}, Fall{"", 1}, Fall{"-5", 5}, Fall{"0", 1}, Fall{" 1 2 ", 12},
                              Fall{"12000", 10000}, Fall{"32767", 10000}, Fall{"99999999999", 1}}) {
-        f.Drucken.EExemplare->Eingeben(fall.Getippt);
-        EXPECT_EQ(f.Drucken.UDExemplare->Position(), fall.Position) << fall.Getippt;
-        EXPECT_EQ(f.Drucken.EExemplare->Text(), std::to_string(fall.Position)) << fall.Getippt;
+        f.Drucken().EExemplare->Eingeben(fall.Getippt);
+        EXPECT_EQ(f.Drucken().UDExemplare->Position(), fall.Position) << fall.Getippt;
+        EXPECT_EQ(f.Drucken().EExemplare->Text(), std::to_string(fall.Position)) << fall.Getippt;
     }
     // Other keys are typed normally; Enter is swallowed.
     char taste = 'x';
-    f.Drucken.EExemplareKeyPress(taste);
+    f.Drucken().EExemplareKeyPress(taste);
     EXPECT_EQ(taste, 'x');
     taste = 13;
-    f.Drucken.EExemplareKeyPress(taste);
+    f.Drucken().EExemplareKeyPress(taste);
     EXPECT_EQ(taste, 0);
 }
 
@@ -157,11 +134,11 @@ TEST(Druckdialog, PrintRunsGiveTheirPagesInOrder)
          }) {
         Druckfenster f;
         // A task typed in by hand (here: the second one again) belongs to the sheet shown.
-        f.Zeichnen.Seite()->Aufgabe(0, 0).Daten = f.Zeichnen.Seite()->Aufgabe(0, 1).Daten;
+        f.Zeichnen().Seite()->Aufgabe(0, 0).Daten = f.Zeichnen().Seite()->Aufgabe(0, 1).Daten;
         const auto vorher = f.Aufgaben();
         f.Drucke(fall.Blaetter, fall.Exemplare, fall.Loesungen, false);
         const std::string name = fall.Blaetter + " x " + fall.Exemplare;
-        EXPECT_FALSE(f.Drucken.Sichtbar);
+        EXPECT_FALSE(f.Drucken().Sichtbar);
         const auto& seiten = f.Drucker.Seiten;
         ASSERT_EQ(seiten.size(), fall.Seiten.size()) << name;
         EXPECT_EQ(f.Drucker.Protokoll.front(), "BeginDoc");
@@ -184,8 +161,8 @@ TEST(Druckdialog, PrintRunsGiveTheirPagesInOrder)
         // The first sheet printed is the one on screen, which the window shows again after
         // the run, however many other sheets it printed, with the task typed in by hand.
         EXPECT_EQ(f.Aufgaben(), vorher) << name;
-        EXPECT_FALSE(f.Zeichnen.CBLoesungaufPlatzhalter->Checked()) << name;
-        EXPECT_FALSE(f.Zeichnen.Seite()->LoesungaufPlatzhalter) << name;
+        EXPECT_FALSE(f.Zeichnen().CBLoesungaufPlatzhalter->Checked()) << name;
+        EXPECT_FALSE(f.Zeichnen().Seite()->LoesungaufPlatzhalter) << name;
     }
 }
 
@@ -203,7 +180,7 @@ TEST(Druckdialog, NumberingMarksEveryPageOfASheet)
         for (const auto& seite : f.Drucker.Seiten)
             nummern.push_back(Blattnummer(seite));
         EXPECT_EQ(nummern, fall.Nummern);
-        EXPECT_EQ(f.Zeichnen.Seite()->Blattnummer, -1);
+        EXPECT_EQ(f.Zeichnen().Seite()->Blattnummer, -1);
     }
 }
 
@@ -224,23 +201,23 @@ TEST(Druckdialog, CopiesOfASheetAreAlike)
     // in mixed order; solutions on the blanks that were on stay on.
     for (const char* option : {"CBLoesungaufPlatzhalter", "CBLoesungenDurcheinander"}) {
         Druckfenster f;
-        f.Zeichnen.CBLoesungen->SetChecked(true);
-        dynamic_cast<TCheckBox&>(*f.Zeichnen.Finde(option)).SetChecked(true);
+        f.Zeichnen().CBLoesungen->SetChecked(true);
+        Steuerelement<TCheckBox>(f.Zeichnen(), option).SetChecked(true);
         f.Drucke("1", "2", true, false);
         ASSERT_EQ(f.Drucker.Seiten.size(), 3u);
         EXPECT_EQ(Textbefehle(f.Drucker.Seiten[0]), Textbefehle(f.Drucker.Seiten[2])) << option;
-        EXPECT_TRUE(dynamic_cast<TCheckBox&>(*f.Zeichnen.Finde(option)).Checked()) << option;
+        EXPECT_TRUE(Steuerelement<TCheckBox>(f.Zeichnen(), option).Checked()) << option;
     }
 }
 
 TEST(Druckdialog, ANumberTooLargeForTheUpDownPrintsNothing)
 {
     Druckfenster f;
-    f.Zeichnen.BDrucken->Click();
-    f.Drucken.EVerschBlaetter->SetText("40000");
-    EXPECT_THROW(f.Drucken.BOK->Click(), ERangeError);
+    f.Zeichnen().BDrucken->Click();
+    f.Drucken().EVerschBlaetter->SetText("40000");
+    EXPECT_THROW(f.Drucken().BOK->Click(), ERangeError);
     EXPECT_TRUE(f.Drucker.Protokoll.empty());
-    EXPECT_TRUE(f.Drucken.Sichtbar);
+    EXPECT_TRUE(f.Drucken().Sichtbar);
 }
 
 TEST(Druckdialog, CancelTakesOverTheChosenPrinterAndPrintsNothing)
@@ -252,14 +229,14 @@ TEST(Druckdialog, CancelTakesOverTheChosenPrinterAndPrintsNothing)
     Druckfenster f;
     TAufzeichnungsdrucker klein(300, 1000, 1500);
     Wahl wahl;
-    f.Drucken.SetzeDrucker({&f.Drucker, &klein});
-    f.Drucken.SetzeDruckerdialog(&wahl);
-    f.Zeichnen.BDrucken->Click();
-    f.Drucken.BDruckereinstellungen->Click();
-    f.Drucken.BAbbruch->Click();
-    EXPECT_FALSE(f.Drucken.Sichtbar);
-    EXPECT_EQ(f.Zeichnen.Blatt().Drucker(), &klein);
-    EXPECT_NEAR(f.Zeichnen.Blatt().BlattBreite, 1000 / (300 / 2.54), 1e-9);
+    f.Drucken().SetzeDrucker({&f.Drucker, &klein});
+    f.Drucken().SetzeDruckerdialog(&wahl);
+    f.Zeichnen().BDrucken->Click();
+    f.Drucken().BDruckereinstellungen->Click();
+    f.Drucken().BAbbruch->Click();
+    EXPECT_FALSE(f.Drucken().Sichtbar);
+    EXPECT_EQ(f.Zeichnen().Blatt().Drucker(), &klein);
+    EXPECT_NEAR(f.Zeichnen().Blatt().BlattBreite, 1000 / (300 / 2.54), 1e-9);
     EXPECT_TRUE(f.Drucker.Protokoll.empty());
     EXPECT_TRUE(klein.Protokoll.empty());
 }
@@ -295,9 +272,7 @@ std::string Inhalt(const std::filesystem::path& pfad)
 
 TEST(Druckdialog, ADocumentPrinterPrintsIntoTheFileNamedBeforeTheRun)
 {
-    const auto ordner = std::filesystem::temp_directory_path()
-        / ("zb_druckdatei_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(ordner);
+    const TTestordner ordner;
     const auto ziel = ordner / "blaetter.pdf";
     struct Fall {
         const char* Was;
@@ -319,8 +294,8 @@ TEST(Druckdialog, ADocumentPrinterPrintsIntoTheFileNamedBeforeTheRun)
         Druckfenster f;
         TDialogskript dialog(fall.Antwort);
         Fortschrittsprotokoll fortschritt(fall.HaltVor);
-        f.Drucken.SetzeDateidialog(&dialog);
-        f.Drucken.SetzeFortschritt(&fortschritt);
+        f.Drucken().SetzeDateidialog(&dialog);
+        f.Drucken().SetzeFortschritt(&fortschritt);
         std::string meldung;
         try {
             f.Drucke("2", "2", true, false);
@@ -331,26 +306,25 @@ TEST(Druckdialog, ADocumentPrinterPrintsIntoTheFileNamedBeforeTheRun)
         EXPECT_EQ(dialog.Gefragt, "PDF-Datei (*.pdf) pdf") << fall.Was;
         EXPECT_EQ(Bedruckt(f.Drucker), fall.Seiten) << fall.Was;
         EXPECT_EQ(Inhalt(ziel), fall.Datei) << fall.Was;
-        EXPECT_EQ(f.Drucken.Sichtbar, fall.Offen) << fall.Was;
+        EXPECT_EQ(f.Drucken().Sichtbar, fall.Offen) << fall.Was;
         EXPECT_NE(meldung.find(fall.Meldung), std::string::npos) << fall.Was << ": " << meldung;
         if (*fall.Meldung != '\0') {
             EXPECT_NE(meldung.find(fehlt), std::string::npos) << meldung;
         }
         // Nothing but the target is left in the folder.
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), 1) << fall.Was;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner.Pfad), {}), 1) << fall.Was;
     }
 
     // A printer that prints on paper asks for no file.
     Druckfenster f;
     TPapierdrucker papier;
     TDialogskript dialog(ziel.string());
-    f.Drucken.SetzeDrucker({&papier});
-    f.Drucken.SetzeDateidialog(&dialog);
+    f.Drucken().SetzeDrucker({&papier});
+    f.Drucken().SetzeDateidialog(&dialog);
     f.Drucke("1", "1", false, false);
     EXPECT_EQ(dialog.Gestellt, 0);
     EXPECT_EQ(Bedruckt(papier.Innen), 1u);
-    EXPECT_FALSE(f.Drucken.Sichtbar);
-    std::filesystem::remove_all(ordner);
+    EXPECT_FALSE(f.Drucken().Sichtbar);
 }
 
 TEST(Druckdialog, TheProgressHearsOfEveryPageAndMayStopTheRun)
@@ -375,8 +349,8 @@ TEST(Druckdialog, TheProgressHearsOfEveryPageAndMayStopTheRun)
         TPapierdrucker papier;
         papier.Verweigert = fall.Verweigert;
         Fortschrittsprotokoll fortschritt(fall.HaltVor);
-        f.Drucken.SetzeDrucker({&papier});
-        f.Drucken.SetzeFortschritt(&fortschritt);
+        f.Drucken().SetzeDrucker({&papier});
+        f.Drucken().SetzeFortschritt(&fortschritt);
         const auto vorher = f.Aufgaben();
         try {
             f.Drucke(fall.Blaetter, fall.Exemplare, fall.Loesungen, true);
@@ -388,9 +362,9 @@ TEST(Druckdialog, TheProgressHearsOfEveryPageAndMayStopTheRun)
         EXPECT_EQ(Bedruckt(papier.Innen), fall.Seiten) << fall.Was;
         // The pages printed before the stop go to the printer as a complete job.
         EXPECT_EQ(papier.Innen.Offen, false) << fall.Was;
-        EXPECT_EQ(f.Drucken.Sichtbar, fall.Offen) << fall.Was;
-        EXPECT_FALSE(f.Zeichnen.CBLoesungaufPlatzhalter->Checked()) << fall.Was;
-        EXPECT_EQ(f.Zeichnen.Seite()->Blattnummer, -1) << fall.Was;
+        EXPECT_EQ(f.Drucken().Sichtbar, fall.Offen) << fall.Was;
+        EXPECT_FALSE(f.Zeichnen().CBLoesungaufPlatzhalter->Checked()) << fall.Was;
+        EXPECT_EQ(f.Zeichnen().Seite()->Blattnummer, -1) << fall.Was;
         // Finished or stopped, the window shows the sheet it showed before the run.
         EXPECT_EQ(f.Aufgaben(), vorher) << fall.Was;
     }
@@ -403,31 +377,20 @@ TEST(Druckdialog, NamesThePrinterInUse)
         std::size_t Ausfuehren(const std::vector<TDrucker*>&, std::size_t) override { return 1; }
     };
     Druckfenster f;
-    EXPECT_EQ(f.Drucken.LDrucker->Caption(), "Drucker: Aufzeichnung");
+    EXPECT_EQ(f.Drucken().LDrucker->Caption(), "Drucker: Aufzeichnung");
     TPapierdrucker papier;
     Wahl wahl;
-    f.Drucken.SetzeDrucker({&f.Drucker, &papier});
-    f.Drucken.SetzeDruckerdialog(&wahl);
-    f.Drucken.BDruckereinstellungen->Click();
-    EXPECT_EQ(f.Drucken.LDrucker->Caption(), "Drucker: Klasse 3b");
-    f.Drucken.SetzeDrucker({});
-    EXPECT_EQ(f.Drucken.LDrucker->Caption(), "Drucker: keiner eingerichtet");
+    f.Drucken().SetzeDrucker({&f.Drucker, &papier});
+    f.Drucken().SetzeDruckerdialog(&wahl);
+    f.Drucken().BDruckereinstellungen->Click();
+    EXPECT_EQ(f.Drucken().LDrucker->Caption(), "Drucker: Klasse 3b");
+    f.Drucken().SetzeDrucker({});
+    EXPECT_EQ(f.Drucken().LDrucker->Caption(), "Drucker: keiner eingerichtet");
 }
-
-class Aufzeichnungsgeraete final : public TAusgabegeraete {
-public:
-    std::unique_ptr<TDokumentdrucker> Pdfdrucker() override { return std::make_unique<TAufzeichnungsdrucker>(); }
-    std::unique_ptr<TBild> NeuesBild(int breite, int hoehe, double pxProCm) override
-    {
-        return std::make_unique<TAufzeichnungsbild>(breite, hoehe, pxProCm);
-    }
-};
 
 TEST(KommandozeileDruck, PrintRunIntoOneDocument)
 {
-    const auto ordner = std::filesystem::temp_directory_path()
-        / ("zb_druck_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(ordner);
+    const TTestordner ordner;
     const auto pdf = (ordner / "blaetter.pdf").string();
     struct Fall {
         std::vector<std::string> Argumente;
@@ -441,16 +404,12 @@ TEST(KommandozeileDruck, PrintRunIntoOneDocument)
              Fall{{"--sheets", "40000", "--pdf", pdf}, StatusDateifehler, ""},
          }) {
         std::filesystem::remove(pdf);
-        Aufzeichnungsgeraete geraete;
-        std::ostringstream aus;
-        std::ostringstream fehler;
-        const int status = KommandozeileAusfuehren(KommandozeileLesen(fall.Argumente), aus, fehler, {}, &geraete);
-        EXPECT_EQ(status, fall.Status) << fehler.str();
+        const TLauf lauf = AufgezeichnetAusfuehren(fall.Argumente);
+        EXPECT_EQ(lauf.Status, fall.Status) << lauf.Fehler;
         std::ifstream dokument(pdf);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(dokument), {}), fall.Dokument);
     }
     EXPECT_THROW(KommandozeileLesen({"--sheets", "2", "--page"}), TBedienfehler);
-    std::filesystem::remove_all(ordner);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "doubles/Meldungsrekorder.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
+#include "fixtures/Testordner.h"
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
@@ -66,13 +67,7 @@ struct Start {
 
 class Startordner : public ::testing::Test {
 protected:
-    Startordner()
-    {
-        Ordner = fs::temp_directory_path()
-            / ("zb_start_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        fs::create_directories(Ordner);
-    }
-    ~Startordner() override { fs::remove_all(Ordner); }
+    Startordner() : Ordner(Testordner.Pfad) {}
 
     // A worksheet whose heading is its name, saved at Ordner/name.
     fs::path Blatt(const std::string& name)
@@ -84,7 +79,8 @@ protected:
         return Ordner / name;
     }
 
-    fs::path Ordner;
+    const TTestordner Testordner;
+    const fs::path Ordner;
 };
 
 TEST_F(Startordner, TheWindowsComeUpTheSplashOpensTheFirstFileAndCloses)

@@ -9,6 +9,9 @@
 #include "doubles/Meldungsrekorder.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
+#include "fixtures/Kommandozeilenlauf.h"
+#include "fixtures/Programmstart.h"
+#include "fixtures/Testordner.h"
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
@@ -31,47 +34,14 @@
 
 namespace {
 
-// The windows as the program starts them, on a recording printer, with the first page built.
-struct Hauptfenster {
-    Hauptfenster()
-    {
-        Zeichnen.Blatt().SetzeDrucker(&Drucker);
-        Zeichnen.Verbinden({.Einstellungen = &Einstellungen,
-                            .Ueberschrift = &Ueberschrift,
-                            .Info = &Info,
-                            .Oberflaeche = &Oberflaeche});
-        Zeichnen.Zeigen();
-        Zeichnen.FormResize(762, 504);
-    }
-
-    template <class T>
-    T& Ctl(const std::string& name)
-    {
-        auto* control = dynamic_cast<T*>(Zeichnen.Finde(name));
-        EXPECT_NE(control, nullptr) << name;
-        return *control;
-    }
-    TSeite& Seite() { return *Zeichnen.Seite(); }
-
-    TMersenneZufall Zufall{7};
-    TMeldungsrekorder Meldungen;
-    TAufzeichnungsdrucker Drucker;
-    TZeichnen Zeichnen{Zufall, Meldungen};
-    TMainForm Einstellungen{Zufall, Meldungen, &Zeichnen};
-    TFUeberschrift Ueberschrift{Zeichnen};
-    TFInfo Info;
-    TAnzeigerekorder Anzeige;
-    TOberflaeche Oberflaeche{.Anzeige = &Anzeige};
-};
-
 TEST(Hauptfenster, TheWrittenLayoutDecidesWhichOptionsCanBeUsed)
 {
-    Hauptfenster h;
+    TProgrammstart h;
     // Only the first resize builds a page; later ones only arrange the view.
-    const TSeite* erste = h.Zeichnen.Seite();
+    const TSeite* erste = h.Zeichnen().Seite();
     ASSERT_NE(erste, nullptr);
-    h.Zeichnen.FormResize(900, 700);
-    EXPECT_EQ(h.Zeichnen.Seite(), erste);
+    h.Zeichnen().FormResize(900, 700);
+    EXPECT_EQ(h.Zeichnen().Seite(), erste);
     struct Fall {
         bool Schriftlich;
         bool Gespenster;
@@ -104,7 +74,7 @@ TEST(Hauptfenster, LayoutValuesAreTakenWithinTheirRange)
     for (const char* gebiet : {"C", "de_DE.UTF-8"}) {
         if (std::setlocale(LC_ALL, gebiet) == nullptr)
             continue;
-        Hauptfenster h;
+        TProgrammstart h;
         TEdit& links = h.Ctl<TEdit>("RandWerteEdits[1]");
         EXPECT_EQ(links.Text(), "1.00cm");
         struct Fall {
@@ -116,13 +86,13 @@ TEST(Hauptfenster, LayoutValuesAreTakenWithinTheirRange)
              {Fall{"1,5", 1.5, "1.50cm"}, Fall{"2.25cm", 2.25, "2.25cm"}, Fall{"9", 2.25, "2.25cm"},
               Fall{"8", 8.0, "8.00cm"}, Fall{"-3", 3.0, "3.00cm"}, Fall{std::string(400, '9'), 3.0, "3.00cm"}}) {
             links.Eingeben(fall.Eingabe);
-            EXPECT_DOUBLE_EQ(h.Zeichnen.RandWerte[1], fall.Wert) << gebiet << " " << fall.Eingabe;
+            EXPECT_DOUBLE_EQ(h.Zeichnen().RandWerte[1], fall.Wert) << gebiet << " " << fall.Eingabe;
             EXPECT_EQ(links.Text(), fall.Anzeige) << gebiet;
             EXPECT_DOUBLE_EQ(h.Seite().RandLinks, fall.Wert);
         }
     }
     std::setlocale(LC_ALL, "C");
-    Hauptfenster h;
+    TProgrammstart h;
     TEdit& links = h.Ctl<TEdit>("RandWerteEdits[1]");
     links.SetText("abc");
     char enter = 13;
@@ -130,28 +100,27 @@ TEST(Hauptfenster, LayoutValuesAreTakenWithinTheirRange)
 
     // The arrows step by 0.1 and stop at the ends of the range.
     TUpDown& pfeile = h.Ctl<TUpDown>("UDZeilenabstand");
-    h.Zeichnen.RandWerte[8] = 7.9;
+    h.Zeichnen().RandWerte[8] = 7.9;
     pfeile.Pfeilklick(TUDBtnType::btNext);
     pfeile.Pfeilklick(TUDBtnType::btNext);
-    EXPECT_DOUBLE_EQ(h.Zeichnen.RandWerte[8], 8.0);
+    EXPECT_DOUBLE_EQ(h.Zeichnen().RandWerte[8], 8.0);
     EXPECT_EQ(h.Ctl<TEdit>("EZeilenabstand").Text(), "8.00cm");
-    h.Zeichnen.RandWerte[8] = 0.1;
+    h.Zeichnen().RandWerte[8] = 0.1;
     pfeile.Pfeilklick(TUDBtnType::btPrev);
     pfeile.Pfeilklick(TUDBtnType::btPrev);
-    EXPECT_NEAR(h.Zeichnen.RandWerte[8], 0.0, 1e-12);
+    EXPECT_NEAR(h.Zeichnen().RandWerte[8], 0.0, 1e-12);
 }
 
 TEST(Hauptfenster, ALeftClickReplacesOnlyTheClickedTaskOrOpensTheHeading)
 {
-    Hauptfenster h;
-    h.Ueberschrift.UeberschriftZeileAnfuegen("Rechnen");
+    TProgrammstart h;
+    h.Ueberschrift().UeberschriftZeileAnfuegen("Rechnen");
     TSeite& seite = h.Seite();
     ASSERT_GE(seite.ZeilenZahl, 2);
     ASSERT_GE(seite.SpaltenZahl, 2);
-    TLeereLeinwand schirm;
-    h.Zeichnen.PaintBox->Paint(schirm); // the frames are set while the page is drawn
+    h.Malen(); // the frames are set while the page is drawn
 
-    const TBlatt& blatt = h.Zeichnen.Blatt();
+    const TBlatt& blatt = h.Zeichnen().Blatt();
     const auto punkt = [&](const TRahmen& r) {
         return std::pair{blatt.XGeraet((r.Links + r.Rechts) / 2, true), blatt.YGeraet((r.Oben + r.Unten) / 2, true)};
     };
@@ -159,28 +128,26 @@ TEST(Hauptfenster, ALeftClickReplacesOnlyTheClickedTaskOrOpensTheHeading)
     for (int c = 0; c < seite.SpaltenZahl; ++c)
         vorher.push_back(seite.Aufgabe(1, c).Daten);
     const auto [x, y] = punkt(seite.Aufgabe(1, 1).Rahmen);
-    EXPECT_EQ(h.Zeichnen.FindeAufgabe(x, y), &seite.Aufgabe(1, 1));
-    h.Zeichnen.PaintBoxMouseDown(TMaustaste::Links, x, y);
+    EXPECT_EQ(h.Zeichnen().FindeAufgabe(x, y), &seite.Aufgabe(1, 1));
+    h.Zeichnen().PaintBoxMouseDown(TMaustaste::Links, x, y);
     for (int c = 0; c < seite.SpaltenZahl; ++c)
         EXPECT_EQ(seite.Aufgabe(1, c).Daten == vorher[static_cast<std::size_t>(c)], c != 1) << c;
 
     // Above the end of the heading the heading dialog opens; empty paper does nothing.
-    h.Zeichnen.PaintBoxMouseDown(TMaustaste::Links, x, blatt.YGeraet(seite.KopfEnde - 0.1, true));
-    EXPECT_EQ(h.Anzeige.Anzahl(h.Ueberschrift), 1);
-    EXPECT_TRUE(h.Ueberschrift.Sichtbar);
-    h.Zeichnen.PaintBoxMouseDown(TMaustaste::Links, blatt.XGeraet(0.1, true),
+    h.Zeichnen().PaintBoxMouseDown(TMaustaste::Links, x, blatt.YGeraet(seite.KopfEnde - 0.1, true));
+    EXPECT_EQ(h.Geoeffnet, std::vector<std::string>{"Überschrift"});
+    h.Zeichnen().PaintBoxMouseDown(TMaustaste::Links, blatt.XGeraet(0.1, true),
                                  blatt.YGeraet(seite.KopfEnde + 0.01, true));
-    EXPECT_EQ(h.Anzeige.Anzahl(h.Ueberschrift), 1);
+    EXPECT_EQ(h.Geoeffnet, std::vector<std::string>{"Überschrift"});
 }
 
 TEST(Hauptfenster, TheHandCursorShowsOverTasksAndTheHeadingOnly)
 {
-    Hauptfenster h;
-    h.Ueberschrift.UeberschriftZeileAnfuegen("Rechnen");
+    TProgrammstart h;
+    h.Ueberschrift().UeberschriftZeileAnfuegen("Rechnen");
     TSeite& seite = h.Seite();
-    TLeereLeinwand schirm;
-    h.Zeichnen.PaintBox->Paint(schirm);
-    const TBlatt& blatt = h.Zeichnen.Blatt();
+    h.Malen();
+    const TBlatt& blatt = h.Zeichnen().Blatt();
     const TRahmen& r = seite.Aufgabe(0, 0).Rahmen;
     struct Fall {
         const char* Wo;
@@ -191,46 +158,44 @@ TEST(Hauptfenster, TheHandCursorShowsOverTasksAndTheHeadingOnly)
                              Fall{"heading", 0.1, seite.KopfEnde - 0.1, TCursor::Hand},
                              Fall{"paper", 0.1, seite.KopfEnde + 0.01, TCursor::Normal},
                              Fall{"task again", r.Rechts - 0.05, r.Unten - 0.05, TCursor::Hand}}) {
-        h.Zeichnen.PaintBoxMouseMove(blatt.XGeraet(fall.X, true), blatt.YGeraet(fall.Y, true));
-        EXPECT_EQ(h.Zeichnen.PaintBox->Cursor(), fall.Cursor) << fall.Wo;
+        h.Zeichnen().PaintBoxMouseMove(blatt.XGeraet(fall.X, true), blatt.YGeraet(fall.Y, true));
+        EXPECT_EQ(h.Zeichnen().PaintBox->Cursor(), fall.Cursor) << fall.Wo;
     }
 }
 
 TEST(Hauptfenster, TheSettingsCommandAndTheReturnShowTheOtherWindow)
 {
-    Hauptfenster h;
-    h.Anzeige.Gezeigt.clear();
+    TProgrammstart h;
     // The settings window returns to the main window even when it was made without one.
-    h.Einstellungen.VerbindeHauptfenster(nullptr);
-    h.Zeichnen.BHauptformular->Click();
-    EXPECT_EQ(h.Anzeige.Gezeigt, std::vector<const TFormular*>{&h.Einstellungen});
-    const TSeite* vorher = h.Zeichnen.Seite();
-    h.Einstellungen.BitBtn1->Click();
-    EXPECT_EQ(h.Anzeige.Gezeigt, (std::vector<const TFormular*>{&h.Einstellungen, &h.Zeichnen}));
-    EXPECT_EQ(h.Zeichnen.Seite(), vorher); // a visible main window already follows the settings
+    h.Einstellungen().VerbindeHauptfenster(nullptr);
+    h.Zeichnen().BHauptformular->Click();
+    EXPECT_EQ(h.Geoeffnet, std::vector<std::string>{"Einstellungen"});
+    const TSeite* vorher = h.Zeichnen().Seite();
+    h.Einstellungen().BitBtn1->Click();
+    EXPECT_EQ(h.Geoeffnet, (std::vector<std::string>{"Einstellungen", "Hauptfenster"}));
+    EXPECT_EQ(h.Zeichnen().Seite(), vorher); // a visible main window already follows the settings
 }
 
 TEST(Hauptfenster, TheWheelScrollsTheSheetDownAndUp)
 {
-    Hauptfenster h;
-    h.Zeichnen.ZoomBox->SetText("200%");
-    TBlatt& blatt = h.Zeichnen.Blatt();
+    TProgrammstart h;
+    h.Zeichnen().ZoomBox->SetText("200%");
+    TBlatt& blatt = h.Zeichnen().Blatt();
     const double oben = blatt.VersatzY;
-    h.Zeichnen.FormMouseWheel(-120);
+    h.Zeichnen().FormMouseWheel(-120);
     EXPECT_GT(blatt.VersatzY, oben);
-    h.Zeichnen.FormMouseWheel(120);
+    h.Zeichnen().FormMouseWheel(120);
     EXPECT_NEAR(blatt.VersatzY, oben, 1e-9);
 }
 
 TEST(Hauptfenster, TheCopyCommandShowsTheAboutWindowAtMostOnce)
 {
-    Hauptfenster h;
+    TProgrammstart h;
     TAufzeichnungsablage ablage;
-    h.Zeichnen.Blatt().SetzeZwischenablage(&ablage);
+    h.Zeichnen().Blatt().SetzeZwischenablage(&ablage);
     for (int i = 0; i < 400; ++i)
-        h.Zeichnen.Kopieren1Click();
-    EXPECT_EQ(h.Anzeige.Anzahl(h.Info), 1);
-    EXPECT_TRUE(h.Info.Sichtbar);
+        h.Zeichnen().Kopieren1Click();
+    EXPECT_EQ(h.Geoeffnet, std::vector<std::string>{"Info"});
     ASSERT_NE(ablage.Bild, nullptr);
     EXPECT_FALSE(ablage.Bild->Flaeche.Texte().empty());
 }
@@ -239,14 +204,14 @@ TEST(Hauptfenster, TheCopyCommandShowsTheAboutWindowAtMostOnce)
 // readers in that order finds every value where it belongs.
 TEST(Hauptfenster, AWorksheetFileHoldsEveryBlockInItsOrder)
 {
-    Hauptfenster h;
-    h.Ueberschrift.UeberschriftZeileAnfuegen("Einmaleins [7]");
+    TProgrammstart h;
+    h.Ueberschrift().UeberschriftZeileAnfuegen("Einmaleins [7]");
     h.Ctl<TCheckBox>("CBNummerierung").SetChecked(true);
-    h.Zeichnen.Schriftgroessen[2] = 9;
-    h.Zeichnen.ZeichenNachNummer = ")";
+    h.Zeichnen().Schriftgroessen[2] = 9;
+    h.Zeichnen().ZeichenNachNummer = ")";
     TLoadSave schreiben;
     schreiben.OpenWriteMemory();
-    h.Zeichnen.Speichern(schreiben);
+    h.Zeichnen().Speichern(schreiben);
 
     TLoadSave lesen;
     lesen.OpenReadBytes(schreiben.Bytes());
@@ -259,12 +224,12 @@ TEST(Hauptfenster, AWorksheetFileHoldsEveryBlockInItsOrder)
     EXPECT_EQ(lesen.ReadText(), "Einmaleins [7]");
     EXPECT_EQ(lesen.ReadInteger(), 0);
     for (std::size_t k = 1; k <= 5; ++k) {
-        TSchrift erwartet = h.Zeichnen.Schriften[k];
-        erwartet.Groesse = h.Zeichnen.Schriftgroessen[k];
+        TSchrift erwartet = h.Zeichnen().Schriften[k];
+        erwartet.Groesse = h.Zeichnen().Schriftgroessen[k];
         EXPECT_EQ(lesen.ReadFont(), erwartet) << k;
     }
     for (std::size_t i = 1; i <= 9; ++i)
-        EXPECT_DOUBLE_EQ(lesen.ReadFloat(), h.Zeichnen.RandWerte[i]) << i;
+        EXPECT_DOUBLE_EQ(lesen.ReadFloat(), h.Zeichnen().RandWerte[i]) << i;
     EXPECT_FALSE(lesen.ReadBoolean()); // solution column
     EXPECT_FALSE(lesen.ReadBoolean()); // exact count
     EXPECT_EQ(lesen.ReadInteger(), 1);
@@ -283,7 +248,7 @@ TEST(Hauptfenster, AWorksheetFileHoldsEveryBlockInItsOrder)
     EXPECT_EQ(lesen.ReadInteger(), seite.Zeilen[0]->Aufgaben[0]->Daten.Operand1);
 
     // A file that cannot be written is reported, not passed over.
-    EXPECT_THROW(h.Zeichnen.SaveFile("/gibt/es/nicht/blatt.zfb"), EInOutError);
+    EXPECT_THROW(h.Zeichnen().SaveFile("/gibt/es/nicht/blatt.zfb"), EInOutError);
 }
 
 std::string Gespeichert(TZeichnen& zeichnen)
@@ -296,63 +261,52 @@ std::string Gespeichert(TZeichnen& zeichnen)
 
 TEST(Hauptfenster, AnOpenedFileShowsTheSavedWorksheetAndADamagedOneChangesNothing)
 {
-    const auto pfad = std::filesystem::temp_directory_path()
-        / ("zb_blatt_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".zfb");
-    Hauptfenster quelle;
-    quelle.Ueberschrift.UeberschriftZeileAnfuegen("Kopfrechnen");
+    const TTestordner ordner;
+    const auto pfad = ordner / "blatt.zfb";
+    TProgrammstart quelle;
+    quelle.Ueberschrift().UeberschriftZeileAnfuegen("Kopfrechnen");
     quelle.Ctl<TCheckBox>("CBTrennlinien").SetChecked(true);
     quelle.Ctl<TRadioButton>("RBRechtsbuendig").SetChecked(true);
-    quelle.Zeichnen.RandWerte[1] = 1.5;
+    quelle.Zeichnen().RandWerte[1] = 1.5;
     // A new page holds only the rows it shows (a heading added later hides the last ones,
     // which a file keeps but an open does not read).
-    quelle.Zeichnen.BNeueAufgabeClick();
-    quelle.Zeichnen.SaveFile(pfad.string());
-    const std::string datei = Gespeichert(quelle.Zeichnen);
+    quelle.Zeichnen().BNeueAufgabeClick();
+    quelle.Zeichnen().SaveFile(pfad.string());
+    const std::string datei = Gespeichert(quelle.Zeichnen());
 
-    Hauptfenster ziel;
-    EXPECT_EQ(ziel.Zeichnen.OpenFile(pfad.string()), 0);
+    TProgrammstart ziel;
+    EXPECT_EQ(ziel.Zeichnen().OpenFile(pfad.string()), 0);
     // The same settings, heading, fonts, values, options and tasks: it saves the same bytes.
-    EXPECT_EQ(Gespeichert(ziel.Zeichnen), datei);
-    EXPECT_EQ(ziel.Ueberschrift.MUeberschrift->Lines(), std::vector<std::string>{"Kopfrechnen"});
+    EXPECT_EQ(Gespeichert(ziel.Zeichnen()), datei);
+    EXPECT_EQ(ziel.Ueberschrift().MUeberschrift->Lines(), std::vector<std::string>{"Kopfrechnen"});
     EXPECT_EQ(ziel.Seite().Aufgabe(1, 1).Daten.Operand1, quelle.Seite().Aufgabe(1, 1).Daten.Operand1);
 
     // Cut in its settings, heading, layout values or the rows the page reaches, the file is
     // refused and the worksheet stays as it was. (Rows the page does not reach are never read.)
-    Hauptfenster dritte;
-    const std::string vorher = Gespeichert(dritte.Zeichnen);
+    TProgrammstart dritte;
+    const std::string vorher = Gespeichert(dritte.Zeichnen());
     for (const std::size_t laenge : {datei.size() / 10, datei.size() / 3, datei.size() / 2}) {
         std::ofstream(pfad, std::ios::binary | std::ios::trunc) << datei.substr(0, laenge);
-        EXPECT_THROW(dritte.Zeichnen.OpenFile(pfad.string()), EZifferbogenFehler) << laenge;
-        EXPECT_EQ(Gespeichert(dritte.Zeichnen), vorher) << laenge;
-        EXPECT_FALSE(dritte.Zeichnen.Laedt);
+        EXPECT_THROW(dritte.Zeichnen().OpenFile(pfad.string()), EZifferbogenFehler) << laenge;
+        EXPECT_EQ(Gespeichert(dritte.Zeichnen()), vorher) << laenge;
+        EXPECT_FALSE(dritte.Zeichnen().Laedt);
     }
-    EXPECT_EQ(dritte.Zeichnen.OpenFile((pfad.string() + ".fehlt")), ENOENT);
-    std::filesystem::remove(pfad);
+    EXPECT_EQ(dritte.Zeichnen().OpenFile((pfad.string() + ".fehlt")), ENOENT);
 }
 
 TEST(Hauptfenster, StandardSettingsAreSavedIntoANewDirectoryAndSaySo)
 {
-    const auto ordner = std::filesystem::temp_directory_path()
-        / ("zb_standard_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::remove_all(ordner);
-    Hauptfenster h;
-    // The menu's command: into the configuration directory.
-    const char* konfiguration = std::getenv("XDG_CONFIG_HOME");
-    const auto vorher = konfiguration != nullptr ? std::optional<std::string>(konfiguration) : std::nullopt;
-    ::setenv("XDG_CONFIG_HOME", ordner.c_str(), 1);
-    h.Zeichnen.Standardeinstellungen1Click();
-    if (vorher)
-        ::setenv("XDG_CONFIG_HOME", vorher->c_str(), 1);
-    else
-        ::unsetenv("XDG_CONFIG_HOME");
+    const TTestordner ordner;
+    TProgrammstart h;
     const auto pfad = ordner / "zifferbogen" / "Standard.zfb";
+    h.Zeichnen().StandardeinstellungenSpeichern(pfad);
     EXPECT_TRUE(std::filesystem::is_regular_file(pfad));
     ASSERT_EQ(h.Meldungen.Gezeigt.size(), 1u);
     EXPECT_EQ(h.Meldungen.Gezeigt[0].Titel, "Standardeinstellungen...");
 
     // A directory that cannot be made: reported, and no message of success.
     std::ofstream(ordner / "datei") << "x";
-    EXPECT_THROW(h.Zeichnen.StandardeinstellungenSpeichern(ordner / "datei" / "Standard.zfb"), EInOutError);
+    EXPECT_THROW(h.Zeichnen().StandardeinstellungenSpeichern(ordner / "datei" / "Standard.zfb"), EInOutError);
     EXPECT_EQ(h.Meldungen.Gezeigt.size(), 1u);
 
     // A link planted at the file, to a file of another user: replaced, the other file kept.
@@ -361,37 +315,11 @@ TEST(Hauptfenster, StandardSettingsAreSavedIntoANewDirectoryAndSaySo)
         ASSERT_EQ(::chown((ordner / "fremd").c_str(), 65534, 65534), 0);
         std::filesystem::remove(pfad);
         std::filesystem::create_symlink(ordner / "fremd", pfad);
-        h.Zeichnen.StandardeinstellungenSpeichern(pfad);
+        h.Zeichnen().StandardeinstellungenSpeichern(pfad);
         EXPECT_FALSE(std::filesystem::is_symlink(pfad));
         std::ifstream fremd(ordner / "fremd");
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(fremd), {}), "fremd");
     }
-    std::filesystem::remove_all(ordner);
-}
-
-// The recording printer and picture stand in for Qt's PDF and SVG.
-class Aufzeichnungsgeraete final : public TAusgabegeraete {
-public:
-    std::unique_ptr<TDokumentdrucker> Pdfdrucker() override { return std::make_unique<TAufzeichnungsdrucker>(); }
-    std::unique_ptr<TBild> NeuesBild(int breite, int hoehe, double pxProCm) override
-    {
-        return std::make_unique<TAufzeichnungsbild>(breite, hoehe, pxProCm);
-    }
-};
-
-struct Lauf {
-    int Status;
-    std::string Aus;
-    std::string Fehler;
-};
-
-Lauf Ausfuehren(const std::vector<std::string>& argumente)
-{
-    Aufzeichnungsgeraete geraete;
-    std::ostringstream aus;
-    std::ostringstream fehler;
-    const int status = KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler, {}, &geraete);
-    return {status, aus.str(), fehler.str()};
 }
 
 TEST(KommandozeileSeite, ExactModeShowsTheGeneratorsFirstTasksInRows)
@@ -407,7 +335,7 @@ TEST(KommandozeileSeite, ExactModeShowsTheGeneratorsFirstTasksInRows)
         for (const auto& zahl : fall.Zahlen)
             argumente.insert(argumente.end(), {"--set", zahl});
         argumente.push_back("--page");
-        const auto lauf = Ausfuehren(argumente);
+        const auto lauf = AufgezeichnetAusfuehren(argumente);
         ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
         std::istringstream zeilen(lauf.Aus);
         std::vector<std::string> gelesen;
@@ -422,12 +350,10 @@ TEST(KommandozeileSeite, ExactModeShowsTheGeneratorsFirstTasksInRows)
 
 TEST(KommandozeileSeite, OutputsAndRefusals)
 {
-    const auto ordner = std::filesystem::temp_directory_path()
-        / ("zb_seite_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(ordner);
+    const TTestordner ordner;
     const auto svg = (ordner / "blatt.svg").string();
     const auto pdf = (ordner / "blatt.pdf").string();
-    const auto lauf = Ausfuehren({"--seed", "1", "--heading", "Rechnen bis 100", "--svg", svg, "--pdf", pdf});
+    const auto lauf = AufgezeichnetAusfuehren({"--seed", "1", "--heading", "Rechnen bis 100", "--svg", svg, "--pdf", pdf});
     EXPECT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
     std::ifstream bild(svg);
     const std::string inhalt{std::istreambuf_iterator<char>(bild), {}};
@@ -446,15 +372,14 @@ TEST(KommandozeileSeite, OutputsAndRefusals)
              Fall{{"--page", "--set", "EZeilen=3"}, StatusBedienfehler, "gesperrt"},
              Fall{{"--pdf", (ordner / "fehlt" / "x.pdf").string()}, StatusDateifehler, "x.pdf"},
          }) {
-        const auto l = Ausfuehren(fall.Argumente);
+        const auto l = AufgezeichnetAusfuehren(fall.Argumente);
         EXPECT_EQ(l.Status, fall.Status) << fall.Argumente.back();
         EXPECT_NE(l.Fehler.find(fall.Meldung), std::string::npos) << l.Fehler;
         EXPECT_EQ(l.Aus, "");
     }
-    EXPECT_EQ(Ausfuehren({"--page", "--set", "RandWerteEdits[1]=1,5"}).Status, StatusFertig);
+    EXPECT_EQ(AufgezeichnetAusfuehren({"--page", "--set", "RandWerteEdits[1]=1,5"}).Status, StatusFertig);
     EXPECT_THROW(KommandozeileLesen({"--pool", "--page"}), TBedienfehler);
     EXPECT_THROW(KommandozeileLesen({"--heading", "x", "--pool"}), TBedienfehler);
-    std::filesystem::remove_all(ordner);
 }
 
 // The tasks of --page without their row and column.
@@ -491,7 +416,7 @@ TEST(KommandozeileSeite, LayoutChangesNeverShowATaskTwice)
             argumente.insert(argumente.end(), plusMinus.begin(), plusMinus.end());
             argumente.insert(argumente.end(), fall.Aenderungen.begin(), fall.Aenderungen.end());
             argumente.push_back("--page");
-            const Lauf lauf = Ausfuehren(argumente);
+            const TLauf lauf = AufgezeichnetAusfuehren(argumente);
             ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
             auto aufgaben = GezeigteAufgaben(lauf.Aus);
             ASSERT_GT(aufgaben.size(), 20u) << fall.Name;
@@ -509,7 +434,7 @@ TEST(KommandozeileSeite, AChosenLayoutLargerThanThePaperIsWrittenWithAWarning)
         bool Warnung;
     };
     for (const Fall& fall : {Fall{"30", "6", true}, Fall{"10", "3", false}, Fall{"40", "1", true}, Fall{"1", "12", true}}) {
-        const auto lauf = Ausfuehren({"--seed", "1", "--set", "RBGenauFestlegen=true", "--set", "EZeilen=" + fall.Zeilen,
+        const auto lauf = AufgezeichnetAusfuehren({"--seed", "1", "--set", "RBGenauFestlegen=true", "--set", "EZeilen=" + fall.Zeilen,
                                       "--set", "ESpalten=" + fall.Spalten, "--page"});
         const std::string was = fall.Zeilen + " × " + fall.Spalten;
         EXPECT_EQ(lauf.Status, StatusFertig) << was;
@@ -527,9 +452,7 @@ TEST(KommandozeileSeite, AChosenLayoutLargerThanThePaperIsWrittenWithAWarning)
 
 TEST(KommandozeileSeite, SettingsWithoutAnyTaskWriteNoSheet)
 {
-    const auto ordner = std::filesystem::temp_directory_path()
-        / ("zb_ohne_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(ordner);
+    const TTestordner ordner;
     const auto pdf = (ordner / "blatt.pdf").string();
     const auto svg = (ordner / "blatt.svg").string();
     for (const auto& pfad : {pdf, svg})
@@ -538,51 +461,49 @@ TEST(KommandozeileSeite, SettingsWithoutAnyTaskWriteNoSheet)
     for (const auto& ausgabe : {std::vector<std::string>{"--pdf", pdf}, std::vector<std::string>{"--svg", svg}}) {
         std::vector<std::string> argumente = {"--seed", "1", "--set", "BMult1bis10=true"};
         argumente.insert(argumente.end(), ausgabe.begin(), ausgabe.end());
-        const auto lauf = Ausfuehren(argumente);
+        const auto lauf = AufgezeichnetAusfuehren(argumente);
         EXPECT_EQ(lauf.Status, StatusDateifehler) << ausgabe[0];
         EXPECT_NE(lauf.Fehler.find("Einmaleins"), std::string::npos) << lauf.Fehler;
         std::ifstream datei(ausgabe[1]);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(datei), {}), "vorher") << ausgabe[0];
     }
     // The page still lists its error tasks, each with the message.
-    const auto seite = Ausfuehren({"--seed", "1", "--set", "BMult1bis10=true", "--page"});
+    const auto seite = AufgezeichnetAusfuehren({"--seed", "1", "--set", "BMult1bis10=true", "--page"});
     EXPECT_EQ(seite.Status, StatusFertig);
     EXPECT_NE(seite.Aus.find("Einmaleins"), std::string::npos);
-    std::filesystem::remove_all(ordner);
 }
 
 TEST(KommandozeileSeite, LayoutValuesMeanTheSameUnderEveryLocale)
 {
     // A teacher's desktop runs a German locale, whose printf writes and strtod reads a comma.
-    const auto pfad = std::filesystem::temp_directory_path()
-        / ("zb_lokale_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".zfb");
+    const TTestordner ordner;
+    const auto pfad = ordner / "lokale.zfb";
     const std::vector<std::string> befehl = {"--seed", "2", "--set", "RandWerteEdits[1]=1,5", "--page"};
-    const Lauf erwartet = Ausfuehren(befehl);
+    const TLauf erwartet = AufgezeichnetAusfuehren(befehl);
     ASSERT_EQ(erwartet.Status, StatusFertig) << erwartet.Fehler;
-    const Hauptfenster vorgabe;
+    TProgrammstart vorgabe;
     for (const char* name : Gebietsschemata) {
         const TGebietsschema schema(name);
         ASSERT_TRUE(schema.Gesetzt) << name << " fehlt (scripts/install-deps.sh erzeugt es)";
         // Typed into the window, one value changes and the others keep theirs.
-        Hauptfenster h;
+        TProgrammstart h;
         h.Ctl<TEdit>("RandWerteEdits[1]").Eingeben("1,5");
         EXPECT_EQ(h.Ctl<TEdit>("RandWerteEdits[1]").Text(), "1.50cm") << name;
         EXPECT_EQ(h.Ctl<TEdit>("RandWerteEdits[2]").Text(), "1.00cm") << name;
         EXPECT_DOUBLE_EQ(h.Seite().RandLinks, 1.5) << name;
         for (std::size_t i = 2; i <= 9; ++i)
-            EXPECT_DOUBLE_EQ(h.Zeichnen.RandWerte[i], vorgabe.Zeichnen.RandWerte[i]) << name << ' ' << i;
+            EXPECT_DOUBLE_EQ(h.Zeichnen().RandWerte[i], vorgabe.Zeichnen().RandWerte[i]) << name << ' ' << i;
         // Saved and opened again, every value is what it was.
-        h.Zeichnen.SaveFile(pfad.string());
-        Hauptfenster geoeffnet;
-        ASSERT_EQ(geoeffnet.Zeichnen.OpenFile(pfad.string()), 0) << name;
+        h.Zeichnen().SaveFile(pfad.string());
+        TProgrammstart geoeffnet;
+        ASSERT_EQ(geoeffnet.Zeichnen().OpenFile(pfad.string()), 0) << name;
         for (std::size_t i = 1; i <= 9; ++i)
-            EXPECT_DOUBLE_EQ(geoeffnet.Zeichnen.RandWerte[i], h.Zeichnen.RandWerte[i]) << name << ' ' << i;
+            EXPECT_DOUBLE_EQ(geoeffnet.Zeichnen().RandWerte[i], h.Zeichnen().RandWerte[i]) << name << ' ' << i;
         EXPECT_EQ(geoeffnet.Ctl<TEdit>("RandWerteEdits[1]").Text(), "1.50cm") << name;
         // The command line lays out the same page.
-        const Lauf lauf = Ausfuehren(befehl);
+        const TLauf lauf = AufgezeichnetAusfuehren(befehl);
         EXPECT_EQ(lauf.Aus, erwartet.Aus) << name;
     }
-    std::filesystem::remove(pfad);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "cli/Aufgabenzeile.h"
 #include "cli/Kommandozeile.h"
+#include "fixtures/Kommandozeilenlauf.h"
 
 #include <gtest/gtest.h>
 
@@ -19,20 +20,6 @@ std::string Bedienfehler(const std::vector<std::string>& argumente)
         return fehler.what();
     }
     return {};
-}
-
-struct Lauf {
-    int Status;
-    std::string Aus;
-    std::string Fehler;
-};
-
-Lauf Ausfuehren(const std::vector<std::string>& argumente)
-{
-    std::ostringstream aus;
-    std::ostringstream fehler;
-    const int status = KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler);
-    return {status, aus.str(), fehler.str()};
 }
 
 std::vector<std::string> Zeilen(const std::string& text)

@@ -2,6 +2,8 @@
 #include "doubles/ZeichnenPlatzhalter.h"
 #include "files/Dateikopf.h"
 #include "files/LadenSpeichern.h"
+#include "fixtures/Kommandozeilenlauf.h"
+#include "fixtures/Testordner.h"
 #include "settings/Main.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Zufall.h"
@@ -26,15 +28,7 @@ namespace {
 // A temporary folder for the files of one test.
 class KommandozeileDatei : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        Ordner = std::filesystem::temp_directory_path()
-            / ("zb_kommandozeile_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_"
-               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(Ordner);
-        std::filesystem::create_directories(Ordner);
-    }
-    void TearDown() override { std::filesystem::remove_all(Ordner); }
+    KommandozeileDatei() : Ordner(Testordner.Pfad) {}
 
     // Writes the header and the settings block of a window changed by aendern.
     std::string Schreiben(const std::string& name, const std::function<void(TMainForm&)>& aendern)
@@ -54,22 +48,9 @@ protected:
         return pfad;
     }
 
-    std::filesystem::path Ordner;
+    const TTestordner Testordner;
+    const std::filesystem::path Ordner;
 };
-
-struct Lauf {
-    int Status;
-    std::string Aus;
-    std::string Fehler;
-};
-
-Lauf Ausfuehren(const std::vector<std::string>& argumente, const std::filesystem::path& standard = {})
-{
-    std::ostringstream aus;
-    std::ostringstream fehler;
-    const int status = KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler, standard);
-    return {status, aus.str(), fehler.str()};
-}
 
 // The largest result among the task lines (the fourth field).
 int GroesstesErgebnis(const std::string& ausgabe, int& zeichen)

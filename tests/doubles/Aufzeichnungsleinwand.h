@@ -1,9 +1,10 @@
 #pragma once
 
 // Test doubles of the drawing surfaces: a canvas with fixed metrics that records what is
-// drawn, a printer and a clipboard built on it. Layout and drawing tests give the same
+// drawn, a printer, a clipboard and the command line's output devices built on it. Layout and drawing tests give the same
 // answer on every machine with them.
 
+#include "toolkit/Ausgabegeraete.h"
 #include "toolkit/Drucker.h"
 #include "toolkit/Fehler.h"
 #include "toolkit/Leinwand.h"
@@ -251,4 +252,15 @@ public:
     }
 
     std::unique_ptr<TAufzeichnungsbild> Bild;
+};
+
+// The command line's output devices on recording doubles: the PDF printer is a recording
+// printer (its document names its page count), the pictures are recording pictures.
+class TAufzeichnungsgeraete final : public TAusgabegeraete {
+public:
+    std::unique_ptr<TDokumentdrucker> Pdfdrucker() override { return std::make_unique<TAufzeichnungsdrucker>(); }
+    std::unique_ptr<TBild> NeuesBild(int breite, int hoehe, double pxProCm) override
+    {
+        return std::make_unique<TAufzeichnungsbild>(breite, hoehe, pxProCm);
+    }
 };

@@ -1,6 +1,7 @@
 #include "files/Dateizugriff.h"
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
+#include "fixtures/Testordner.h"
 
 #include <gtest/gtest.h>
 
@@ -38,20 +39,15 @@ void Anlegen(const fs::path& pfad, const std::string& inhalt)
 // Each test works in a directory of its own, removed afterwards.
 class Dateizugriff : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string muster = (fs::temp_directory_path() / "zb-dateizugriff-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(muster.data()), nullptr);
-        Verzeichnis = muster;
-    }
-    void TearDown() override { fs::remove_all(Verzeichnis); }
+    Dateizugriff() : Verzeichnis(Ordner.Pfad) {}
 
     std::size_t AnzahlDateien() const
     {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(Verzeichnis), fs::directory_iterator()));
     }
 
-    fs::path Verzeichnis;
+    const TTestordner Ordner;
+    const fs::path Verzeichnis;
 };
 
 // Limits the size of files this process may write, for one test.

@@ -249,7 +249,7 @@ TEST(Kandidat, GhostPatternMovesAwayFromBlanks)
     }
 }
 
-TEST(Kandidat, ZahlVomTypDrawsItsDigitsInOrder)
+TEST(Kandidat, ANumberOfAKindDrawsItsDigitsInOrder)
 {
     struct Fall {
         int Typ;
@@ -269,7 +269,7 @@ TEST(Kandidat, ZahlVomTypDrawsItsDigitsInOrder)
     }
 }
 
-TEST(Kandidat, PlatzhalterWaehlen)
+TEST(Kandidat, TheBlankIsDrawnAmongTheAllowedPlaces)
 {
     TSkriptZufall zufall;
     TGSAufgabengenerator g(zufall);
@@ -287,7 +287,7 @@ TEST(Kandidat, PlatzhalterWaehlen)
     EXPECT_EQ(g.PlatzhalterWaehlen(true), 2);
 }
 
-TEST(Kandidat, NegativMachenModes)
+TEST(Kandidat, NegativeOperandsFollowTheirMode)
 {
     struct Fall {
         std::uint8_t Modus;
@@ -314,7 +314,7 @@ TEST(Kandidat, NegativMachenModes)
     }
 }
 
-TEST(Kandidat, NegativMachenTurnsEachOperandWithProbabilityFourTenths)
+TEST(Kandidat, SometimesNegativeTurnsEachOperandWithProbabilityFourTenths)
 {
     TMersenneZufall zufall(2024);
     TGSAufgabengenerator g(zufall);

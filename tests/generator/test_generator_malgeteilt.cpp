@@ -182,7 +182,7 @@ TEST(MalGeteilt, OneTimesTableCannotLeaveARemainder)
     }
 }
 
-TEST(MalGeteilt, RemainderJaAboutHalfOfTheTasks)
+TEST(MalGeteilt, RemainderOnGivesARemainderInAboutHalfOfTheTasks)
 {
     TMersenneZufall zufall(44);
     TGSAufgabengenerator g(zufall);
@@ -260,7 +260,7 @@ TEST(MalGeteilt, WrittenDivisionWithRemainderNeverDividesByZero)
     }
 }
 
-TEST(MalGeteilt, ZahlMitStellenKeepsDigitAndZeroCounts)
+TEST(MalGeteilt, ANumberWithDigitPlacesKeepsDigitAndZeroCounts)
 {
     TMersenneZufall zufall(47);
     TGSAufgabengenerator g(zufall);

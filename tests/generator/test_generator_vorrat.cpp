@@ -189,7 +189,7 @@ TEST(Vorrat, MiddleThirdCarriesTasksAcrossTheHalvesOfLargerPools)
     EXPECT_TRUE(gewandert);
 }
 
-TEST(Vorrat, LetzteWiederholenReturnsTheLastTaskOnce)
+TEST(Vorrat, RepeatingTheLastReturnsTheLastTaskOnce)
 {
     TMersenneZufall zufall(8);
     TGSAufgabengenerator g(zufall);
@@ -206,7 +206,7 @@ TEST(Vorrat, LetzteWiederholenReturnsTheLastTaskOnce)
     EXPECT_NE(a, b);
 }
 
-TEST(Vorrat, GleicheAufgabe)
+TEST(Vorrat, TasksAreAlikeUpToSwappedAddendsAndTheResult)
 {
     struct Fall {
         TGSAufgabe A, B;
@@ -227,7 +227,7 @@ TEST(Vorrat, GleicheAufgabe)
             << f.A.Operand1 << "," << f.A.Operand2 << " / " << f.B.Operand1 << "," << f.B.Operand2;
 }
 
-TEST(Vorrat, IstTrivial)
+TEST(Vorrat, TrivialTasksAreRecognisedByTheChosenExclusions)
 {
     TMersenneZufall zufall(1);
     TGSAufgabengenerator g(zufall);

@@ -63,9 +63,9 @@ struct TProgrammlauf {
     std::vector<TGSAufgabe> Aufgaben()
     {
         std::vector<TGSAufgabe> liste;
-        for (int r = 0; r < Seite().ZeilenZahl; ++r)
-            for (int c = 0; c < Seite().SpaltenZahl; ++c)
-                liste.push_back(Seite().Aufgabe(r, c).Daten);
+        for (const auto& zeile : Seite().GezeigteAufgaben())
+            for (const TAufgabe* aufgabe : zeile)
+                liste.push_back(aufgabe->Daten);
         return liste;
     }
     // Paints now and waits for nothing else.

@@ -9,6 +9,7 @@
 #include "app/UDrucken.h"
 #include "doubles/Aufzeichnungsleinwand.h"
 #include "doubles/Dialogskript.h"
+#include "fixtures/Testordner.h"
 #include "qt/binding/Bindung.h"
 #include "qt/views/Druckdialog.h"
 #include "qt/views/Hauptfenster.h"
@@ -108,17 +109,9 @@ std::string Pdfinfo(const fs::path& pfad)
     return TPdfDatei(std::string(std::istreambuf_iterator<char>(datei), {})).Info();
 }
 
-fs::path Ordner()
-{
-    const fs::path ordner = fs::temp_directory_path()
-        / ("zb_druckdialog_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    fs::create_directories(ordner);
-    return ordner;
-}
-
 TEST(Druckdialog, OkPrintsTwoSheetsTwiceWithSolutionsIntoTheNamedPdf)
 {
-    const fs::path ordner = Ordner();
+    const TTestordner ordner;
     Programm p;
     p.Datei.Antwort = (ordner / "Rechnen.pdf").string();
     THand hand;
@@ -149,12 +142,11 @@ TEST(Druckdialog, OkPrintsTwoSheetsTwiceWithSolutionsIntoTheNamedPdf)
     // The dialog keeps its values for the next time.
     EXPECT_EQ(p.Drucken().UDVerschBlaetter->Position(), 2);
     EXPECT_TRUE(p.Drucken().CBLoesungsblaetter->Checked());
-    fs::remove_all(ordner);
 }
 
 TEST(Druckdialog, AbbruchEscapeACancelledSaveAndAnUnwritableFilePrintNothing)
 {
-    const fs::path ordner = Ordner();
+    const TTestordner ordner;
     const std::string fehlt = (ordner / "fehlt" / "blatt.pdf").string();
     struct Fall {
         const char* Was;
@@ -187,7 +179,7 @@ TEST(Druckdialog, AbbruchEscapeACancelledSaveAndAnUnwritableFilePrintNothing)
         EXPECT_EQ(offen, fall.Gefragt > 0) << fall.Was;
         EXPECT_FALSE(p.D.Druckdialog().isVisible()) << fall.Was;
         EXPECT_EQ(p.Datei.Gestellt, fall.Gefragt) << fall.Was;
-        EXPECT_TRUE(fs::is_empty(ordner)) << fall.Was;
+        EXPECT_TRUE(fs::is_empty(ordner.Pfad)) << fall.Was;
         ASSERT_EQ(p.Meldungen.Gezeigt.size(), fall.Fehler ? 1U : 0U) << fall.Was;
         if (fall.Fehler) {
             EXPECT_EQ(p.Meldungen.Gezeigt[0].Titel, "Ein-/Ausgabefehler");
@@ -196,7 +188,6 @@ TEST(Druckdialog, AbbruchEscapeACancelledSaveAndAnUnwritableFilePrintNothing)
                           + "“ kann nicht geschrieben werden (Datei oder Verzeichnis nicht gefunden).");
         }
     }
-    fs::remove_all(ordner);
 }
 
 TEST(Druckdialog, ThePrinterChosenInTheSetupDialogPrintsWithoutAskingForAFile)

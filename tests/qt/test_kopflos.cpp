@@ -25,7 +25,7 @@ class Kopflos : public ::testing::TestWithParam<TPlattformfall> {};
 
 } // namespace
 
-TEST_P(Kopflos, StartetAufDerPlattform)
+TEST_P(Kopflos, StartsOnThePlatform)
 {
     const auto& fall = GetParam();
     if (fall.Umgebung == nullptr)

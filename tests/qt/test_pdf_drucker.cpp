@@ -37,7 +37,7 @@ double PxProPunkt(const TPdfDrucker& drucker)
 
 } // namespace
 
-TEST(PdfDrucker, SeiteIstA4MitQtsRaendern)
+TEST(PdfDrucker, ThePageIsA4WithQtsMargins)
 {
     TPdfDrucker drucker;
     EXPECT_EQ(drucker.Name(), "PDF (A4)");
@@ -66,7 +66,7 @@ struct TMessfall {
 
 class Messen : public ::testing::TestWithParam<TMessfall> {};
 
-TEST_P(Messen, HatArialsMasseBeimDruckerDpi)
+TEST_P(Messen, HasArialsMetricsAtThePrintersResolution)
 {
     const auto& fall = GetParam();
     TPdfDrucker drucker; // no job: measuring works before BeginDoc
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Qt, Messen,
                                            TMessfall{"leer", "", 12, 0, 0.0}),
                          [](const auto& eintrag) { return std::string(eintrag.param.Name); });
 
-TEST(PdfDrucker, BreiteWaechstMitDerGroesse)
+TEST(PdfDrucker, TheWidthGrowsWithTheSize)
 {
     TPdfDrucker drucker;
     double vorher = 0;
@@ -101,7 +101,7 @@ TEST(PdfDrucker, BreiteWaechstMitDerGroesse)
     }
 }
 
-TEST(PdfDrucker, FettIstBreiterAlsNormal)
+TEST(PdfDrucker, BoldIsWiderThanNormal)
 {
     TPdfDrucker drucker;
     for (const char* text : {"Aufgabe", "Rechne!", "mmmm"}) {
@@ -112,7 +112,7 @@ TEST(PdfDrucker, FettIstBreiterAlsNormal)
     }
 }
 
-TEST(PdfDrucker, MisstImAuftragWieDavor)
+TEST(PdfDrucker, MeasuresInAJobAsBefore)
 {
     TPdfDrucker drucker;
     drucker.Leinwand().SetzeSchrift(Schrift(12));
@@ -127,7 +127,7 @@ TEST(PdfDrucker, MisstImAuftragWieDavor)
 
 // ---- Documents --------------------------------------------------------------------------------
 
-TEST(PdfDrucker, ZweiSeitenMitIhremText)
+TEST(PdfDrucker, TwoPagesKeepTheirText)
 {
     TPdfDrucker drucker;
     EXPECT_TRUE(drucker.Dokument().empty());
@@ -157,7 +157,7 @@ TEST(PdfDrucker, ZweiSeitenMitIhremText)
     EXPECT_NE(seite2.find("L\xc3\xb6sungen"), std::string::npos) << seite2;
 }
 
-TEST(PdfDrucker, JederAuftragIstEinNeuesDokument)
+TEST(PdfDrucker, EveryJobIsANewDocument)
 {
     TPdfDrucker drucker;
     for (const char* text : {"Erstes Blatt", "Zweites Blatt"}) {
@@ -173,7 +173,7 @@ TEST(PdfDrucker, JederAuftragIstEinNeuesDokument)
     }
 }
 
-TEST(PdfDrucker, SchriftWirdNurEinmalEingebettet)
+TEST(PdfDrucker, AFontIsEmbeddedOnlyOnce)
 {
     // Ten pages of the same font stay small: the font travels once, not per page.
     TPdfDrucker drucker;
@@ -294,7 +294,7 @@ public:
 
 } // namespace
 
-TEST(PdfDrucker, LinieUndFlaecheErscheinenWoVerlangt)
+TEST(PdfDrucker, LinesAndAreasAppearWhereAsked)
 {
     TPdfDrucker drucker;
     const int mm = static_cast<int>(std::lround(drucker.DpiX() / 25.4));
@@ -325,7 +325,7 @@ TEST(PdfDrucker, LinieUndFlaecheErscheinenWoVerlangt)
     EXPECT_EQ(Tinte(bild, seite.Rechteck(0, 140 * mm, drucker.SeitePxBreite(), drucker.SeitePxHoehe())), QRect());
 }
 
-TEST(PdfDrucker, TextStehtUnterSeinerOberkante)
+TEST(PdfDrucker, TextStandsBelowItsTopEdge)
 {
     // A row of "M" placed at y: its ink starts just below y and ends on the baseline, in the
     // lower part of the text height. Text placed by its baseline would show above y.
@@ -380,7 +380,7 @@ QPoint Textort(std::size_t i)
 
 } // namespace
 
-TEST(PdfDrucker, TexteWieQtsEigenerTextInWechselndenSchriften)
+TEST(PdfDrucker, TextsLikeQtsOwnTextInChangingFonts)
 {
     // Texts met again after other fonts, and after thousands of other texts, measure and
     // print as Qt's own text drawing measures and prints them on a plain PDF writer.
@@ -430,7 +430,7 @@ TEST(PdfDrucker, TexteWieQtsEigenerTextInWechselndenSchriften)
 
 // ---- Refusals ---------------------------------------------------------------------------------
 
-TEST(PdfDrucker, AuftragsfehlerSindZifferbogenfehler)
+TEST(PdfDrucker, JobErrorsAreTheProgramsErrors)
 {
     TPdfDrucker drucker;
     EXPECT_THROW(drucker.NewPage(), EZifferbogenFehler);
@@ -443,7 +443,7 @@ TEST(PdfDrucker, AuftragsfehlerSindZifferbogenfehler)
     EXPECT_NE(TPdfDatei(drucker.Dokument()).Info().find("Pages:           2"), std::string::npos);
 }
 
-TEST(PdfDrucker, OffenerAuftragEndetMitDemDrucker)
+TEST(PdfDrucker, AnOpenJobEndsWithThePrinter)
 {
     auto drucker = std::make_unique<TPdfDrucker>();
     drucker->BeginDoc();

@@ -63,7 +63,7 @@ struct TFarbfall {
 
 class Farben : public ::testing::TestWithParam<TFarbfall> {};
 
-TEST_P(Farben, FuellenUndTextZeigenDieFarbe)
+TEST_P(Farben, FillAndTextShowTheColour)
 {
     const auto& fall = GetParam();
     TBildflaeche f;
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Qt, Farben,
                                            TFarbfall{"Gemischt", 0x123456, Rgb(0x56, 0x34, 0x12)}),
                          [](const auto& eintrag) { return std::string(eintrag.param.Name); });
 
-TEST(QtLeinwand, SchriftfarbeKommtUnveraendertZurueck)
+TEST(QtLeinwand, TheFontColourComesBackUnchanged)
 {
     TBildflaeche f;
     for (const std::int32_t farbe : {FarbeSilber, FarbeGrau, TSchrift::FarbeFenstertext, std::int32_t{-1}}) {
@@ -100,7 +100,7 @@ TEST(QtLeinwand, SchriftfarbeKommtUnveraendertZurueck)
     }
 }
 
-TEST(QtLeinwand, SchriftfarbeAendertNurDieFarbe)
+TEST(QtLeinwand, TheFontColourChangesOnlyTheColour)
 {
     TBildflaeche f;
     f.Flaeche.SetzeSchrift(Schrift(40));
@@ -124,7 +124,7 @@ struct TLinienfall {
 
 class Linien : public ::testing::TestWithParam<TLinienfall> {};
 
-TEST_P(Linien, BedeckenGanzePixel)
+TEST_P(Linien, CoverWholePixels)
 {
     const auto& fall = GetParam();
     TBildflaeche f;
@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(Qt, Linien,
                                            TLinienfall{"rueckwaerts", 30, 20, 10, 20, 1, QRect(10, 20, 20, 1)}),
                          [](const auto& eintrag) { return std::string(eintrag.param.Name); });
 
-TEST(QtLeinwand, LinieZuSetztDenNeuenPunkt)
+TEST(QtLeinwand, LineToSetsTheNewPoint)
 {
     TBildflaeche f;
     f.Flaeche.SetzeStift(0x0000FF, 1);
@@ -162,7 +162,7 @@ TEST(QtLeinwand, LinieZuSetztDenNeuenPunkt)
 
 // ---- Filling and clipping ---------------------------------------------------------------------
 
-TEST(QtLeinwand, FuellenLaesstRechtsUndUntenAus)
+TEST(QtLeinwand, FillingLeavesOutRightAndBottom)
 {
     TBildflaeche f;
     f.Flaeche.Fuellen(5, 6, 15, 20, FarbeGrau);
@@ -172,7 +172,7 @@ TEST(QtLeinwand, FuellenLaesstRechtsUndUntenAus)
     EXPECT_EQ(bild.pixel(10, 10), Rgb(128, 128, 128));
 }
 
-TEST(QtLeinwand, BeschneidenBegrenztBisZumAufheben)
+TEST(QtLeinwand, ClippingLimitsUntilLifted)
 {
     TBildflaeche f;
     f.Flaeche.Beschneiden(10, 10, 30, 30);
@@ -187,7 +187,7 @@ TEST(QtLeinwand, BeschneidenBegrenztBisZumAufheben)
     EXPECT_EQ(Tinte(bild, QRect(120, 0, 80, 160)), QRect(QPoint(150, 100), QPoint(159, 109)));
 }
 
-TEST(QtLeinwand, OhneMalerWirdNurGemessen)
+TEST(QtLeinwand, WithoutAPainterItOnlyMeasures)
 {
     QImage bild(100, 100, QImage::Format_RGB32);
     bild.fill(Qt::white);
@@ -211,7 +211,7 @@ TEST(QtLeinwand, OhneMalerWirdNurGemessen)
 
 // ---- Text -------------------------------------------------------------------------------------
 
-TEST(QtLeinwand, TextStehtMitSeinerOberkanteAufY)
+TEST(QtLeinwand, TextStandsWithItsTopEdgeOnY)
 {
     // "M" reaches from the cap height to the baseline: its ink must start below y and end on
     // the baseline, which lies in the lower part of the text height, not at y.
@@ -229,7 +229,7 @@ TEST(QtLeinwand, TextStehtMitSeinerOberkanteAufY)
     EXPECT_LT(tinte.left(), 40 + 0.15 * hoehe);
 }
 
-TEST(QtLeinwand, TextHatKeinenHintergrund)
+TEST(QtLeinwand, TextHasNoBackground)
 {
     TBildflaeche f;
     f.Flaeche.Fuellen(0, 0, 200, 160, 0x0000FF);
@@ -244,7 +244,7 @@ TEST(QtLeinwand, TextHatKeinenHintergrund)
     EXPECT_GT(rot, 60);
 }
 
-TEST(QtLeinwand, StileAendernDasBild)
+TEST(QtLeinwand, StylesChangeThePicture)
 {
     // Underline and strike-out draw a bar below and through the text; bold and italic give
     // other ink; together all four differ from each other and from plain text.

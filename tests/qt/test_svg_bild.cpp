@@ -2,6 +2,7 @@
 // the headless run.
 
 #include "cli/Kommandozeile.h"
+#include "fixtures/Kommandozeilenlauf.h"
 #include "qt/platform/QtAusgabegeraete.h"
 #include "qt/QtTesthilfen.h"
 #include "qt/platform/SvgBild.h"
@@ -72,7 +73,7 @@ class SvgGroesse : public ::testing::TestWithParam<TGroessenfall> {};
 
 } // namespace
 
-TEST_P(SvgGroesse, StehtInMillimeternUndPixeln)
+TEST_P(SvgGroesse, IsGivenInMillimetresAndPixels)
 {
     const auto& fall = GetParam();
     TSvgBild bild(fall.Breite, fall.Hoehe, fall.PxProCm);
@@ -95,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Qt, SvgGroesse,
                                            TGroessenfall{"klein", 200, 100, 20.0}),
                          [](const auto& eintrag) { return std::string(eintrag.param.Name); });
 
-TEST(SvgBild, EnthaeltTitelTextUndZeichnung)
+TEST(SvgBild, HoldsTitleTextAndDrawing)
 {
     TSvgBild bild(400, 300, 37.8);
     Zeichnen(bild, "12 \xe2\x88\x92 5 = 7 f\xc3\xbcr Anna & Ben <3>");
@@ -114,7 +115,7 @@ TEST(SvgBild, EnthaeltTitelTextUndZeichnung)
     EXPECT_TRUE(pruefer.isValid());
 }
 
-TEST(SvgBild, ZeichnetWasDieLeinwandBekommt)
+TEST(SvgBild, DrawsWhatTheCanvasGets)
 {
     TSvgBild bild(200, 100, 37.8);
     Zeichnen(bild, "I");
@@ -133,7 +134,7 @@ TEST(SvgBild, ZeichnetWasDieLeinwandBekommt)
     EXPECT_FALSE(Tinte(pixel, QRect(5, 5, 40, 30)).isEmpty()); // the text
 }
 
-TEST(QtZwischenablage, LegtSvgPngUndPdfAb)
+TEST(QtZwischenablage, PutsSvgPngAndPdfOnTheClipboard)
 {
     TQtZwischenablage ablage;
     auto bild = ablage.NeuesBild(300, 200, 37.8);
@@ -168,7 +169,7 @@ TEST(QtZwischenablage, LegtSvgPngUndPdfAb)
     EXPECT_TRUE(Weiss(seite.pixel(250, 150)));
 }
 
-TEST(QtZwischenablage, SchliesstEinOffenesBildAb)
+TEST(QtZwischenablage, ClosesAnOpenPicture)
 {
     TQtZwischenablage ablage;
     auto bild = ablage.NeuesBild(100, 50, 37.8);
@@ -179,7 +180,7 @@ TEST(QtZwischenablage, SchliesstEinOffenesBildAb)
     EXPECT_TRUE(daten->data(QStringLiteral("image/svg+xml")).contains("offen"));
 }
 
-TEST(SvgDateiablage, BehaeltDasLetzteBild)
+TEST(SvgDateiablage, KeepsTheLastPicture)
 {
     TSvgDateiablage ablage;
     EXPECT_FALSE(ablage.HatBild());
@@ -281,7 +282,7 @@ class BildWieSeite : public ::testing::TestWithParam<TBildfall> {};
 // The copied picture shows the printed page at its own scale, cut to what is drawn: the
 // heading, the work instruction and the first task stand where they stand on the PDF's page,
 // relative to each other.
-TEST_P(BildWieSeite, KopfUndAufgabenStehenWieImPdf)
+TEST_P(BildWieSeite, HeadingAndTasksStandAsInThePdf)
 {
     const auto& fall = GetParam();
     QTemporaryDir ordner;
@@ -296,10 +297,8 @@ TEST_P(BildWieSeite, KopfUndAufgabenStehenWieImPdf)
         argumente.insert(argumente.end(), {"--set", einstellung});
     argumente.insert(argumente.end(), {"--svg", svgPfad.toStdString(), "--pdf", pdfPfad.toStdString()});
     TQtAusgabegeraete geraete;
-    std::ostringstream aus;
-    std::ostringstream fehler;
-    ASSERT_EQ(KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler, {}, &geraete), StatusFertig)
-        << fehler.str();
+    const TLauf lauf = Ausfuehren(argumente, {}, &geraete);
+    ASSERT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
 
     const auto svg = SvgWoerter(DateiLesen(svgPfad));
     const auto pdf = PdfWoerter(pdfPfad);
@@ -379,20 +378,19 @@ std::string OhneLeerraum(std::string text)
     return text;
 }
 
-void Ausfuehren(const std::vector<std::string>& argumente)
+// Runs the command line on Qt's output devices; it must finish.
+void MitQtAusfuehren(const std::vector<std::string>& argumente)
 {
     TQtAusgabegeraete geraete;
-    std::ostringstream aus;
-    std::ostringstream fehler;
-    EXPECT_EQ(KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler, {}, &geraete), StatusFertig)
-        << fehler.str();
+    const TLauf lauf = Ausfuehren(argumente, {}, &geraete);
+    EXPECT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
 }
 
 } // namespace
 
 // Control characters, noncharacters and bytes that are not UTF-8 reach the picture as the PDF
 // shows them, and the picture stays well-formed XML, its font names included.
-TEST_P(BildUndPdf, ZeigenDenselbenText)
+TEST_P(BildUndPdf, ShowTheSameText)
 {
     const auto& fall = GetParam();
     QTemporaryDir ordner;
@@ -401,10 +399,10 @@ TEST_P(BildUndPdf, ZeigenDenselbenText)
     const QString pdfPfad = ordner.filePath(QStringLiteral("blatt.pdf"));
     const std::vector<std::string> ausgaben{"--svg", svgPfad.toStdString(), "--pdf", pdfPfad.toStdString()};
     if (fall.Ort == TTextort::Ueberschrift) {
-        Ausfuehren({"--seed", "5", "--heading", fall.Text, ausgaben[0], ausgaben[1], ausgaben[2], ausgaben[3]});
+        MitQtAusfuehren({"--seed", "5", "--heading", fall.Text, ausgaben[0], ausgaben[1], ausgaben[2], ausgaben[3]});
     } else {
         // A numbered sheet's file with the stored text replaced.
-        Ausfuehren({"--seed", "5", "--set", "CBNummerierung=true", "--save", datei});
+        MitQtAusfuehren({"--seed", "5", "--set", "CBNummerierung=true", "--save", datei});
         std::string bytes = DateiLesen(QString::fromStdString(datei));
         const std::string alt = fall.Ort == TTextort::Schriftname ? "[Arial]" : "[.]";
         const std::string neu = "[" + fall.Text + "]";
@@ -412,7 +410,7 @@ TEST_P(BildUndPdf, ZeigenDenselbenText)
         for (auto stelle = bytes.find(alt); stelle != std::string::npos; stelle = bytes.find(alt, stelle + neu.size()))
             bytes.replace(stelle, alt.size(), neu);
         std::ofstream(datei, std::ios::binary) << bytes;
-        Ausfuehren({datei, ausgaben[0], ausgaben[1], ausgaben[2], ausgaben[3]});
+        MitQtAusfuehren({datei, ausgaben[0], ausgaben[1], ausgaben[2], ausgaben[3]});
     }
 
     std::string bild;

@@ -5,6 +5,7 @@
 // controls by name as a view would find them.
 
 #include "doubles/ZeichnenPlatzhalter.h"
+#include "fixtures/Steuerelement.h"
 #include "settings/Main.h"
 #include "toolkit/Zufall.h"
 
@@ -12,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -21,10 +21,7 @@ protected:
     template <class T>
     T& Ctl(const std::string& name)
     {
-        auto* control = dynamic_cast<T*>(Form.Finde(name));
-        if (control == nullptr)
-            throw std::runtime_error("kein passendes Steuerelement: " + name);
-        return *control;
+        return Steuerelement<T>(Form, name);
     }
     TCheckBox& CB(const std::string& name) { return Ctl<TCheckBox>(name); }
     TRadioButton& RB(const std::string& name) { return Ctl<TRadioButton>(name); }

@@ -7,7 +7,7 @@
 
 using TAufbauTest = TEinstellungenTest;
 
-TEST_F(TAufbauTest, NachDemErzeugenSindDieAbhaengigenOptionenGesperrt)
+TEST_F(TAufbauTest, AfterCreationTheDependentOptionsAreDisabled)
 {
     EXPECT_EQ(Form.Caption.Wert(), "Aufgaben auswählen");
     for (const char* name : {"EZahlenraumbis", "EQuadrataufgabenBis", "LBis", "EMinimalwert", "RBZEplusE", "RBEplusZE",
@@ -39,7 +39,7 @@ TEST_F(TAufbauTest, NachDemErzeugenSindDieAbhaengigenOptionenGesperrt)
     EXPECT_TRUE(CB("CBMalkommtvor").Checked());
 }
 
-TEST_F(TAufbauTest, GitterboxenZeigenBeispieleAlsHinweis)
+TEST_F(TAufbauTest, GridBoxesShowExamplesAsHints)
 {
     EXPECT_EQ(CB("CBKombination[7][7]").Hint(), "z.B. 365 + 365");
     EXPECT_EQ(CB("CBKombination[1][1]").Hint(), "z.B. 3 + 3");
@@ -52,7 +52,7 @@ TEST_F(TAufbauTest, GitterboxenZeigenBeispieleAlsHinweis)
     EXPECT_EQ(B("BSpaltenkopf[5]").Tag, 5);
 }
 
-TEST_F(TAufbauTest, LaufzeitsteuerelementeLiegenAnIhrenPositionen)
+TEST_F(TAufbauTest, ControlsMadeAtRunTimeStandAtTheirPositions)
 {
     struct Fall {
         const char* Name;
@@ -81,7 +81,7 @@ TEST_F(TAufbauTest, LaufzeitsteuerelementeLiegenAnIhrenPositionen)
     EXPECT_EQ(UD("UDStellen[6]").Min(), 1);
 }
 
-TEST_F(TAufbauTest, GitterWirdSpaltenweiseErzeugt)
+TEST_F(TAufbauTest, TheGridIsCreatedColumnByColumn)
 {
     std::vector<std::string> erzeugt;
     for (const auto& c : Form.Steuerelemente()) {
@@ -96,7 +96,7 @@ TEST_F(TAufbauTest, GitterWirdSpaltenweiseErzeugt)
 }
 
 // Radio buttons exclude exactly the others of their own group box.
-TEST_F(TAufbauTest, OptionsfelderSchliessenNurIhreGruppeAus)
+TEST_F(TAufbauTest, RadioButtonsExcludeOnlyTheirGroup)
 {
     struct Fall {
         const char* Geklickt;
@@ -123,7 +123,7 @@ TEST_F(TAufbauTest, OptionsfelderSchliessenNurIhreGruppeAus)
     }
 }
 
-TEST_F(TAufbauTest, ErsteUebergabeGibtDieVorgaben)
+TEST_F(TAufbauTest, TheFirstHandOverGivesTheDefaults)
 {
     Form.GeneratorEinstellen();
     const TGSAufgabengenerator& g = Form.Generator();
@@ -169,16 +169,16 @@ TEST_F(TAufbauTest, ErsteUebergabeGibtDieVorgaben)
     EXPECT_FALSE(g.NurStellen);
 }
 
-TEST(TAufbauOhneHauptfenster, RegelnUndUebergabeLaufenOhneHauptfenster)
+TEST(TAufbauOhneHauptfenster, RulesAndHandOverRunWithoutAMainWindow)
 {
     TMersenneZufall zufall(1);
     TMeldungsrekorder meldungen;
     TMainForm form(zufall, meldungen, nullptr);
 
-    dynamic_cast<TCheckBox&>(*form.Finde("CBMalkv")).Click();
-    dynamic_cast<TCheckBox&>(*form.Finde("CBPositiveZahlenKlammernPM")).Click();
-    dynamic_cast<TRadioGroup&>(*form.Finde("RGPlatzhalterart")).SetItemIndex(1);
-    dynamic_cast<TButton&>(*form.Finde("BitBtn1")).Click();
+    Steuerelement<TCheckBox>(form, "CBMalkv").Click();
+    Steuerelement<TCheckBox>(form, "CBPositiveZahlenKlammernPM").Click();
+    Steuerelement<TRadioGroup>(form, "RGPlatzhalterart").SetItemIndex(1);
+    Steuerelement<TButton>(form, "BitBtn1").Click();
 
     EXPECT_FALSE(form.Generator().MalKommtVor);
     EXPECT_TRUE(form.CBPositiveZahlenKlammernMG->Checked());

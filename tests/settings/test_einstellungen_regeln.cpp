@@ -7,7 +7,7 @@
 
 using TRegelnTest = TEinstellungenTest;
 
-TEST_F(TRegelnTest, UebergangsgruppenHaengenVomZahlenraumAb)
+TEST_F(TRegelnTest, TheCrossingGroupsDependOnTheNumberRange)
 {
     struct Fall {
         const char* Zahlenraum;
@@ -32,7 +32,7 @@ TEST_F(TRegelnTest, UebergangsgruppenHaengenVomZahlenraumAb)
     }
 }
 
-TEST_F(TRegelnTest, FesteStellenSperrenDieOptionenDarueber)
+TEST_F(TRegelnTest, FixedDigitPlacesDisableTheOptionsAbove)
 {
     RB("RBNichtAlle").Click();
     CB("CBStelle[2][2][4]").Click();
@@ -54,7 +54,7 @@ TEST_F(TRegelnTest, FesteStellenSperrenDieOptionenDarueber)
     EXPECT_FALSE(CB("CBStelle[1][2][1]").Enabled());
 }
 
-TEST_F(TRegelnTest, MussVorkommenSchliesstKannVorkommenEin)
+TEST_F(TRegelnTest, MustOccurIncludesMayOccur)
 {
     CB("CBNurFolgendeOperanden").Click();
     CB("CBStelle[1][2][3]").Click();
@@ -81,7 +81,7 @@ void PrintTo(const TGitterfall& fall, std::ostream* os)
 
 class TGitterTest : public TEinstellungenTest, public ::testing::WithParamInterface<TGitterfall> {};
 
-TEST_P(TGitterTest, NurMoeglicheKombinationenSindWaehlbar)
+TEST_P(TGitterTest, OnlyPossibleCombinationsCanBeChosen)
 {
     static const char* const Typ[8] = {"", "E", "Z", "ZE", "H", "HE", "HZ", "HZE"};
     RB("RBNichtAlle").Click();
@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"ZE+E", "ZE+ZE", "HE+E", "HE+Z", "HE+ZE", "HE+HE", "HZE+E", "HZE+ZE", "HZE+HE", "HZE+HZE"},
                     {"E", "ZE", "HE", "HZE"}}));
 
-TEST_F(TRegelnTest, SpaltenkopfSchaltetNurFreigegebeneBoxenUm)
+TEST_F(TRegelnTest, AColumnHeadTogglesOnlyTheEnabledBoxes)
 {
     Haupt.SichtbarFeld = true;
     RB("RBNichtAlle").Click();
@@ -150,7 +150,7 @@ TEST_F(TRegelnTest, SpaltenkopfSchaltetNurFreigegebeneBoxenUm)
     EXPECT_TRUE(Haupt.Generator->Kombination[3][3]);
 }
 
-TEST_F(TRegelnTest, ZeilenkopfSchaltetDieZeileNachDerLetztenSpalte)
+TEST_F(TRegelnTest, ARowHeadTogglesTheRowByItsLastColumn)
 {
     RB("RBNichtAlle").Click();
     CB("CBKombination[4][2]").Click();
@@ -163,7 +163,7 @@ TEST_F(TRegelnTest, ZeilenkopfSchaltetDieZeileNachDerLetztenSpalte)
         EXPECT_FALSE(CB(Idx("CBKombination", {i, 2})).Checked()) << i;
 }
 
-TEST_F(TRegelnTest, EinmaleinsknopfSchaltetZehnReihenMitEinemNeuaufbau)
+TEST_F(TRegelnTest, TheTimesTableButtonTogglesTenRowsWithOneRebuild)
 {
     Haupt.SichtbarFeld = true;
     B("BMult1bis10").Click();
@@ -193,7 +193,7 @@ TEST_F(TRegelnTest, EinmaleinsknopfSchaltetZehnReihenMitEinemNeuaufbau)
     Form.RegelnAktiv = true;
 }
 
-TEST_F(TRegelnTest, JedeAenderungBautDieSichtbareSeiteEinmalNeu)
+TEST_F(TRegelnTest, EveryChangeRebuildsTheVisiblePageOnce)
 {
     CB("CBPluskv").Click();
     EXPECT_EQ(Neuaufbauten(), 0); // main window hidden: no page to rebuild
@@ -214,7 +214,7 @@ TEST_F(TRegelnTest, JedeAenderungBautDieSichtbareSeiteEinmalNeu)
     EXPECT_EQ(Haupt.Generator->Faktor1Von, 2);
 }
 
-TEST_F(TRegelnTest, QuadratfeldNurBeiEinmaleinsUndQuadrataufgaben)
+TEST_F(TRegelnTest, TheSquareFieldIsOfferedOnlyWithTimesTableAndSquareTasks)
 {
     EXPECT_FALSE(E("EQuadrataufgabenBis").Enabled());
     CB("CBQuadrataufgaben").Click();
@@ -231,7 +231,7 @@ TEST_F(TRegelnTest, QuadratfeldNurBeiEinmaleinsUndQuadrataufgaben)
     EXPECT_FALSE(E("EStellen[5]").Enabled());
 }
 
-TEST_F(TRegelnTest, ZwillingeFolgenEinander)
+TEST_F(TRegelnTest, TwinControlsFollowEachOther)
 {
     const std::pair<const char*, const char*> paare[] = {
         {"CBPluskv", "CBPluskommtvor"},
@@ -249,7 +249,7 @@ TEST_F(TRegelnTest, ZwillingeFolgenEinander)
     }
 }
 
-TEST_F(TRegelnTest, LayoutwarnungEinmalBeimEinschaltenVonMal)
+TEST_F(TRegelnTest, TheLayoutWarningShowsOnceWhenMultiplicationIsTurnedOn)
 {
     Haupt.Schriftlich = true;
     CB("CBMalkv").Click(); // switching off warns nothing
@@ -269,7 +269,7 @@ TEST_F(TRegelnTest, LayoutwarnungEinmalBeimEinschaltenVonMal)
     EXPECT_EQ(Meldungen.Gezeigt.size(), 2u);
 }
 
-TEST_F(TRegelnTest, PlatzhalterartNurBeiAndererAuswahl)
+TEST_F(TRegelnTest, TheKindOfBlankIsOfferedOnlyWithTheOtherChoice)
 {
     Haupt.Aufrufe.clear();
     Haupt.PlatzhalterartFeld = 1;
@@ -281,7 +281,7 @@ TEST_F(TRegelnTest, PlatzhalterartNurBeiAndererAuswahl)
     EXPECT_EQ(Haupt.Aufrufe, (std::vector<std::string>{"Platzhalterart", "ParameterUebergeben", "BSeitenmetrik"}));
 }
 
-TEST_F(TRegelnTest, KlammernNurMitNegativenZahlen)
+TEST_F(TRegelnTest, BracketsAreOfferedOnlyWithNegativeNumbers)
 {
     Haupt.SichtbarFeld = true;
     RB("RBMalGeteiltNegativeja").Click(); // the rebuild hands the mode over
@@ -300,7 +300,7 @@ TEST_F(TRegelnTest, KlammernNurMitNegativenZahlen)
     EXPECT_FALSE(CB("CBPositiveZahlenKlammernMG").Visible());
 }
 
-TEST_F(TRegelnTest, ZumHauptfensterZeigtUndBautNurEinVerstecktesNeu)
+TEST_F(TRegelnTest, TheReturnButtonShowsTheMainWindowAndRebuildsOnlyAHiddenOne)
 {
     CB("CBGeteiltkommtvor").Click();
     Haupt.Aufrufe.clear();
@@ -316,7 +316,7 @@ TEST_F(TRegelnTest, ZumHauptfensterZeigtUndBautNurEinVerstecktesNeu)
     EXPECT_EQ(Haupt.Anzahl("Zeigen"), 1);
 }
 
-TEST_F(TRegelnTest, ManuelleEingabeBehaeltDenZahlenraum)
+TEST_F(TRegelnTest, TypingByHandKeepsTheNumberRange)
 {
     RB("RBZRbis100").Click();
     RB("RBManuelleEingabe").Click();

@@ -5,7 +5,7 @@
 
 using TUebergabeTest = TEinstellungenTest;
 
-TEST_F(TUebergabeTest, NullErgaenztSpalteUndMitTauschaufgabenZeile)
+TEST_F(TUebergabeTest, ZeroAddsAColumnAndSwappedTasksARow)
 {
     CB("CBNullkommtvorMultDiv").Click();
     Form.GeneratorEinstellen();
@@ -29,7 +29,7 @@ TEST_F(TUebergabeTest, NullErgaenztSpalteUndMitTauschaufgabenZeile)
 }
 
 // Each of the three size boxes alone, for the pairs that tell them apart.
-TEST_F(TUebergabeTest, GroessenregelDerEinmaleinsreihen)
+TEST_F(TUebergabeTest, EachSizeBoxAdmitsItsOwnPairsOfTimesTableRows)
 {
     struct Fall {
         int K, M;
@@ -57,7 +57,7 @@ TEST_F(TUebergabeTest, GroessenregelDerEinmaleinsreihen)
     }
 }
 
-TEST_F(TUebergabeTest, BesondereProdukteInFesterReihenfolge)
+TEST_F(TUebergabeTest, SpecialProductsInAFixedOrder)
 {
     CB("CBZEmalZ").Click();
     Form.GeneratorEinstellen();
@@ -82,7 +82,7 @@ TEST_F(TUebergabeTest, BesondereProdukteInFesterReihenfolge)
     EXPECT_EQ(Form.Generator().BesondereAnzahl, 0);
 }
 
-TEST_F(TUebergabeTest, GesperrteUebergangsgruppeGibtModusEins)
+TEST_F(TUebergabeTest, ADisabledCrossingGroupGivesModeOne)
 {
     RB("RBImmerZU").Click();
     RB("RBOhneHU").Click();
@@ -102,7 +102,7 @@ TEST_F(TUebergabeTest, GesperrteUebergangsgruppeGibtModusEins)
     EXPECT_EQ(Form.ZUModus, 2);
 }
 
-TEST_F(TUebergabeTest, GesperrteGitterboxZaehltNicht)
+TEST_F(TUebergabeTest, ADisabledGridBoxDoesNotCount)
 {
     RB("RBNichtAlle").Click();
     CB("CBKombination[2][2]").Click();
@@ -120,7 +120,7 @@ TEST_F(TUebergabeTest, GesperrteGitterboxZaehltNicht)
     EXPECT_TRUE(Form.Generator().Kombination[2][2]);
 }
 
-TEST_F(TUebergabeTest, AuswahlfelderUndStellen)
+TEST_F(TUebergabeTest, ChoiceFieldsAndDigitPlacesReachTheGenerator)
 {
     for (const char* name : {"RBRestJa", "RBPlusMinusNegativeImmer", "RBMalGeteiltNegativeja", "RBEplusZE",
                              "RBFaktorenInnerhalbVonIntervallen", "RBEinmaleinsdiv", "RBNichtAlle"})

@@ -5,7 +5,7 @@
 
 #include <array>
 
-TEST(TZiffernfilter, BehaeltNurZiffernUndFaelltSonstZurueck)
+TEST(TZiffernfilter, KeepsOnlyDigitsAndFallsBackOtherwise)
 {
     struct Fall {
         const char* Text;
@@ -30,7 +30,7 @@ TEST(TZiffernfilter, BehaeltNurZiffernUndFaelltSonstZurueck)
 
 using TZahlenfelderTest = TEinstellungenTest;
 
-TEST_F(TZahlenfelderTest, ZahlenraumWirdMitEnterUebernommen)
+TEST_F(TZahlenfelderTest, TheNumberRangeIsTakenWithEnter)
 {
     RB("RBManuelleEingabe").Click();
     E("EZahlenraumbis").SetText("2 500");
@@ -50,7 +50,7 @@ TEST_F(TZahlenfelderTest, ZahlenraumWirdMitEnterUebernommen)
     EXPECT_EQ(E("EZahlenraumbis").Text(), "2500");
 }
 
-TEST_F(TZahlenfelderTest, VerlassenWirktWieEnter)
+TEST_F(TZahlenfelderTest, LeavingAFieldActsLikeEnter)
 {
     E("EMinimalwert").SetText("-7");
     E("EMinimalwert").Exit();
@@ -65,7 +65,7 @@ TEST_F(TZahlenfelderTest, VerlassenWirktWieEnter)
     EXPECT_EQ(Form.Generator().Minimalwert, 7);
 }
 
-TEST_F(TZahlenfelderTest, KleinstesErgebnisNurImBereich)
+TEST_F(TZahlenfelderTest, TheSmallestResultStaysWithinItsRange)
 {
     E("EMinErgDivision").SetText("4");
     EXPECT_EQ(UD("UDMinErgDivision").Position(), 4);
@@ -95,7 +95,7 @@ void PrintTo(const TKopplungsfall& fall, std::ostream* os)
 
 class TKopplungTest : public TEinstellungenTest, public ::testing::WithParamInterface<TKopplungsfall> {};
 
-TEST_P(TKopplungTest, GruppeBleibtStimmig)
+TEST_P(TKopplungTest, TheCoupledGroupStaysConsistent)
 {
     Haupt.SichtbarFeld = true;
     for (const auto& [t, text] : GetParam().Eingaben)
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TKopplungsfall{"DivisorVonHebtDividendVon", {{13, "3"}}, 9, {3, 3, 0, 0}}),
     [](const auto& fall) { return std::string(fall.param.Name); });
 
-TEST_F(TZahlenfelderTest, PfeileKoppelnUndZeigenDiePosition)
+TEST_F(TZahlenfelderTest, TheArrowsCoupleAndShowThePosition)
 {
     UD("UDStellen[3]").Pfeilklick(TUDBtnType::btNext);
     const std::array<int, 4> erwartet{2, 2, 1, 1};

@@ -132,26 +132,17 @@ std::vector<std::string> Abbild(const TMainForm& f)
     return zeilen;
 }
 
-template <class T>
-T& Element(const TMainForm& f, const std::string& name)
-{
-    auto* control = dynamic_cast<T*>(f.Finde(name));
-    if (control == nullptr)
-        throw std::runtime_error("kein passendes Steuerelement: " + name);
-    return *control;
-}
-
 void Klick(const TMainForm& f, const std::string& name)
 {
     if (auto* box = dynamic_cast<TCheckBox*>(f.Finde(name)))
         box->Click();
     else
-        Element<TRadioButton>(f, name).Click();
+        Steuerelement<TRadioButton>(f, name).Click();
 }
 
 void Eingabe(const TMainForm& f, const std::string& feld, const std::string& text)
 {
-    auto& e = Element<TEdit>(f, feld);
+    auto& e = Steuerelement<TEdit>(f, feld);
     e.SetText(text);
     char taste = 13;
     e.KeyPress(taste);
@@ -206,16 +197,16 @@ void VieleAenderungen(const TMainForm& f)
     Eingabe(f, "EZahlenraumbis", "500");
     Eingabe(f, "EQuadrataufgabenBis", "15");
     Eingabe(f, "EMinimalwert", "7");
-    Element<TEdit>(f, "EMinErgDivision").SetText("4");
-    Element<TUpDown>(f, "UDStellen[1]").Pfeilklick(TUDBtnType::btNext);
-    Element<TUpDown>(f, "UDStellen[2]").Pfeilklick(TUDBtnType::btNext);
-    Element<TUpDown>(f, "UDStellen[2]").Pfeilklick(TUDBtnType::btNext);
-    Element<TUpDown>(f, "UDStellen[10]").Pfeilklick(TUDBtnType::btNext);
-    Element<TUpDown>(f, "UDStellen[16]").Pfeilklick(TUDBtnType::btNext);
-    Element<TUpDown>(f, "UDIntFaktor1Von").SetPosition(3);
-    Element<TUpDown>(f, "UdIntFaktor2Bis").SetPosition(55);
-    Element<TUpDown>(f, "UDIntFaktor1Bis").Pfeilklick(TUDBtnType::btNext);
-    Element<TRadioGroup>(f, "RGPlatzhalterart").SetItemIndex(1);
+    Steuerelement<TEdit>(f, "EMinErgDivision").SetText("4");
+    Steuerelement<TUpDown>(f, "UDStellen[1]").Pfeilklick(TUDBtnType::btNext);
+    Steuerelement<TUpDown>(f, "UDStellen[2]").Pfeilklick(TUDBtnType::btNext);
+    Steuerelement<TUpDown>(f, "UDStellen[2]").Pfeilklick(TUDBtnType::btNext);
+    Steuerelement<TUpDown>(f, "UDStellen[10]").Pfeilklick(TUDBtnType::btNext);
+    Steuerelement<TUpDown>(f, "UDStellen[16]").Pfeilklick(TUDBtnType::btNext);
+    Steuerelement<TUpDown>(f, "UDIntFaktor1Von").SetPosition(3);
+    Steuerelement<TUpDown>(f, "UdIntFaktor2Bis").SetPosition(55);
+    Steuerelement<TUpDown>(f, "UDIntFaktor1Bis").Pfeilklick(TUDBtnType::btNext);
+    Steuerelement<TRadioGroup>(f, "RGPlatzhalterart").SetItemIndex(1);
 }
 
 // A second window beside the fixture's, to write blocks from or read them into.
@@ -233,7 +224,7 @@ constexpr std::size_t WerteJeVersion[12] = {144, 173, 176, 177, 177, 178, 180, 1
 
 using TEinstellungsblockTest = TEinstellungenTest;
 
-TEST_F(TEinstellungsblockTest, BlockDerVoreinstellungenByteFuerByte)
+TEST_F(TEinstellungsblockTest, TheDefaultsWriteTheirBlockByteForByte)
 {
     std::string grid;
     for (int i = 1; i <= 7; ++i)
@@ -255,7 +246,7 @@ TEST_F(TEinstellungsblockTest, BlockDerVoreinstellungenByteFuerByte)
     EXPECT_EQ(Werte(erwartet).size(), WerteJeVersion[11]);
 }
 
-TEST_F(TEinstellungsblockTest, SpeichernUndLesenStelltJedesSteuerelementWiederHer)
+TEST_F(TEinstellungsblockTest, SavingAndReadingRestoresEveryControl)
 {
     TFenster quelle;
     VieleAenderungen(quelle.Form);
@@ -284,7 +275,7 @@ TEST_F(TEinstellungsblockTest, SpeichernUndLesenStelltJedesSteuerelementWiederHe
     EXPECT_EQ(Block(Form), Block(quelle.Form));
 }
 
-TEST_F(TEinstellungsblockTest, ManuellerZahlenraumKommtMitFreiemFeldZurueck)
+TEST_F(TEinstellungsblockTest, ANumberRangeTypedByHandComesBackWithItsFreeField)
 {
     TFenster quelle;
     Klick(quelle.Form, "RBManuelleEingabe");
@@ -300,7 +291,7 @@ TEST_F(TEinstellungsblockTest, ManuellerZahlenraumKommtMitFreiemFeldZurueck)
 }
 
 // Each version reads exactly its own values: the text placed after them is the next value.
-TEST_F(TEinstellungsblockTest, JedeVersionLiestGenauIhreWerte)
+TEST_F(TEinstellungsblockTest, EveryVersionReadsExactlyItsValues)
 {
     const std::vector<std::string> werte = Werte(Block(Form));
     for (int version = 0; version <= 11; ++version) {
@@ -311,14 +302,14 @@ TEST_F(TEinstellungsblockTest, JedeVersionLiestGenauIhreWerte)
     }
 }
 
-TEST_F(TEinstellungsblockTest, Version0SetztNeuereOptionenZurueckUndLaesstAndereStehen)
+TEST_F(TEinstellungsblockTest, Version0ResetsNewerOptionsAndLeavesOthers)
 {
     Klick(Form, "CBNurFolgendeOperanden");
     Klick(Form, "CBStelle[1][1][2]");
     Klick(Form, "RBZEplusE");
     Klick(Form, "RBPlusMinusmitNegative");
     Klick(Form, "CBPositiveZahlenKlammernPM");
-    Element<TRadioGroup>(Form, "RGPlatzhalterart").SetItemIndex(1);
+    Steuerelement<TRadioGroup>(Form, "RGPlatzhalterart").SetItemIndex(1);
     Klick(Form, "CBQuadrataufgaben");
     Eingabe(Form, "EQuadrataufgabenBis", "25");
     Klick(Form, "CBMinimalWert");
@@ -333,7 +324,7 @@ TEST_F(TEinstellungsblockTest, Version0SetztNeuereOptionenZurueckUndLaesstAndere
     Lesen(Form, Verbinde(Werte(Block(quelle.Form)), WerteJeVersion[0]), 0);
 
     EXPECT_FALSE(CB("CBNurFolgendeOperanden").Checked());
-    EXPECT_EQ(Element<TRadioGroup>(Form, "RGPlatzhalterart").ItemIndex(), 0);
+    EXPECT_EQ(Steuerelement<TRadioGroup>(Form, "RGPlatzhalterart").ItemIndex(), 0);
     EXPECT_FALSE(CB("CBQuadrataufgaben").Checked());
     EXPECT_EQ(Form.QuadratBis, 10);
     EXPECT_EQ(E("EQuadrataufgabenBis").Text(), "10");
@@ -353,7 +344,7 @@ TEST_F(TEinstellungsblockTest, Version0SetztNeuereOptionenZurueckUndLaesstAndere
     EXPECT_EQ(E("EIntFaktor2Bis").Text(), "44");
 }
 
-TEST_F(TEinstellungsblockTest, Version6MitQuadratgrenze15GehtAnDenGenerator)
+TEST_F(TEinstellungsblockTest, Version6WithSquareLimit15ReachesTheGenerator)
 {
     TFenster quelle;
     Eingabe(quelle.Form, "EQuadrataufgabenBis", "15");
@@ -369,7 +360,7 @@ TEST_F(TEinstellungsblockTest, Version6MitQuadratgrenze15GehtAnDenGenerator)
 }
 
 // Pairs the rules keep equal are stored twice; when a file disagrees, the later value wins.
-TEST_F(TEinstellungsblockTest, ZwillingeDieSichWidersprechen)
+TEST_F(TEinstellungsblockTest, TwinsThatDisagreeTakeTheLaterValue)
 {
     struct Fall {
         std::size_t Frueher, Spaeter; // item numbers from 1
@@ -392,12 +383,12 @@ TEST_F(TEinstellungsblockTest, ZwillingeDieSichWidersprechen)
         werte[f.Spaeter - 1] = f.Wert ? "true" : "false";
         Lesen(ziel.Form, Verbinde(werte, werte.size()), AktuelleDateiversion);
         for (const char* name : f.Boxen)
-            EXPECT_EQ(Element<TCheckBox>(ziel.Form, name).Checked(), f.Wert)
+            EXPECT_EQ(Steuerelement<TCheckBox>(ziel.Form, name).Checked(), f.Wert)
                 << f.Frueher << "/" << f.Spaeter << " " << name;
     }
 }
 
-TEST_F(TEinstellungsblockTest, PlatzhalterartWirdAufDieEintraegeBegrenzt)
+TEST_F(TEinstellungsblockTest, TheKindOfBlankIsLimitedToTheItems)
 {
     const std::pair<const char*, int> faelle[] = {{"-5", -1}, {"-1", -1}, {"0", 0}, {"1", 1}, {"7", 1}};
     const std::vector<std::string> vorgabe = Werte(Block(Form));
@@ -406,13 +397,13 @@ TEST_F(TEinstellungsblockTest, PlatzhalterartWirdAufDieEintraegeBegrenzt)
         std::vector<std::string> werte = vorgabe;
         werte[177] = wert;
         Lesen(ziel.Form, Verbinde(werte, werte.size()), AktuelleDateiversion);
-        EXPECT_EQ(Element<TRadioGroup>(ziel.Form, "RGPlatzhalterart").ItemIndex(), eintrag) << wert;
+        EXPECT_EQ(Steuerelement<TRadioGroup>(ziel.Form, "RGPlatzhalterart").ItemIndex(), eintrag) << wert;
         EXPECT_EQ(ziel.Haupt.PlatzhalterartFeld, eintrag) << wert;
     }
 }
 
 // A failed read leaves every control, enabled state and stored value as it was.
-TEST_F(TEinstellungsblockTest, AbgeschnittenerBlockLaesstDasFensterWieVorher)
+TEST_F(TEinstellungsblockTest, ACutBlockLeavesTheWindowAsBefore)
 {
     VieleAenderungen(Form);
     // Out of range: the text stays, the up-down keeps 4.
@@ -440,7 +431,7 @@ TEST_F(TEinstellungsblockTest, AbgeschnittenerBlockLaesstDasFensterWieVorher)
     EXPECT_FALSE(RB("RBOhneZU").Enabled());
 }
 
-TEST_F(TEinstellungsblockTest, PositionenAusserhalbVon16BitSindEinLesefehler)
+TEST_F(TEinstellungsblockTest, PositionsBeyond16BitsAreAReadError)
 {
     struct Fall {
         std::size_t Wert; // index of the value, from 0
@@ -477,7 +468,7 @@ TEST_F(TEinstellungsblockTest, PositionenAusserhalbVon16BitSindEinLesefehler)
     }
 }
 
-TEST_F(TEinstellungsblockTest, LayoutwarnungBeimLesenAberNichtBeimZuruecknehmen)
+TEST_F(TEinstellungsblockTest, TheLayoutWarningOnReadingButNotOnUndoing)
 {
     struct Fall {
         const char* Name;
@@ -515,13 +506,13 @@ TEST_F(TEinstellungsblockTest, LayoutwarnungBeimLesenAberNichtBeimZuruecknehmen)
             EXPECT_EQ(ziel.Meldungen.Gezeigt[0].Titel, "Warnung:");
         }
         const bool malNachher = f.Abgeschnitten ? f.MalVorher : f.MalImBlock;
-        EXPECT_EQ(Element<TCheckBox>(ziel.Form, "CBMalkommtvor").Checked(), malNachher) << f.Name;
-        EXPECT_EQ(Element<TCheckBox>(ziel.Form, "CBMalkv").Checked(), malNachher) << f.Name;
+        EXPECT_EQ(Steuerelement<TCheckBox>(ziel.Form, "CBMalkommtvor").Checked(), malNachher) << f.Name;
+        EXPECT_EQ(Steuerelement<TCheckBox>(ziel.Form, "CBMalkv").Checked(), malNachher) << f.Name;
     }
 }
 
 // With the main window on screen, one read gives one new page, however many handlers ran.
-TEST_F(TEinstellungsblockTest, EinLesenBautDieSeiteHoechstensEinmalNeu)
+TEST_F(TEinstellungsblockTest, AReadRebuildsThePageAtMostOnce)
 {
     Haupt.SichtbarFeld = true;
     TFenster quelle;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -50,6 +51,36 @@ TEST(Seite, ExactModeShowsTheGeneratorsFirstTasksInOrder)
     seite->Aufbauen(false);
     EXPECT_EQ(Produkte(*seite, 3), Vorratsprodukte(u.Generator, 16, 21));
     EXPECT_EQ(u.Generator.Naechste(), 22);
+}
+
+TEST(Seite, TheShownTasksAreTheChosenRowsAndColumnsWithoutTheTaskMeasuredBeyond)
+{
+    struct Fall {
+        int Zeilen, Spalten;
+    };
+    for (const Fall& fall : {Fall{4, 5}, Fall{2, 3}, Fall{3, 1}}) {
+        TSeitenumgebung u;
+        Einmaleins(u.Generator, 1, 10, 1, 10);
+        const auto seite = u.NeueSeite();
+        EXPECT_TRUE(seite->GezeigteAufgaben().empty()); // before the first pass
+        seite->GenauFestlegen = true;
+        seite->ZeilenAnzahl = fall.Zeilen;
+        seite->SpaltenAnzahl = fall.Spalten;
+        seite->Aufbauen(true);
+
+        // Row r shows the pool's tasks from Spalten * r + 1 on; the next one, measured
+        // beyond them, opens row r + 1 and is shown there.
+        std::vector<std::vector<int>> erwartet;
+        for (int r = 0; r < fall.Zeilen; ++r)
+            erwartet.push_back(Vorratsprodukte(u.Generator, fall.Spalten * r + 1, fall.Spalten * (r + 1)));
+        std::vector<std::vector<int>> gezeigt;
+        for (const auto& zeile : std::as_const(*seite).GezeigteAufgaben()) {
+            auto& produkte = gezeigt.emplace_back();
+            for (const TAufgabe* aufgabe : zeile)
+                produkte.push_back(aufgabe->Daten.Ergebnis);
+        }
+        EXPECT_EQ(gezeigt, erwartet) << fall.Zeilen << " x " << fall.Spalten;
+    }
 }
 
 TEST(Seite, FillModeTakesRowsWhileAFurtherRowAndItsGapFit)
