@@ -1,11 +1,10 @@
-// The options as the README's table, --help and the parser name them.
+// The README's option table against the options the program knows.
 
 #include "cli/Kommandozeile.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -44,32 +43,6 @@ TEST(Optionen, TheReadmeTableListsEveryOptionWithItsValueInTheOrderOfHelp)
     for (const TOption& option : Optionen())
         erwartet.push_back(Aufruf(option));
     EXPECT_EQ(OptionenDesReadme(), erwartet);
-}
-
-TEST(Optionen, HelpShowsEveryOptionAtALineStartAndTheParserKnowsItByThatName)
-{
-    std::istringstream hilfe(Hilfetext());
-    std::vector<std::string> zeilen;
-    for (std::string zeile; std::getline(hilfe, zeile);)
-        zeilen.push_back(zeile);
-    for (const TOption& option : Optionen()) {
-        const std::string aufruf = "  " + Aufruf(option) + "  ";
-        EXPECT_EQ(std::count_if(zeilen.begin(), zeilen.end(),
-                                [&](const std::string& zeile) { return zeile.starts_with(aufruf); }),
-                  1)
-            << aufruf;
-        if (option.Setzen == nullptr)
-            continue;
-        // A name the parser did not know would be refused as unknown, whatever else is wrong.
-        std::vector<std::string> argumente{std::string(option.Name)};
-        if (!option.Wertname.empty())
-            argumente.push_back("1");
-        try {
-            KommandozeileLesen(argumente);
-        } catch (const TBedienfehler& fehler) {
-            EXPECT_EQ(std::string(fehler.what()).find("Unbekannte Option"), std::string::npos) << fehler.what();
-        }
-    }
 }
 
 } // namespace
