@@ -30,16 +30,16 @@ TRechnung Rechnen(std::int32_t a, std::int32_t b, int rechenzeichen)
     std::int64_t ergebnis = 0;
     std::int64_t rest = 0;
     switch (rechenzeichen) {
-    case 0:
+    case ZeichenPlus:
         ergebnis = x + y;
         break;
-    case 1:
+    case ZeichenMinus:
         ergebnis = x - y;
         break;
-    case 2:
+    case ZeichenMal:
         ergebnis = x * y;
         break;
-    case 3:
+    case ZeichenGeteilt:
         if (y == 0)
             return {0, 0, "Division durch Null."};
         ergebnis = x / y; // truncates toward zero; the remainder has the sign of the dividend
@@ -52,6 +52,9 @@ TRechnung Rechnen(std::int32_t a, std::int32_t b, int rechenzeichen)
         return {0, 0, "Überlauf: Das Ergebnis liegt außerhalb des Zahlenbereichs von -2147483648 bis 2147483647."};
     return {static_cast<std::int32_t>(ergebnis), static_cast<std::int32_t>(rest), {}};
 }
+
+// The list shows division as "/", but holds one entry for each operator code.
+static_assert(TFEditAufgabe::Operatoren.size() == Rechenzeichensymbole.size());
 
 bool GueltigesZeichen(int rechenzeichen)
 {
@@ -153,13 +156,13 @@ void TFEditAufgabe::Laden()
     {
         const TWertWaechter setzt(Setzt, true);
         switch (Platzhalter) {
-        case 1:
+        case PlatzhalterOperand1:
             RBPlatzhalterOp1->SetChecked(true);
             break;
-        case 2:
+        case PlatzhalterOperand2:
             RBPlatzhalterOp2->SetChecked(true);
             break;
-        case 3:
+        case PlatzhalterErgebnis:
             RBPlatzhalterErg->SetChecked(true);
             break;
         default:
@@ -201,7 +204,9 @@ bool TFEditAufgabe::einlesen()
     Operand2 = secureStrtoInt(EOp2->Text(), alt2);
     if (const int index = ComboBox1->ItemIndex(); index >= 0)
         Rechenzeichen = index;
-    Platzhalter = RBPlatzhalterOp1->Checked() ? 1 : RBPlatzhalterOp2->Checked() ? 2 : 3;
+    Platzhalter = RBPlatzhalterOp1->Checked() ? PlatzhalterOperand1
+        : RBPlatzhalterOp2->Checked()         ? PlatzhalterOperand2
+                                              : PlatzhalterErgebnis;
     return Anzeigen();
 }
 

@@ -5,6 +5,7 @@
 #include "app/UNummerierung.h"
 #include "app/USplash.h"
 #include "app/UUeberschrift.h"
+#include "app/UZeichnenLayoutwerte.h"
 #include "app/Version.h"
 #include "files/Fehler.h"
 #include "settings/Main.h"
@@ -160,15 +161,8 @@ void TZeichnen::ParameterUebergeben()
     s.GroesseUeberschrift = Schriftgroessen[3];
     s.GroesseNummerierung = Schriftgroessen[4];
     s.GroesseAnweisung = Schriftgroessen[5];
-    s.RandLinks = RandWerte[1];
-    s.RandRechts = RandWerte[2];
-    s.RandOben = RandWerte[3];
-    s.RandUnten = RandWerte[4];
-    s.Spaltenabstand = RandWerte[5];
-    s.ZifferBreite = RandWerte[6];
-    s.ZifferHoehe = RandWerte[7];
-    s.Zeilenabstand = RandWerte[8];
-    s.NummerAbstand = RandWerte[9];
+    for (const TLayoutwert& w : Layoutwerte)
+        s.*w.Seitenfeld = RandWerte[static_cast<std::size_t>(w.Index)];
     s.Loesungsspalte = CBLoesungen->Checked();
     s.GenauFestlegen = RBGenauFestlegen->Checked();
     s.SpaltenAnzahl = UDSpalten->Position();
@@ -278,13 +272,13 @@ bool ImBereich(double wert)
 
 void TZeichnen::RandWerteEditsSetzen()
 {
-    for (std::size_t i = 1; i <= 9; ++i)
+    for (std::size_t i = 1; i <= Layoutwerte.size(); ++i)
         RandWerteEdits[i]->SetText(RandText(RandWerte[i]));
 }
 
 void TZeichnen::RandWerteEditsLesen()
 {
-    for (std::size_t i = 1; i <= 9; ++i) {
+    for (std::size_t i = 1; i <= Layoutwerte.size(); ++i) {
         double wert = 0;
         if (!RandZahl(RandWerteEdits[i]->Text(), wert))
             throw EConvertError("„" + RandWerteEdits[i]->Text() + "“ ist kein gültiger Wert in cm.");
@@ -310,7 +304,7 @@ void TZeichnen::RandEditExit()
 
 void TZeichnen::RandUDCLick(int index, bool hoch)
 {
-    if (index < 1 || index > 9)
+    if (index < 1 || index > static_cast<int>(Layoutwerte.size()))
         return;
     const auto i = static_cast<std::size_t>(index);
     // Rounded to a tenth, so that steps from a typed value like 1.25 do not pile up errors.
@@ -324,9 +318,9 @@ void TZeichnen::RandUDCLick(int index, bool hoch)
 
 int TZeichnen::Randindex(const TEdit& feld) const
 {
-    for (int i = 1; i <= 9; ++i) {
-        if (RandWerteEdits[static_cast<std::size_t>(i)] == &feld)
-            return i;
+    for (const TLayoutwert& w : Layoutwerte) {
+        if (RandWerteEdits[static_cast<std::size_t>(w.Index)] == &feld)
+            return w.Index;
     }
     return 0;
 }

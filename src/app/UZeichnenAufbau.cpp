@@ -2,6 +2,7 @@
 
 #include "app/UZeichnen.h"
 
+#include "app/UZeichnenLayoutwerte.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
 #include "toolkit/Ziffernfilter.h"
@@ -31,13 +32,18 @@ TButton& Knopf(TFormular& f, std::string name, TContainer* parent, std::string c
 
 } // namespace
 
+// The arrays of the layout values hold one place more than the table: index 0 stays unused.
+static_assert(std::tuple_size_v<decltype(TZeichnen::RandWerte)> == Layoutwerte.size() + 1);
+static_assert(std::tuple_size_v<decltype(TZeichnen::RandWerteEdits)> == Layoutwerte.size() + 1);
+static_assert(std::tuple_size_v<decltype(TZeichnen::RandUpDowns)> == Layoutwerte.size() + 1);
+
 void TZeichnen::FormCreate()
 {
     PCEigenschaften = &Erzeuge<TPageControl>("PCEigenschaften");
     auto& layout1 = Reiter(*this, *PCEigenschaften, "TSLayout1", "Layout 1");
     auto& layout2 = Reiter(*this, *PCEigenschaften, "TSLayout2", "Layout 2");
     auto& nummerierung = Reiter(*this, *PCEigenschaften, "TSNummerierung", "Nummerierung");
-    auto& raender = Reiter(*this, *PCEigenschaften, "TSSeitenraender", "Seitenränder");
+    Reiter(*this, *PCEigenschaften, "TSSeitenraender", "Seitenränder");
     auto& schriften = Reiter(*this, *PCEigenschaften, "TSSchriftarten", "Schriftarten");
     auto& aufgabenzahl = Reiter(*this, *PCEigenschaften, "TSAufgabenzahl", "Aufgabenzahl");
     auto& platzhalter = Reiter(*this, *PCEigenschaften, "TSPlatzhaltergroesse", "Platzhaltergröße");
@@ -85,63 +91,42 @@ void TZeichnen::FormCreate()
     BOeffnen->OnClick = [this](TButton&) { Oeffnen1Click(); };
     BSpeichern->OnClick = [this](TButton&) { Speichern1Click(); };
 
-    // The nine layout values: four margin fields made here, five designed fields.
-    static const char* const Randtexte[] = {"Links:", "Rechts:", "Oben:", "Unten:"};
-    for (int i = 1; i <= 4; ++i) {
-        auto& label = Erzeuge<TLabel>(Indexname("RandLabels", {i}), &raender);
-        label.SetCaption(Randtexte[i - 1]);
-        label.SetBounds((i - 1) * 128, 6, 32, 0);
-        auto& feld = Erzeuge<TEdit>(Indexname("RandWerteEdits", {i}), &raender);
-        feld.SetBounds((i - 1) * 128 + 34, 4, 65, 0);
-        auto& pfeile = Erzeuge<TUpDown>(Indexname("RandUpDowns", {i}), &raender);
-        pfeile.SetBounds((i - 1) * 128 + 100, 3, 16, 24);
+    // The nine layout values, each with its label, field and arrows on its tab page.
+    for (const TLayoutwert& w : Layoutwerte) {
+        auto* reiter = dynamic_cast<TContainer*>(Finde(w.Reiter));
+        const auto i = static_cast<std::size_t>(w.Index);
+        auto& label = Erzeuge<TLabel>(w.Beschriftung, reiter);
+        label.SetCaption(w.Text);
+        RandWerteEdits[i] = &Erzeuge<TEdit>(w.Feld, reiter);
+        auto& pfeile = Erzeuge<TUpDown>(w.Pfeile, reiter);
         pfeile.SetRange(0, 1000);
         pfeile.SetPosition(500);
-        pfeile.Tag = i;
-        RandLabels[static_cast<std::size_t>(i)] = &label;
-        RandWerteEdits[static_cast<std::size_t>(i)] = &feld;
-        RandUpDowns[static_cast<std::size_t>(i)] = &pfeile;
+        pfeile.Tag = w.Index;
+        RandUpDowns[i] = &pfeile;
+        RandWerte[i] = w.Vorgabe;
+        if (w.Index <= 4) {
+            // The four margins in a row, 128 apart.
+            label.SetBounds((w.Index - 1) * 128, 6, 32, 0);
+            RandWerteEdits[i]->SetBounds((w.Index - 1) * 128 + 34, 4, 65, 0);
+            pfeile.SetBounds((w.Index - 1) * 128 + 100, 3, 16, 24);
+            RandLabels[i] = &label;
+        }
     }
     RandWerteEdits[2]->SetLeft(166);
     RandUpDowns[2]->SetLeft(232);
     // "Rechts:" needs the room its field leaves, or the view fits it in a smaller font.
     RandLabels[2]->SetWidth(37);
-
-    struct TEntwurf {
-        const char* Feld;
-        const char* Pfeile;
-        TContainer* Seite;
-        const char* Beschriftung;
-    };
-    const TEntwurf entworfen[] = {
-        {"ESpaltenabstand", "UDSpaltenabstand", &layout1, "Spaltenabstand mind.:"},
-        {"ESBreite", "UDSBreite", &platzhalter, "Breite:"},
-        {"ESHoehe", "UDShoehe", &platzhalter, "Höhe:"},
-        {"EZeilenabstand", "UDZeilenabstand", &layout1, "Zeilenabstand mind.:"},
-        {"EAbstNummerAufgabe", "UDAbstNummerierungAufgabe", &nummerierung, "Abstand zwischen Nummer und Aufgabe:"},
-    };
-    for (int i = 5; i <= 9; ++i) {
-        const TEntwurf& e = entworfen[i - 5];
-        Erzeuge<TLabel>(std::string("L") + e.Feld, e.Seite).SetCaption(e.Beschriftung);
-        RandWerteEdits[static_cast<std::size_t>(i)] = &Erzeuge<TEdit>(e.Feld, e.Seite);
-        auto& pfeile = Erzeuge<TUpDown>(e.Pfeile, e.Seite);
-        pfeile.SetRange(0, 1000);
-        pfeile.SetPosition(500);
-        pfeile.Tag = i;
-        RandUpDowns[static_cast<std::size_t>(i)] = &pfeile;
-    }
     Erzeuge<TLabel>("LPlatzhaltergroesse", &platzhalter)
         .SetCaption("Größe einer Ziffer in Schülerschrift (zur Bemessung des Leerraums):");
-    for (int i = 1; i <= 9; ++i) {
-        TEdit& feld = *RandWerteEdits[static_cast<std::size_t>(i)];
+    for (const TLayoutwert& w : Layoutwerte) {
+        TEdit& feld = *RandWerteEdits[static_cast<std::size_t>(w.Index)];
         feld.OnKeyPress = [this](TEdit&, char& taste) { RandEditKeyPress(taste); };
         feld.OnExit = [this](TEdit&) { RandEditExit(); };
-        RandUpDowns[static_cast<std::size_t>(i)]->OnClick = [this](TUpDown& u, TUDBtnType richtung) {
+        RandUpDowns[static_cast<std::size_t>(w.Index)]->OnClick = [this](TUpDown& u, TUDBtnType richtung) {
             RandUDCLick(u.Tag, richtung == TUDBtnType::btNext);
         };
     }
 
-    RandWerte = {0, 1.0, 1.0, 2.0, 2.0, 0.8, 0.5, 0.7, 0.3, 0.4};
     const auto schrift = [](int stil, int groesse) {
         TSchrift s;
         s.Name = "Arial";

@@ -5,6 +5,7 @@
 #include "app/Standarddatei.h"
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
+#include "app/UZeichnenLayoutwerte.h"
 #include "files/Dateikopf.h"
 #include "files/Dateizugriff.h"
 #include "files/Fehler.h"
@@ -96,7 +97,7 @@ void TZeichnen::Speichern(TLoadSave& strom)
         schrift.Groesse = Schriftgroessen[k];
         strom.WriteFont(schrift);
     }
-    for (std::size_t i = 1; i <= 9; ++i)
+    for (std::size_t i = 1; i <= Layoutwerte.size(); ++i)
         strom.WriteFloat(RandWerte[i]);
 
     strom.WriteBoolean(CBLoesungen->Checked());
@@ -244,22 +245,13 @@ void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)
         }
         // A value its field would not take comes from a damaged file: taken, it would lay the
         // page out beyond any paper, and the field could not show it.
-        static const char* const Randnamen[] = {"",
-                                                "den linken Rand",
-                                                "den rechten Rand",
-                                                "den oberen Rand",
-                                                "den unteren Rand",
-                                                "den Spaltenabstand",
-                                                "die Breite einer Ziffer",
-                                                "die Höhe einer Ziffer",
-                                                "den Zeilenabstand",
-                                                "den Abstand zwischen Nummer und Aufgabe"};
-        for (std::size_t i = 1; i <= 9; ++i) {
+        for (const TLayoutwert& w : Layoutwerte) {
+            const auto i = static_cast<std::size_t>(w.Index);
             RandWerte[i] = strom.ReadFloat();
             if (!(RandWerte[i] >= RandMin && RandWerte[i] <= RandMax)) {
                 std::array<char, 32> zahl{};
                 const auto ende = std::to_chars(zahl.data(), zahl.data() + zahl.size(), RandWerte[i]).ptr;
-                throw ERangeError(std::string("Der Wert ") + std::string(zahl.data(), ende) + " cm für " + Randnamen[i]
+                throw ERangeError(std::string("Der Wert ") + std::string(zahl.data(), ende) + " cm für " + w.Wertname
                                   + " liegt außerhalb von 0 bis 8 cm.");
             }
         }

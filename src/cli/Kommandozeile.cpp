@@ -1,15 +1,14 @@
 #include "cli/Kommandozeile.h"
 
-#include "cli/Aufgabenzeile.h"
-#include "toolkit/Ausgabegeraete.h"
 #include "app/Einstellungsdatei.h"
 #include "app/Programm.h"
-#include "cli/Steuerelementsetzer.h"
 #include "app/UDrucken.h"
 #include "app/USplash.h"
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "app/Version.h"
+#include "cli/Aufgabenzeile.h"
+#include "cli/Steuerelementsetzer.h"
 #include "files/Dateizugriff.h"
 #include "files/Fehler.h"
 #include "files/Windows1252.h"
@@ -17,11 +16,13 @@
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
+#include "toolkit/Ausgabegeraete.h"
 #include "toolkit/Dateidialog.h"
 #include "toolkit/Meldungen.h"
 #include "toolkit/Zeitgeber.h"
 #include "toolkit/Zufall.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <functional>
@@ -44,15 +45,86 @@ std::int64_t ZahlLesen(const std::string& option, const std::string& text, std::
     return wert;
 }
 
-// The value of an option: "--opt WERT" or "--opt=WERT".
-std::string OptionswertLesen(const std::vector<std::string>& argumente, std::size_t& i, const std::string& option,
-                             const std::string& inline_wert, bool hat_inline_wert)
+// The name of a file to write: not empty.
+std::string Dateiname(const std::string& option, const std::string& wert)
 {
-    if (hat_inline_wert)
-        return inline_wert;
-    if (i + 1 >= argumente.size())
-        throw TBedienfehler("Der Option " + option + " fehlt ihr Wert.");
-    return argumente[++i];
+    if (wert.empty())
+        throw TBedienfehler("Der Option " + option + " fehlt ihr Dateiname.");
+    return wert;
+}
+
+// The options, in the order of --help and the README's table. Each row's Setzen fills the
+// request; the rules between options follow the reading in KommandozeileLesen.
+constexpr TOption Optionstabelle[] = {
+    {"--set", "NAME=WERT",
+     [](TKommandozeile& a, const std::string&, const std::string& w) { a.Setzungen.push_back(SetzungTeilen(w)); },
+     "ein Bedienelement des Einstellungs- oder Hauptfensters oder\n"
+     "des Druckdialogs so ändern, wie es ein Benutzer täte:\n"
+     "Kontrollkästchen true/false, Optionsfeld true,\n"
+     "Schaltfläche true (ein Druck), Eingabefeld: Text und\n"
+     "Eingabetaste, Pfeilschalter: Position, Auswahlgruppe: Nummer\n"
+     "des Eintrags; mehrfach möglich, in der angegebenen Reihenfolge"},
+    {"--seed", "N",
+     [](TKommandozeile& a, const std::string& o, const std::string& w) {
+         a.Startwert = static_cast<std::uint32_t>(ZahlLesen(o, w, 0, 4'294'967'295));
+     },
+     "Startwert des Zufalls (gleicher Startwert, gleiche Ausgabe)"},
+    {"--pool", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Vorrat = true; },
+     "einen frischen Aufgabenvorrat ausgeben, eine Aufgabe je Zeile"},
+    {"--tasks", "N",
+     [](TKommandozeile& a, const std::string& o, const std::string& w) { a.Aufgaben = ZahlLesen(o, w, 0, 1'000'000); },
+     "N Aufgaben in der Reihenfolge ausgeben, in der sie vergeben werden"},
+    {"--heading", "TEXT",
+     [](TKommandozeile& a, const std::string&, const std::string& w) { a.Ueberschrift.push_back(w); },
+     "eine Zeile der Überschrift anfügen (mehrfach möglich)", 20},
+    {"--instruction", "TEXT",
+     [](TKommandozeile& a, const std::string&, const std::string& w) { a.Anweisung.push_back(w); },
+     "eine Zeile der Arbeitsanweisung anfügen (mehrfach möglich)", 20},
+    {"--page", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Seite = true; },
+     "die Aufgaben des gesetzten Arbeitsblatts ausgeben: Zeile, Spalte\n"
+     "(ab 1) und die Aufgabenfelder"},
+    {"--save", "DATEI",
+     [](TKommandozeile& a, const std::string& o, const std::string& w) { a.Speichern = Dateiname(o, w); },
+     "das Arbeitsblatt als Arbeitsblattdatei (.zfb) speichern"},
+    {"--svg", "DATEI", [](TKommandozeile& a, const std::string& o, const std::string& w) { a.Svg = Dateiname(o, w); },
+     "das Arbeitsblatt als Bild (SVG) speichern, wie es die\n"
+     "Zwischenablage erhält"},
+    {"--pdf", "DATEI", [](TKommandozeile& a, const std::string& o, const std::string& w) { a.Pdf = Dateiname(o, w); },
+     "das Arbeitsblatt als PDF (A4) drucken, wie es der Druckdialog\n"
+     "druckt; alle Seiten kommen in eine Datei"},
+    {"--sheets", "N", [](TKommandozeile& a, const std::string&, const std::string& w) { a.Blaetter = w; },
+     "mit --pdf: N verschiedene Arbeitsblätter, neue Aufgaben für\n"
+     "jedes (wie im Druckdialog getippt: nur die Ziffern zählen,\n"
+     "ohne Ziffern 1; 1 bis 10000)"},
+    {"--copies", "N", [](TKommandozeile& a, const std::string&, const std::string& w) { a.Exemplare = w; },
+     "mit --pdf: jedes Arbeitsblatt N-mal (wie --sheets)"},
+    {"--solutions", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Loesungsblaetter = true; },
+     "mit --pdf: zu jedem Arbeitsblatt ein Lösungsblatt, direkt vor\n"
+     "seinem letzten Exemplar"},
+    {"--number", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Nummerieren = true; },
+     "mit --pdf: jede Seite trägt oben links die Nummer ihres\n"
+     "Arbeitsblatts, auch das Lösungsblatt"},
+    {"--help", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Hilfe = true; }, "diese Hilfe", 14,
+     "-h"},
+    {"--version", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Version = true; },
+     "Versionstext"},
+    {"--", "", nullptr, "Ende der Optionen: alles Weitere ist ein Dateiname"},
+};
+
+// The options' part of --help: the name and value, then the text from its column on.
+std::string Optionshilfe()
+{
+    std::string hilfe;
+    for (const TOption& option : Optionen()) {
+        std::string zeile = "  " + std::string(option.Name);
+        if (!option.Wertname.empty())
+            zeile += ' ' + std::string(option.Wertname);
+        zeile.resize(std::max(zeile.size() + 2, 2 + option.Hilfespalte), ' ');
+        for (const char zeichen : option.Hilfe)
+            zeile += zeichen == '\n' ? "\n" + std::string(16, ' ') : std::string(1, zeichen);
+        hilfe += zeile + '\n';
+    }
+    return hilfe;
 }
 
 // Message boxes of a run without a window: their text goes to the error output.
@@ -69,6 +141,11 @@ private:
 };
 
 } // namespace
+
+std::span<const TOption> Optionen()
+{
+    return Optionstabelle;
+}
 
 TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
 {
@@ -93,53 +170,25 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
         const auto gleich = argument.find('=');
         const std::string option = argument.substr(0, gleich);
         const bool hat_wert = gleich != std::string::npos;
-        const std::string wert = hat_wert ? argument.substr(gleich + 1) : std::string();
-        auto ohne_wert = [&] {
+        std::string wert = hat_wert ? argument.substr(gleich + 1) : std::string();
+
+        const TOption* gefunden = nullptr;
+        for (const TOption& kandidat : Optionen()) {
+            if (kandidat.Setzen != nullptr && (option == kandidat.Name || option == kandidat.Kurzname))
+                gefunden = &kandidat;
+        }
+        if (gefunden == nullptr)
+            throw TBedienfehler("Unbekannte Option: " + argument + " (Hilfe: --help)");
+        // The value: "--opt WERT" or "--opt=WERT".
+        if (gefunden->Wertname.empty()) {
             if (hat_wert)
                 throw TBedienfehler("Die Option " + option + " nimmt keinen Wert.");
-        };
-
-        if (option == "--help" || option == "-h") {
-            ohne_wert();
-            auftrag.Hilfe = true;
-        } else if (option == "--version") {
-            ohne_wert();
-            auftrag.Version = true;
-        } else if (option == "--pool") {
-            ohne_wert();
-            auftrag.Vorrat = true;
-        } else if (option == "--tasks") {
-            auftrag.Aufgaben = ZahlLesen(option, OptionswertLesen(argumente, i, option, wert, hat_wert), 0, 1'000'000);
-        } else if (option == "--set") {
-            auftrag.Setzungen.push_back(SetzungTeilen(OptionswertLesen(argumente, i, option, wert, hat_wert)));
-        } else if (option == "--heading") {
-            auftrag.Ueberschrift.push_back(OptionswertLesen(argumente, i, option, wert, hat_wert));
-        } else if (option == "--instruction") {
-            auftrag.Anweisung.push_back(OptionswertLesen(argumente, i, option, wert, hat_wert));
-        } else if (option == "--page") {
-            ohne_wert();
-            auftrag.Seite = true;
-        } else if (option == "--pdf" || option == "--svg" || option == "--save") {
-            std::string& ziel = option == "--pdf" ? auftrag.Pdf : option == "--svg" ? auftrag.Svg : auftrag.Speichern;
-            ziel = OptionswertLesen(argumente, i, option, wert, hat_wert);
-            if (ziel.empty())
-                throw TBedienfehler("Der Option " + option + " fehlt ihr Dateiname.");
-        } else if (option == "--sheets") {
-            auftrag.Blaetter = OptionswertLesen(argumente, i, option, wert, hat_wert);
-        } else if (option == "--copies") {
-            auftrag.Exemplare = OptionswertLesen(argumente, i, option, wert, hat_wert);
-        } else if (option == "--solutions") {
-            ohne_wert();
-            auftrag.Loesungsblaetter = true;
-        } else if (option == "--number") {
-            ohne_wert();
-            auftrag.Nummerieren = true;
-        } else if (option == "--seed") {
-            auftrag.Startwert = static_cast<std::uint32_t>(
-                ZahlLesen(option, OptionswertLesen(argumente, i, option, wert, hat_wert), 0, 4'294'967'295));
-        } else {
-            throw TBedienfehler("Unbekannte Option: " + argument + " (Hilfe: --help)");
+        } else if (!hat_wert) {
+            if (i + 1 >= argumente.size())
+                throw TBedienfehler("Der Option " + option + " fehlt ihr Wert.");
+            wert = argumente[++i];
         }
+        gefunden->Setzen(auftrag, option, wert);
     }
     if (auftrag.Vorrat && auftrag.Aufgaben)
         throw TBedienfehler("--pool und --tasks können nicht zusammen verwendet werden.");
@@ -177,42 +226,14 @@ std::string Hilfetext()
            "dann aus den --set-Optionen.\n"
            "\n"
            "Optionen:\n"
-           "  --set NAME=WERT  ein Bedienelement des Einstellungs- oder Hauptfensters oder\n"
-           "                des Druckdialogs so ändern, wie es ein Benutzer täte:\n"
-           "                Kontrollkästchen true/false, Optionsfeld true,\n"
-           "                Schaltfläche true (ein Druck), Eingabefeld: Text und\n"
-           "                Eingabetaste, Pfeilschalter: Position, Auswahlgruppe: Nummer\n"
-           "                des Eintrags; mehrfach möglich, in der angegebenen Reihenfolge\n"
-           "  --seed N      Startwert des Zufalls (gleicher Startwert, gleiche Ausgabe)\n"
-           "  --pool        einen frischen Aufgabenvorrat ausgeben, eine Aufgabe je Zeile\n"
-           "  --tasks N     N Aufgaben in der Reihenfolge ausgeben, in der sie vergeben werden\n"
-           "  --heading TEXT      eine Zeile der Überschrift anfügen (mehrfach möglich)\n"
-           "  --instruction TEXT  eine Zeile der Arbeitsanweisung anfügen (mehrfach möglich)\n"
-           "  --page        die Aufgaben des gesetzten Arbeitsblatts ausgeben: Zeile, Spalte\n"
-           "                (ab 1) und die Aufgabenfelder\n"
-           "  --save DATEI  das Arbeitsblatt als Arbeitsblattdatei (.zfb) speichern\n"
-           "  --svg DATEI   das Arbeitsblatt als Bild (SVG) speichern, wie es die\n"
-           "                Zwischenablage erhält\n"
-           "  --pdf DATEI   das Arbeitsblatt als PDF (A4) drucken, wie es der Druckdialog\n"
-           "                druckt; alle Seiten kommen in eine Datei\n"
-           "  --sheets N    mit --pdf: N verschiedene Arbeitsblätter, neue Aufgaben für\n"
-           "                jedes (wie im Druckdialog getippt: nur die Ziffern zählen,\n"
-           "                ohne Ziffern 1; 1 bis 10000)\n"
-           "  --copies N    mit --pdf: jedes Arbeitsblatt N-mal (wie --sheets)\n"
-           "  --solutions   mit --pdf: zu jedem Arbeitsblatt ein Lösungsblatt, direkt vor\n"
-           "                seinem letzten Exemplar\n"
-           "  --number      mit --pdf: jede Seite trägt oben links die Nummer ihres\n"
-           "                Arbeitsblatts, auch das Lösungsblatt\n"
-           "  --help        diese Hilfe\n"
-           "  --version     Versionstext\n"
-           "  --            Ende der Optionen: alles Weitere ist ein Dateiname\n"
-           "\n"
-           "Aufgabenzeilen sind durch Tabulatoren getrennt: Operand1, Rechenzeichen\n"
-           "(0 +, 1 -, 2 ·, 3 :), Operand2, Ergebnis, Rest, Platzhalter (1..3),\n"
-           "Gespenstermuster (Einer zuerst), Fehlermeldung.\n"
-           "Eine Fehlerzeile (keine passende Aufgabe gefunden) erkennt man allein an der\n"
-           "nicht leeren Fehlermeldung; ihre Zahlenfelder tragen keine Aufgabe.\n"
-           "Rückgabewert: 0 fertig, 1 Datei nicht lesbar oder schreibbar, 2 falscher Aufruf.\n";
+        + Optionshilfe()
+        + "\n"
+          "Aufgabenzeilen sind durch Tabulatoren getrennt: Operand1, Rechenzeichen\n"
+          "(0 +, 1 -, 2 ·, 3 :), Operand2, Ergebnis, Rest, Platzhalter (1..3),\n"
+          "Gespenstermuster (Einer zuerst), Fehlermeldung.\n"
+          "Eine Fehlerzeile (keine passende Aufgabe gefunden) erkennt man allein an der\n"
+          "nicht leeren Fehlermeldung; ihre Zahlenfelder tragen keine Aufgabe.\n"
+          "Rückgabewert: 0 fertig, 1 Datei nicht lesbar oder schreibbar, 2 falscher Aufruf.\n";
 }
 
 void Melden(std::ostream& fehler, const std::string& meldung)

@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -47,6 +49,26 @@ struct TKommandozeile {
     // True when an output option was given, so the program runs without a window.
     bool Kopflos() const { return Hilfe || Version || Vorrat || Aufgaben.has_value() || Seitenausgabe(); }
 };
+
+// One option of the command line: its name, the value it takes, what it does to the request,
+// and how --help explains it. The parser, --help and the README's option table all follow the
+// list of Optionen(), so a new option is one row there (and its field in TKommandozeile).
+struct TOption {
+    std::string_view Name;     // "--tasks"
+    std::string_view Wertname; // the value's name in --help and the README ("N"); empty: takes none
+    // Takes the option's value (empty when it takes none) into the request; throws
+    // TBedienfehler on a bad value. None for "--", which the parser itself understands.
+    void (*Setzen)(TKommandozeile& auftrag, const std::string& option, const std::string& wert);
+    // Its --help text; --help indents the lines after the first by 16 blanks.
+    std::string_view Hilfe;
+    // Where --help starts the text, counted from the option's name; at least two blanks
+    // follow the name and its value.
+    std::size_t Hilfespalte = 14;
+    std::string_view Kurzname = {}; // another name the parser accepts, not shown ("-h")
+};
+
+// The options in the order --help and the README list them.
+std::span<const TOption> Optionen();
 
 // Reads the arguments (without the program name). Throws TBedienfehler on bad usage.
 TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente);

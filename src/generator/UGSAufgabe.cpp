@@ -120,17 +120,17 @@ std::int32_t TGSAufgabengenerator::ZahlVomTyp(int typcode)
 std::int32_t TGSAufgabengenerator::PlatzhalterWaehlen(bool an)
 {
     if (!an)
-        return 3;
+        return PlatzhalterErgebnis;
     std::array<std::int32_t, 3> stellen{};
     int anzahl = 0;
     if (PlatzhalterOp1)
-        stellen[anzahl++] = 1;
+        stellen[anzahl++] = PlatzhalterOperand1;
     if (PlatzhalterOp2)
-        stellen[anzahl++] = 2;
+        stellen[anzahl++] = PlatzhalterOperand2;
     if (PlatzhalterErg)
-        stellen[anzahl++] = 3;
+        stellen[anzahl++] = PlatzhalterErgebnis;
     if (anzahl == 0)
-        return 3;
+        return PlatzhalterErgebnis;
     return stellen[Random(anzahl)];
 }
 

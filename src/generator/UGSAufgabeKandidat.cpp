@@ -46,8 +46,8 @@ void TGSAufgabengenerator::EineAufgabe(TGSAufgabe& aufgabe)
     aufgabe.Operand2 = 0;
     aufgabe.Ergebnis = 0;
     aufgabe.Rest = 0;
-    aufgabe.Rechenzeichen = 0;
-    aufgabe.Platzhalter = 0;
+    aufgabe.Rechenzeichen = ZeichenPlus;
+    aufgabe.Platzhalter = OhnePlatzhalter;
     aufgabe.Quersumme = 0;
     aufgabe.Fehlermeldung.clear();
     aufgabe.Gespenstermuster.fill(0);
@@ -112,7 +112,7 @@ void TGSAufgabengenerator::EineAufgabe(TGSAufgabe& aufgabe)
     if (!aufgabe.Fehlermeldung.empty()) {
         aufgabe.Operand1 = 0;
         aufgabe.Operand2 = 0;
-        aufgabe.Rechenzeichen = 0;
+        aufgabe.Rechenzeichen = ZeichenPlus;
     }
 }
 

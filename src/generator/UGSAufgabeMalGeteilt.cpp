@@ -228,7 +228,7 @@ void TGSAufgabengenerator::MalAufgabe(TGSAufgabe& aufgabe)
     aufgabe.Operand2 = b;
     aufgabe.Ergebnis = static_cast<std::int32_t>(produkt);
     aufgabe.Rest = 0;
-    aufgabe.Rechenzeichen = 2;
+    aufgabe.Rechenzeichen = ZeichenMal;
     aufgabe.Platzhalter = PlatzhalterWaehlen(PlatzhalterMultDiv);
     fehler.Eintragen(aufgabe.Fehlermeldung);
 }
@@ -360,7 +360,7 @@ void TGSAufgabengenerator::GeteiltAufgabe(TGSAufgabe& aufgabe)
     aufgabe.Operand2 = divisor;
     aufgabe.Ergebnis = ergebnis;
     aufgabe.Rest = dividend - ergebnis * divisor;
-    aufgabe.Rechenzeichen = 3;
+    aufgabe.Rechenzeichen = ZeichenGeteilt;
     aufgabe.Platzhalter = PlatzhalterWaehlen(PlatzhalterMultDiv);
     fehler.Eintragen(aufgabe.Fehlermeldung);
 }

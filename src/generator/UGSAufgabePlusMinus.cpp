@@ -504,7 +504,7 @@ void TGSAufgabengenerator::PlusMinusAbschliessen(TGSAufgabe& aufgabe, std::int32
     aufgabe.Operand2 = b;
     aufgabe.Ergebnis = static_cast<std::int32_t>(ergebnis);
     aufgabe.Rest = 0;
-    aufgabe.Rechenzeichen = minus ? 1 : 0;
+    aufgabe.Rechenzeichen = minus ? ZeichenMinus : ZeichenPlus;
     aufgabe.Platzhalter = PlatzhalterWaehlen(PlatzhalterPM);
     fehler.Eintragen(aufgabe.Fehlermeldung);
 }

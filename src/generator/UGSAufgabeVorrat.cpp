@@ -66,7 +66,7 @@ void TGSAufgabengenerator::VorratErzeugen()
     // duplicate; they stand behind all tasks made above.
     for (int a = 1; a <= VorratAnzahlFeld && NaechsteFeld <= VorratGroesse; ++a) {
         const TGSAufgabe& aufgabe = VorratFeld[a];
-        if (aufgabe.Rechenzeichen == 0 && aufgabe.Operand1 != aufgabe.Operand2) {
+        if (aufgabe.Rechenzeichen == ZeichenPlus && aufgabe.Operand1 != aufgabe.Operand2) {
             TGSAufgabe getauscht = aufgabe;
             std::swap(getauscht.Operand1, getauscht.Operand2);
             VorratFeld[NaechsteFeld++] = getauscht;
@@ -133,7 +133,7 @@ bool TGSAufgabengenerator::GleicheAufgabe(const TGSAufgabe& a, const TGSAufgabe&
         return false;
     if (a.Operand1 == b.Operand1 && a.Operand2 == b.Operand2)
         return true;
-    return a.Rechenzeichen == 0 && a.Operand1 == b.Operand2 && a.Operand2 == b.Operand1;
+    return a.Rechenzeichen == ZeichenPlus && a.Operand1 == b.Operand2 && a.Operand2 == b.Operand1;
 }
 
 bool TGSAufgabengenerator::IstTrivial(const TGSAufgabe& aufgabe) const

@@ -64,21 +64,21 @@ void TAufgabe::Zeichnen(const TAufgabe& muster, double x, double y)
                 leerstelle(x, breite);
         };
 
-        operand(Text1, TextBreite1, muster.Breite1, 1);
+        operand(Text1, TextBreite1, muster.Breite1, PlatzhalterOperand1);
         if (seite.MitQuersumme)
             QuersummeZeichnen(seite, Daten.Quersumme, x, a);
         x += muster.Breite1 + lb;
         blatt.Text(Zeichen(Daten.Rechenzeichen), x + (muster.BreiteZeichen - BreiteZeichen) / 2, u);
         x += muster.BreiteZeichen + lb;
-        operand(Text2, TextBreite2, muster.Breite2, 2);
+        operand(Text2, TextBreite2, muster.Breite2, PlatzhalterOperand2);
         x += muster.Breite2;
         if (!seite.NurRechnung) {
             x += lb;
             blatt.Text("=", x, u);
             x += seite.GleichBreite + lb;
-            if (Daten.Platzhalter != 3 || seite.LoesungaufPlatzhalter)
+            if (Daten.Platzhalter != PlatzhalterErgebnis || seite.LoesungaufPlatzhalter)
                 blatt.Text(ErgebnisText, x + (muster.BreiteErgebnis - TextBreiteErgebnis) / 2, u);
-            if (Daten.Platzhalter == 3)
+            if (Daten.Platzhalter == PlatzhalterErgebnis)
                 leerstelle(x, muster.BreiteErgebnis);
         }
         return;
@@ -120,15 +120,15 @@ void TAufgabe::Zeichnen(const TAufgabe& muster, double x, double y)
     };
 
     double v = y;
-    zeile(Text1, 0, 1, v, v + zh);
+    zeile(Text1, 0, PlatzhalterOperand1, v, v + zh);
     v += zh;
     blatt.Text(Zeichen(Daten.Rechenzeichen), x, v);
-    zeile(Text2, 1, 2, v, v + zh + 0.4 * lb);
+    zeile(Text2, 1, PlatzhalterOperand2, v, v + zh + 0.4 * lb);
     v += zh + lb;
     Strecke(blatt, links, v, rechts, v);
     if (seite.Rechenkaestchen)
         Strecke(blatt, links, v - 0.4 * lb, rechts, v - 0.4 * lb);
-    zeile(ErgebnisText, 2, 3, v, v + zh + kaestchen);
+    zeile(ErgebnisText, 2, PlatzhalterErgebnis, v, v + zh + kaestchen);
     v += zh + kaestchen;
     Strecke(blatt, links, v, rechts, v);
     if (!seite.Rechenkaestchen) {

@@ -144,13 +144,13 @@ void TAufgabe::BerechneQuersumme()
         return;
     }
     switch (Daten.Platzhalter) {
-    case 1:
+    case PlatzhalterOperand1:
         Daten.Quersumme = Quersumme(Daten.Operand1);
         break;
-    case 2:
+    case PlatzhalterOperand2:
         Daten.Quersumme = Quersumme(Daten.Operand2);
         break;
-    case 3:
+    case PlatzhalterErgebnis:
         Daten.Quersumme = Quersumme(Daten.Ergebnis) + Quersumme(Daten.Rest);
         break;
     default:
@@ -201,11 +201,11 @@ void TAufgabe::Messen(int nummer, int spalte)
     } else {
         // A blank is as wide as the pupil's handwriting needs for the digits it hides.
         TextBreite1 = blatt.Textbreite(Text1);
-        Breite1 = Daten.Platzhalter == 1 ? StellenZahl(Daten.Operand1) * s.ZifferBreite : TextBreite1;
+        Breite1 = Daten.Platzhalter == PlatzhalterOperand1 ? StellenZahl(Daten.Operand1) * s.ZifferBreite : TextBreite1;
         Wachsen(p.Breite1, Breite1);
 
         TextBreite2 = blatt.Textbreite(Text2);
-        Breite2 = Daten.Platzhalter == 2 ? StellenZahl(Daten.Operand2) * s.ZifferBreite : TextBreite2;
+        Breite2 = Daten.Platzhalter == PlatzhalterOperand2 ? StellenZahl(Daten.Operand2) * s.ZifferBreite : TextBreite2;
         Wachsen(p.Breite2, Breite2);
 
         BreiteZeichen = blatt.Textbreite(Zeichensymbol(Daten.Rechenzeichen));
@@ -218,7 +218,7 @@ void TAufgabe::Messen(int nummer, int spalte)
         // The result's blank counts characters, so "3 R 2" leaves room for all five.
         if (s.NurRechnung)
             BreiteErgebnis = 0;
-        else if (Daten.Platzhalter == 3)
+        else if (Daten.Platzhalter == PlatzhalterErgebnis)
             BreiteErgebnis = static_cast<double>(ErgebnisText.size()) * s.ZifferBreite;
         else
             BreiteErgebnis = TextBreiteErgebnis;
@@ -235,13 +235,13 @@ void TAufgabe::Messen(int nummer, int spalte)
         Gesamtbreite += p.NummerBreite + s.NummerAbstand;
 
     switch (Daten.Platzhalter) {
-    case 1:
+    case PlatzhalterOperand1:
         LoesungsText = ZahlText(Daten.Operand1);
         break;
-    case 2:
+    case PlatzhalterOperand2:
         LoesungsText = ZahlText(Daten.Operand2);
         break;
-    case 3:
+    case PlatzhalterErgebnis:
         LoesungsText = ErgebnisText;
         break;
     default:
