@@ -101,6 +101,12 @@ constexpr TOption Optionstabelle[] = {
     {"--solutions", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Loesungsblaetter = true; },
      "mit --pdf: zu jedem Arbeitsblatt ein Lösungsblatt, direkt vor\n"
      "seinem letzten Exemplar"},
+    {"--solutions-last", "",
+     [](TKommandozeile& a, const std::string&, const std::string&) {
+         a.Loesungsblaetter = true;
+         a.LoesungenAmEnde = true;
+     },
+     "mit --pdf: alle Lösungsblätter nach allen Arbeitsblättern"},
     {"--number", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Nummerieren = true; },
      "mit --pdf: jede Seite trägt oben links die Nummer ihres\n"
      "Arbeitsblatts, auch das Lösungsblatt"},
@@ -447,6 +453,8 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
                 drucken.EExemplare->Eingeben(*auftrag.Exemplare);
             if (auftrag.Loesungsblaetter)
                 drucken.CBLoesungsblaetter->SetChecked(true);
+            if (auftrag.LoesungenAmEnde)
+                drucken.CBLoesungenAmEnde->SetChecked(true);
             if (auftrag.Nummerieren)
                 drucken.CBNummerieren->SetChecked(true);
             // The file --pdf names is the one a user chooses in the save dialog: opened

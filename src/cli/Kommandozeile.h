@@ -40,6 +40,7 @@ struct TKommandozeile {
     std::optional<std::string> Blaetter;
     std::optional<std::string> Exemplare;
     bool Loesungsblaetter = false;
+    bool LoesungenAmEnde = false;
     bool Nummerieren = false;
     std::string Datei; // FILE.zfb, empty when none
 

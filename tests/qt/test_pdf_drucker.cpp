@@ -1,20 +1,25 @@
 // The PDF printer: its page, measuring at its resolution, and the documents it prints, read
 // back with poppler's tools.
 
+#include "cli/Kommandozeile.h"
 #include "qt/platform/PdfDrucker.h"
+#include "qt/platform/QtAusgabegeraete.h"
 #include "qt/QtTesthilfen.h"
 #include "toolkit/Fehler.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -450,3 +455,57 @@ TEST(PdfDrucker, AnOpenJobEndsWithThePrinter)
     drucker->Leinwand().TextAus(0, 0, "abgebrochen");
     drucker.reset(); // the painter lets go of the writer first; the sanitizers watch this
 }
+
+namespace {
+
+struct TLoesungsfall {
+    const char* Name;
+    std::vector<std::string> Optionen;
+    // The label each page of the PDF carries at its top right ("" for none).
+    std::vector<std::string> Kennzeichen;
+};
+
+class Loesungsblaetter : public ::testing::TestWithParam<TLoesungsfall> {};
+
+} // namespace
+
+// The solution sheets of a print run as the PDF shows them: where they stand among the
+// worksheets, and the word that marks them.
+TEST_P(Loesungsblaetter, StandAndAreMarkedAsThePrintDialogSays)
+{
+    const auto& fall = GetParam();
+    QTemporaryDir ordner;
+    const std::string pfad = ordner.filePath(QStringLiteral("lauf.pdf")).toStdString();
+    std::vector<std::string> argumente{"--seed", "4", "--sheets", "2"};
+    argumente.insert(argumente.end(), fall.Optionen.begin(), fall.Optionen.end());
+    argumente.insert(argumente.end(), {"--pdf", pfad});
+    TQtAusgabegeraete geraete;
+    std::ostringstream aus;
+    std::ostringstream fehler;
+    ASSERT_EQ(KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler, {}, &geraete), StatusFertig)
+        << fehler.str();
+    QFile datei(QString::fromStdString(pfad));
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const TPdfDatei pdf(datei.readAll().toStdString());
+    for (std::size_t k = 0; k < fall.Kennzeichen.size(); ++k) {
+        const std::string text = pdf.Text(static_cast<int>(k) + 1);
+        const std::string& erwartet = fall.Kennzeichen[k];
+        if (erwartet.empty()) {
+            EXPECT_EQ(text.find("Lösungen"), std::string::npos) << fall.Name << ", Seite " << k + 1;
+        } else {
+            EXPECT_NE(text.find(erwartet), std::string::npos) << fall.Name << ", Seite " << k + 1 << ":\n" << text;
+        }
+    }
+    EXPECT_NE(pdf.Info().find("Pages:           " + std::to_string(fall.Kennzeichen.size()) + "\n"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Qt, Loesungsblaetter,
+    ::testing::Values(TLoesungsfall{"vorDemLetztenExemplar", {"--solutions"}, {"Lösungen", "", "Lösungen", ""}},
+                      TLoesungsfall{"amEndeNummeriert",
+                                    {"--solutions-last", "--number"},
+                                    {"", "", "Lösungen 1", "Lösungen 2"}},
+                      TLoesungsfall{"ohneKennzeichen",
+                                    {"--solutions-last", "--set", "CBLoesungenKennzeichnen=false"},
+                                    {"", "", "", ""}}),
+    [](const auto& eintrag) { return std::string(eintrag.param.Name); });
