@@ -3,11 +3,13 @@
 
 #include "cli/Kommandozeile.h"
 #include "app/Standarddatei.h"
+#include "app/Vorlagen.h"
 #include "files/Dateizugriff.h"
 #include "qt/views/Desktop.h"
 #include "qt/platform/Kopflos.h"
 #include "qt/platform/QtAusgabegeraete.h"
 
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -24,13 +26,22 @@ int main(int argc, char* argv[])
         Melden(std::cerr, fehler.what());
         return StatusBedienfehler;
     }
-    if (!auftrag.Kopflos())
-        return DesktopStarten(argc, argv,
-                              auftrag.Datei.empty() ? std::vector<std::string>{} : std::vector{auftrag.Datei});
+    const std::filesystem::path vorlagen = Vorlagenordner(TStandarddatei::Programmverzeichnis());
+    if (!auftrag.Kopflos()) {
+        // The desktop program starts from a ready-made sheet as from the file it is.
+        std::string datei;
+        try {
+            datei = Arbeitsblattdatei(auftrag, vorlagen);
+        } catch (const TBedienfehler& fehler) {
+            Melden(std::cerr, fehler.what());
+            return StatusBedienfehler;
+        }
+        return DesktopStarten(argc, argv, datei.empty() ? std::vector<std::string>{} : std::vector{datei});
+    }
     if (!auftrag.Seitenausgabe())
-        return KommandozeileAusfuehren(auftrag, std::cout, std::cerr, TStandarddatei::Lesepfad());
+        return KommandozeileAusfuehren(auftrag, std::cout, std::cerr, TStandarddatei::Lesepfad(), nullptr, vorlagen);
     // The page is measured and drawn with Qt's fonts, PDF and SVG; no display is needed.
     const auto anwendung = KopflosStarten(argc, argv);
     TQtAusgabegeraete geraete;
-    return KommandozeileAusfuehren(auftrag, std::cout, std::cerr, TStandarddatei::Lesepfad(), &geraete);
+    return KommandozeileAusfuehren(auftrag, std::cout, std::cerr, TStandarddatei::Lesepfad(), &geraete, vorlagen);
 }

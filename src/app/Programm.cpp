@@ -7,6 +7,7 @@
 #include "app/USplash.h"
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
+#include "app/Vorlagen.h"
 #include "settings/Main.h"
 #include "toolkit/Dateitypanmeldung.h"
 
@@ -17,6 +18,8 @@ TProgramm::TProgramm(TZufall& zufall, TMeldungen& meldungen, TZeitgeber& splashZ
                      TDateitypanmeldung* anmeldung, const std::filesystem::path& programm)
 {
     ZeichnenFeld = std::make_unique<TZeichnen>(zufall, meldungen);
+    if (!programm.empty())
+        ZeichnenFeld->Vorlagen = VorlagenLesen(Vorlagenordner(programm.parent_path()));
     if (anmeldung != nullptr)
         anmeldung->Anmelden("zfb", programm);
     // The main window is not shown yet, so the settings window builds no page.

@@ -6,6 +6,7 @@
 
 #include "app/USplash.h"
 #include "app/UUeberschrift.h"
+#include "app/Vorlagen.h"
 #include "files/Erweiterungsblock.h"
 #include "settings/ZeichnenSchnittstelle.h"
 #include "toolkit/Formular.h"
@@ -193,6 +194,12 @@ public:
 
     // A layout value field (1..9) takes the value typed as it stands when it now holds it.
     bool EingabeAngenommen(const TEdit& feld, const std::string& eingabe) const override;
+
+    // Opens a ready-made worksheet like a file and draws new tasks from its settings; no file
+    // name stays bound to the window, so a save asks for one.
+    void VorlageOeffnen(const TVorlage& vorlage);
+    // The ready-made worksheets the menu "Vorlagen" offers, by grade.
+    std::vector<TVorlage> Vorlagen;
 
     TBlatt& Blatt() { return *BlattFeld; }
     TSeite* Seite() { return SeiteFeld.get(); }

@@ -187,6 +187,14 @@ void TZeichnen::DateiOeffnen(const std::string& pfad)
     DateiOeffnenOderMelden([this](const std::string& datei) { return OpenFile(datei); }, pfad, false);
 }
 
+void TZeichnen::VorlageOeffnen(const TVorlage& vorlage)
+{
+    // A sheet that cannot be read is reported as any file is, and changes nothing.
+    DateiOeffnenOderMelden([this](const std::string& datei) { return OpenFile(datei); }, vorlage.Datei.string(),
+                           false);
+    BNeueAufgabeClick();
+}
+
 void TZeichnen::Oeffnen1Click()
 {
     if (Dienste.Oberflaeche->Dateidialog == nullptr)

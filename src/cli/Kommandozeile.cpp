@@ -7,6 +7,7 @@
 #include "app/UUeberschrift.h"
 #include "app/UZeichnen.h"
 #include "app/Version.h"
+#include "app/Vorlagen.h"
 #include "cli/Aufgabenzeile.h"
 #include "cli/Steuerelementsetzer.h"
 #include "files/Dateizugriff.h"
@@ -107,6 +108,11 @@ constexpr TOption Optionstabelle[] = {
          a.LoesungenAmEnde = true;
      },
      "mit --pdf: alle Lösungsblätter nach allen Arbeitsblättern"},
+    {"--templates", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.VorlagenListe = true; },
+     "die fertigen Arbeitsblätter auflisten: Name, Klasse, Titel"},
+    {"--template", "NAME", [](TKommandozeile& a, const std::string&, const std::string& w) { a.Vorlage = w; },
+     "mit dem fertigen Arbeitsblatt NAME beginnen (neue Aufgaben)\n"
+     "statt mit den Standardeinstellungen"},
     {"--number", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Nummerieren = true; },
      "mit --pdf: jede Seite trägt oben links die Nummer ihres\n"
      "Arbeitsblatts, auch das Lösungsblatt"},
@@ -196,6 +202,9 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
         }
         gefunden->Setzen(auftrag, option, wert);
     }
+    if (!auftrag.Vorlage.empty() && !auftrag.Datei.empty())
+        throw TBedienfehler("Eine Vorlage und eine Datei zugleich: „" + auftrag.Vorlage + "“ und „" + auftrag.Datei
+                            + "“.");
     if (auftrag.Vorrat && auftrag.Aufgaben)
         throw TBedienfehler("--pool und --tasks können nicht zusammen verwendet werden.");
     if ((auftrag.Vorrat || auftrag.Aufgaben)
@@ -402,6 +411,8 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
         status != StatusFertig)
         return status;
     programm.Splash().Schliessen();
+    if (auftrag.NeueAufgaben)
+        zeichnen.BNeueAufgabeClick();
     try {
         for (const std::string& zeile : auftrag.Ueberschrift)
             ueberschrift.UeberschriftZeileAnfuegen(zeile);
@@ -474,13 +485,48 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
 
 } // namespace
 
+std::string Arbeitsblattdatei(const TKommandozeile& auftrag, const std::filesystem::path& vorlagenordner)
+{
+    if (auftrag.Vorlage.empty())
+        return auftrag.Datei;
+    const std::vector<TVorlage> vorlagen = VorlagenLesen(vorlagenordner);
+    if (const TVorlage* vorlage = VorlageFinden(vorlagen, auftrag.Vorlage))
+        return vorlage->Datei.string();
+    std::string namen;
+    for (const TVorlage& vorlage : vorlagen)
+        namen += (namen.empty() ? " " : ", ") + vorlage.Name;
+    throw TBedienfehler("Die Vorlage „" + auftrag.Vorlage + "“ gibt es nicht."
+                        + (namen.empty() ? std::string(" Es sind keine Vorlagen installiert.")
+                                         : " Es gibt diese Vorlagen (--templates):" + namen + "."));
+}
+
 int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, std::ostream& fehler,
-                            const std::filesystem::path& standarddatei, TAusgabegeraete* geraete)
+                            const std::filesystem::path& standarddatei, TAusgabegeraete* geraete,
+                            const std::filesystem::path& vorlagenordner)
 {
     if (auftrag.Hilfe)
         return Ausgeben(aus, fehler, Hilfetext());
     if (auftrag.Version)
         return Ausgeben(aus, fehler, Versionstext() + '\n');
+    if (auftrag.VorlagenListe) {
+        std::string liste;
+        for (const TVorlage& vorlage : VorlagenLesen(vorlagenordner))
+            liste += vorlage.Name + '\t' + std::to_string(vorlage.Klasse) + '\t' + vorlage.Titel + '\n';
+        return Ausgeben(aus, fehler, liste);
+    }
+    if (!auftrag.Vorlage.empty()) {
+        // A ready-made sheet is opened as its file, and gets new tasks from its settings.
+        TKommandozeile mitDatei = auftrag;
+        try {
+            mitDatei.Datei = Arbeitsblattdatei(auftrag, vorlagenordner);
+        } catch (const TBedienfehler& bedienfehler) {
+            Melden(fehler, bedienfehler.what());
+            return StatusBedienfehler;
+        }
+        mitDatei.Vorlage.clear();
+        mitDatei.NeueAufgaben = true;
+        return KommandozeileAusfuehren(mitDatei, aus, fehler, standarddatei, geraete, vorlagenordner);
+    }
 
     std::unique_ptr<TZufall> zufall =
         auftrag.Startwert ? std::make_unique<TMersenneZufall>(*auftrag.Startwert) : std::make_unique<TMersenneZufall>();

@@ -43,12 +43,18 @@ struct TKommandozeile {
     bool LoesungenAmEnde = false;
     bool Nummerieren = false;
     std::string Datei; // FILE.zfb, empty when none
+    bool VorlagenListe = false; // --templates
+    std::string Vorlage;        // --template NAME, empty when none
+    bool NeueAufgaben = false;  // new tasks once FILE is opened (a ready-made sheet's)
 
     // True when an output of the laid-out page was asked for, which needs the page model and
     // the platform's printer.
     bool Seitenausgabe() const { return Seite || !Pdf.empty() || !Svg.empty() || !Speichern.empty(); }
     // True when an output option was given, so the program runs without a window.
-    bool Kopflos() const { return Hilfe || Version || Vorrat || Aufgaben.has_value() || Seitenausgabe(); }
+    bool Kopflos() const
+    {
+        return Hilfe || Version || VorlagenListe || Vorrat || Aufgaben.has_value() || Seitenausgabe();
+    }
 };
 
 // One option of the command line: its name, the value it takes, what it does to the request,
@@ -87,5 +93,12 @@ void Melden(std::ostream& fehler, const std::string& meldung);
 // exists), then from the --set options. Nothing is written to aus when the run fails.
 // geraete provides the printer and pictures of the page outputs (--page, --pdf, --svg); without
 // it those outputs are refused.
+// vorlagenordner holds the ready-made worksheets (--templates, --template NAME; see
+// app/Vorlagen.h).
 int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, std::ostream& fehler,
-                            const std::filesystem::path& standarddatei = {}, TAusgabegeraete* geraete = nullptr);
+                            const std::filesystem::path& standarddatei = {}, TAusgabegeraete* geraete = nullptr,
+                            const std::filesystem::path& vorlagenordner = {});
+
+// The file of the ready-made worksheet the request names (--template), or its own FILE. An
+// unknown name is bad usage: the message lists the names there are.
+std::string Arbeitsblattdatei(const TKommandozeile& auftrag, const std::filesystem::path& vorlagenordner);

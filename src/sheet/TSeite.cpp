@@ -61,7 +61,7 @@ double TSeite::Kopfblockhoehe(const TMemo* zeilen, const TSchrift& schrift, int 
 // into view is compared with every task shown before the pass and those placed since, and
 // drawn anew while it equals one of them; tasks shown before keep their places (a task typed
 // in by hand among them).
-struct TGezeigteAufgaben {
+struct TDoppelsperre {
     std::vector<const TAufgabe*> Vorher;
     std::vector<const TAufgabe*> Seither;
 
@@ -107,7 +107,7 @@ std::vector<std::vector<const TAufgabe*>> TSeite::GezeigteAufgaben() const
 
 void TSeite::Layout(bool neu, TLoadSave* strom, int dateiversion, bool verborgeneZeilen)
 {
-    TGezeigteAufgaben gezeigt;
+    TDoppelsperre gezeigt;
     if (!neu && strom == nullptr) {
         for (const auto& zeile : std::as_const(*this).GezeigteAufgaben())
             gezeigt.Vorher.insert(gezeigt.Vorher.end(), zeile.begin(), zeile.end());
@@ -251,7 +251,7 @@ void TSeite::Mischen()
     }
 }
 
-void TAufgabenZeile::Fuellen(bool neu, int erste, const TAufgabenZeile* oben, TGezeigteAufgaben* gezeigt)
+void TAufgabenZeile::Fuellen(bool neu, int erste, const TAufgabenZeile* oben, TDoppelsperre* gezeigt)
 {
     double summe = 0;
     for (int k = 0;; ++k) {

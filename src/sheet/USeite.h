@@ -79,7 +79,7 @@ int StellenZahl(std::int64_t v);
 // ...; zeichenNachNummer follows the number.
 std::string NummerText(int n, bool mitZiffern, const std::string& zeichenNachNummer);
 
-struct TGezeigteAufgaben;
+struct TDoppelsperre;
 
 // One row of the page. It owns its tasks, including those measured beyond what fits.
 class TAufgabenZeile final {
@@ -90,7 +90,7 @@ public:
     // with neu, for every task), renews a task that repeats the task above it once, and
     // measures until the row is full. erste is the running number of its first task. With
     // gezeigt, a task the page did not show before is renewed while it equals one it shows.
-    void Fuellen(bool neu, int erste, const TAufgabenZeile* oben, TGezeigteAufgaben* gezeigt = nullptr);
+    void Fuellen(bool neu, int erste, const TAufgabenZeile* oben, TDoppelsperre* gezeigt = nullptr);
     // Reads the row's tasks from the page block of a file of the given version and measures
     // the row. Raises ERangeError for a count or value the program never writes.
     void ZeileLaden(TLoadSave& strom, int erste, int dateiversion);

@@ -230,6 +230,18 @@ void THauptfenster::MenueAufbauen()
     datei->addSeparator();
     Menuepunkt(*datei, QStringLiteral("Schließen"), {}, [this] { close(); });
 
+    // The ready-made worksheets by grade; each opens like a file, with new tasks.
+    QMenu* vorlagen = menuBar()->addMenu(QStringLiteral("&Vorlagen"));
+    for (int klasse = 1; klasse <= 4; ++klasse) {
+        QMenu* stufe = vorlagen->addMenu(QStringLiteral("Klasse %1").arg(klasse));
+        for (const TVorlage& vorlage : Zeichnen.Vorlagen) {
+            if (vorlage.Klasse == klasse)
+                Menuepunkt(*stufe, QString::fromStdString(vorlage.Titel), {},
+                           [this, vorlage] { Zeichnen.VorlageOeffnen(vorlage); });
+        }
+        stufe->setEnabled(!stufe->isEmpty());
+    }
+
     QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
     knopf(*bearbeiten, QStringLiteral("Kopieren"), QStringLiteral("Strg+C"), Zeichnen.BKopieren, Qt::Key_C);
 
