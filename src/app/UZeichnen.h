@@ -265,6 +265,13 @@ public:
 
 private:
     void FormCreate();
+    // The parts of FormCreate, in their order.
+    TContainer& Reiterseite(const char* name);
+    void KnopfzeileErzeugen();
+    void LayoutwerteErzeugen();
+    void SchriftenErzeugen();
+    void OptionenErzeugen();
+    void AufgabenzahlErzeugen();
     void SeiteErzeugen();
     // Shows or hides LPasstNicht after a layout pass.
     void PlatzhinweisZeigen();

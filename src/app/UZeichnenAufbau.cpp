@@ -41,20 +41,48 @@ void TZeichnen::FormCreate()
 {
     PCEigenschaften = &Erzeuge<TPageControl>("PCEigenschaften");
     auto& layout1 = Reiter(*this, *PCEigenschaften, "TSLayout1", "Layout 1");
-    auto& layout2 = Reiter(*this, *PCEigenschaften, "TSLayout2", "Layout 2");
-    auto& nummerierung = Reiter(*this, *PCEigenschaften, "TSNummerierung", "Nummerierung");
+    Reiter(*this, *PCEigenschaften, "TSLayout2", "Layout 2");
+    Reiter(*this, *PCEigenschaften, "TSNummerierung", "Nummerierung");
     Reiter(*this, *PCEigenschaften, "TSSeitenraender", "Seitenränder");
-    auto& schriften = Reiter(*this, *PCEigenschaften, "TSSchriftarten", "Schriftarten");
-    auto& aufgabenzahl = Reiter(*this, *PCEigenschaften, "TSAufgabenzahl", "Aufgabenzahl");
-    auto& platzhalter = Reiter(*this, *PCEigenschaften, "TSPlatzhaltergroesse", "Platzhaltergröße");
-    auto& ueberschrift = Reiter(*this, *PCEigenschaften, "TSUeberschrift", "Überschrift");
-    auto& loesungen = Reiter(*this, *PCEigenschaften, "TSLoesungen", "Lösungen");
-    auto& einzeln = Reiter(*this, *PCEigenschaften, "TSEinzeln", "Einzeln bearbeiten");
+    Reiter(*this, *PCEigenschaften, "TSSchriftarten", "Schriftarten");
+    Reiter(*this, *PCEigenschaften, "TSAufgabenzahl", "Aufgabenzahl");
+    Reiter(*this, *PCEigenschaften, "TSPlatzhaltergroesse", "Platzhaltergröße");
+    Reiter(*this, *PCEigenschaften, "TSUeberschrift", "Überschrift");
+    Reiter(*this, *PCEigenschaften, "TSLoesungen", "Lösungen");
+    Reiter(*this, *PCEigenschaften, "TSEinzeln", "Einzeln bearbeiten");
     PCEigenschaften->SetActivePage(&layout1);
     Laedt = false;
     Zeichnet = false;
     SeiteBereit = true;
 
+    KnopfzeileErzeugen();
+    LayoutwerteErzeugen();
+    SchriftenErzeugen();
+    OptionenErzeugen();
+    AufgabenzahlErzeugen();
+
+    NummernMitZiffern = true;
+    ZeichenNachNummer = ".";
+    CBNurRechnung->SetChecked(false);
+    CBSchriftlichFeld->SetChecked(false);
+    CBGespensterAufgaben->SetChecked(false);
+    CBX->SetChecked(true);
+    CBFragezeichen->SetChecked(true);
+    RBSeiteFuellenClick();
+    InfoGezeigt = false;
+    ErsterStart = true;
+}
+
+TContainer& TZeichnen::Reiterseite(const char* name)
+{
+    return dynamic_cast<TContainer&>(*Finde(name));
+}
+
+// The row of buttons with the zoom box, the sheet on its paint box and scroll bars, and the
+// hint on the page "Einzeln bearbeiten".
+void TZeichnen::KnopfzeileErzeugen()
+{
+    auto& einzeln = Reiterseite("TSEinzeln");
     Erzeuge<TLabel>("LZoom").SetCaption("Zoom:");
     LPasstNicht = &Erzeuge<TLabel>("LPasstNicht");
     LPasstNicht->SetVisible(false);
@@ -90,8 +118,12 @@ void TZeichnen::FormCreate()
     BDrucken->OnClick = [this](TButton&) { Drucken1Click(); };
     BOeffnen->OnClick = [this](TButton&) { Oeffnen1Click(); };
     BSpeichern->OnClick = [this](TButton&) { Speichern1Click(); };
+}
 
-    // The nine layout values, each with its label, field and arrows on its tab page.
+// The nine layout values with their labels, fields and arrows, on their tab pages.
+void TZeichnen::LayoutwerteErzeugen()
+{
+    auto& platzhalter = Reiterseite("TSPlatzhaltergroesse");
     for (const TLayoutwert& w : Layoutwerte) {
         auto* reiter = dynamic_cast<TContainer*>(Finde(w.Reiter));
         const auto i = static_cast<std::size_t>(w.Index);
@@ -126,7 +158,14 @@ void TZeichnen::FormCreate()
             RandUDCLick(u.Tag, richtung == TUDBtnType::btNext);
         };
     }
+}
 
+// The five fonts and the buttons that change them, and the other buttons of the tab pages.
+void TZeichnen::SchriftenErzeugen()
+{
+    auto& schriften = Reiterseite("TSSchriftarten");
+    auto& nummerierung = Reiterseite("TSNummerierung");
+    auto& ueberschrift = Reiterseite("TSUeberschrift");
     const auto schrift = [](int stil, int groesse) {
         TSchrift s;
         s.Name = "Arial";
@@ -161,8 +200,15 @@ void TZeichnen::FormCreate()
     Knopf(*this, "BUeberschriftBearbeiten", &ueberschrift, "Überschrift und Arbeitsanweisung bearbeiten ...").OnClick =
         [this](TButton&) { BUeberschriftBearbeitenClick(); };
     RandWerteEditsSetzen();
+}
 
-    // The layout options; each click lays the page out anew.
+// The layout options; each click lays the page out anew.
+void TZeichnen::OptionenErzeugen()
+{
+    auto& layout1 = Reiterseite("TSLayout1");
+    auto& layout2 = Reiterseite("TSLayout2");
+    auto& nummerierung = Reiterseite("TSNummerierung");
+    auto& loesungen = Reiterseite("TSLoesungen");
     const auto option = [this](const char* name, TContainer& seite, const char* caption, bool an) -> TCheckBox& {
         auto& box = Erzeuge<TCheckBox>(name, &seite);
         box.SetCaption(caption);
@@ -196,7 +242,12 @@ void TZeichnen::FormCreate()
     CBLoesungen = &option("CBLoesungen", loesungen, "Lösungsspalte rechts", false);
     CBLoesungenDurcheinander = &option("CBLoesungenDurcheinander", loesungen, "Lösungen durcheinander", false);
     CBLoesungenDurcheinander->SetVisible(false);
+}
 
+// Filling the page, or a chosen number of rows and columns.
+void TZeichnen::AufgabenzahlErzeugen()
+{
+    auto& aufgabenzahl = Reiterseite("TSAufgabenzahl");
     RBSeiteFuellen = &Erzeuge<TRadioButton>("RBSeiteFuellen", &aufgabenzahl);
     RBSeiteFuellen->SetCaption("Seite möglichst füllen");
     RBSeiteFuellen->SetChecked(true);
@@ -241,15 +292,4 @@ void TZeichnen::FormCreate()
     };
     anzahl("EZeilen", "UDZeilen", "Zeilen zu je", 100, EZeilen, UDZeilen);
     anzahl("ESpalten", "UDSpalten", "Spalten", 20, ESpalten, UDSpalten);
-
-    NummernMitZiffern = true;
-    ZeichenNachNummer = ".";
-    CBNurRechnung->SetChecked(false);
-    CBSchriftlichFeld->SetChecked(false);
-    CBGespensterAufgaben->SetChecked(false);
-    CBX->SetChecked(true);
-    CBFragezeichen->SetChecked(true);
-    RBSeiteFuellenClick();
-    InfoGezeigt = false;
-    ErsterStart = true;
 }
