@@ -15,6 +15,7 @@
 //   platzhalter=op1,op2,erg  where the pupil's blank may stand; without the key it is the
 //                       result in every task
 //   stellen1=A-B, stellen2=A-B  digits of the first / second operand
+//   zehnerzahl=A-B      a factor is a multiple of ten from 10 to 90, the other from A to B
 //   form=schriftlich    written layout with grid; without the key the tasks stand in a line
 //   aufgaben=A-B        how many tasks the page shows
 
@@ -84,8 +85,9 @@ std::set<int> Reihen(const std::string& text)
 
 const std::vector<std::string>& Spalten()
 {
-    static const std::vector<std::string> spalten{"Name",      "Klasse",          "Titel",         "Ueberschrift",
-                                                  "Arbeitsanweisung", "Schriftgroessen", "Einstellungen", "Versprechen"};
+    static const std::vector<std::string> spalten{"Name",          "Klasse",           "Titel",
+                                                  "Ueberschrift",  "Arbeitsanweisung", "Schriftgroessen",
+                                                  "Einstellungen", "Versprechen"};
     return spalten;
 }
 
@@ -174,6 +176,14 @@ std::string Pruefen(const TGSAufgabe& a, const std::map<std::string, std::string
         erlaubt = erlaubt || stellen.at(stelle) == a.Platzhalter;
     if (!erlaubt)
         fehler << " Platzhalter an Stelle " << a.Platzhalter;
+    if (hat("zehnerzahl")) {
+        const auto [von, bis] = Bereich(v.at("zehnerzahl"));
+        const auto passt = [von, bis](std::int64_t zehner, std::int64_t anderer) {
+            return zehner % 10 == 0 && zehner >= 10 && zehner <= 90 && anderer >= von && anderer <= bis;
+        };
+        if (!passt(x, y) && !passt(y, x))
+            fehler << " keine Zehnerzahl";
+    }
     for (const auto& [schluessel, wert] : {std::pair{"stellen1", x}, std::pair{"stellen2", y}}) {
         if (hat(schluessel)) {
             const auto [von, bis] = Bereich(v.at(schluessel));
@@ -196,8 +206,9 @@ TEST(ReadyMadeSheets, TableNamesEveryGradeAndOnlyKnownPromises)
     EXPECT_GE(vorlagen.size(), 28u);
     std::set<std::string> namen;
     std::map<int, int> jeKlasse;
-    const std::set<std::string> schluessel{"rechenarten", "bis",      "zehner",   "hunderter", "reihen", "rest",
-                                           "platzhalter", "stellen1", "stellen2", "form",      "aufgaben"};
+    const std::set<std::string> schluessel{"rechenarten", "bis",  "zehner",      "hunderter",
+                                           "reihen",      "rest", "platzhalter", "stellen1",
+                                           "stellen2",    "form", "aufgaben",    "zehnerzahl"};
     for (const auto& v : vorlagen) {
         EXPECT_TRUE(namen.insert(v.Name).second) << "doppelt: " << v.Name;
         EXPECT_EQ(v.Name.rfind("klasse" + std::to_string(v.Klasse) + "-", 0), 0u) << v.Name;
