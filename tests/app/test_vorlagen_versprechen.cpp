@@ -35,7 +35,7 @@ namespace {
 
 const std::string Ordner = ZB_VORLAGEN_DIR;
 
-struct TVorlage {
+struct TVorlagenzeile {
     std::string Name;
     int Klasse = 0;
     std::string Titel;
@@ -91,14 +91,14 @@ const std::vector<std::string>& Spalten()
     return spalten;
 }
 
-std::vector<TVorlage> Tabelle()
+std::vector<TVorlagenzeile> Tabelle()
 {
     std::ifstream datei(Ordner + "/vorlagen.tsv");
     EXPECT_TRUE(datei) << Ordner << "/vorlagen.tsv";
     std::string zeile;
     std::getline(datei, zeile);
     EXPECT_EQ(Teile(zeile, '\t'), Spalten());
-    std::vector<TVorlage> vorlagen;
+    std::vector<TVorlagenzeile> vorlagen;
     while (std::getline(datei, zeile)) {
         const auto felder = Teile(zeile, '\t');
         if (felder.size() != Spalten().size()) {
@@ -107,7 +107,7 @@ std::vector<TVorlage> Tabelle()
         }
         for (const auto& feld : felder)
             EXPECT_FALSE(feld.empty()) << zeile;
-        TVorlage v{felder[0], Zahl(felder[1]), felder[2], felder[5], {}};
+        TVorlagenzeile v{felder[0], Zahl(felder[1]), felder[2], felder[5], {}};
         for (const auto& paar : Teile(felder[7], ' ')) {
             const auto gleich = paar.find('=');
             EXPECT_NE(gleich, std::string::npos) << v.Name << ": " << paar;
