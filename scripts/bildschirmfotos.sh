@@ -16,4 +16,13 @@ export XDG_CONFIG_HOME="$konfiguration" QT_QPA_PLATFORM=xcb
 mkdir -p "$hidpi/klein" build/bildschirmfotos-klein
 xvfb-run -a -s "-screen 0 1600x1200x24" build/bin/bildschirmfotos docs build/bildschirmfotos-klein
 QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 3200x2400x24" build/bin/bildschirmfotos "$hidpi" "$hidpi/klein"
+# One ready-made worksheet of each grade, as it prints.
+cmake --build build --target zifferbogen zb_vorlagen >/dev/null
+for vorlage in klasse1-plus-minus-20-ohne-uebergang klasse2-einmaleins \
+               klasse3-schriftlich-plus klasse4-schriftlich-mal-einstellig; do
+  pdf=$(mktemp --suffix=.pdf)
+  QT_QPA_PLATFORM=offscreen build/bin/zifferbogen --seed 3 --template "$vorlage" --pdf "$pdf"
+  pdftoppm -png -r 40 -singlefile "$pdf" "docs/vorlage-${vorlage%%-*}"
+  rm -f "$pdf"
+done
 echo "Bilder in docs/, build/bildschirmfotos-klein/ und $hidpi/"

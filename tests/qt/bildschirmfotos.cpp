@@ -28,6 +28,10 @@
 #include "toolkit/Meldungen.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QDir>
 #include <QPixmap>
 #include <QProgressDialog>
@@ -35,6 +39,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -89,7 +94,8 @@ int main(int argc, char* argv[])
     TAnwendung anwendung(argc, argv);
     const QDir ordner(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     TAusgabemeldungen meldungen;
-    TDesktop desktop(meldungen, 20061216);
+    // The program's own path finds the ready-made worksheets of the build tree.
+    TDesktop desktop(meldungen, 20061216, {}, {}, nullptr, QApplication::applicationFilePath().toStdString());
     desktop.Starten();
     TZeichnen& zeichnen = desktop.Modelle().Zeichnen();
     TMainForm& einstellungen = desktop.Modelle().Einstellungen();
@@ -183,6 +189,26 @@ int main(int argc, char* argv[])
     ueberschrift.BOK->Click();
     FotoModal(
         neben.Info(), ordner, "info.png", [] {}, [&] { haupt.Befehl(QStringLiteral("Über das Programm"))->trigger(); });
+
+    // The menu of ready-made worksheets, open at grade 2.
+    if (QMenu* vorlagen = haupt.menuBar()->actions().at(1)->menu()) {
+        haupt.activateWindow();
+        vorlagen->popup(haupt.mapToGlobal(haupt.menuBar()->actionGeometry(haupt.menuBar()->actions().at(1)).bottomLeft()));
+        Warten();
+        if (QMenu* klasse2 = vorlagen->actions().at(1)->menu()) {
+            vorlagen->setActiveAction(vorlagen->actions().at(1));
+            klasse2->popup(vorlagen->mapToGlobal(vorlagen->actionGeometry(vorlagen->actions().at(1)).topRight()));
+            Warten();
+            const QRect bereich = haupt.frameGeometry().united(klasse2->geometry()).united(vorlagen->geometry());
+            if (QScreen* schirm = haupt.screen()) {
+                const QString pfad = ordner.filePath(QStringLiteral("menue-vorlagen.png"));
+                schirm->grabWindow(0, bereich.x(), bereich.y(), bereich.width(), std::min(bereich.height(), 360))
+                    .save(pfad);
+            }
+            klasse2->close();
+        }
+        vorlagen->close();
+    }
 
     // A chosen layout larger than the paper: the note in the status bar.
     zeichnen.PCEigenschaften->SetActivePage(zeichnen.PCEigenschaften->Pages()[5]);
