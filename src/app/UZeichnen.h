@@ -264,6 +264,7 @@ public:
     TUpDown* UDSpalten = nullptr;
 
 private:
+    class TDrucklaufAblauf;
     void FormCreate();
     // The parts of FormCreate, in their order.
     TContainer& Reiterseite(const char* name);

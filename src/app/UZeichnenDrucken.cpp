@@ -50,139 +50,186 @@ void TZeichnen::Drucken1Click()
     Anzeigen(*Dienste.Drucken);
 }
 
-bool TZeichnen::Print(const TDrucklauf& lauf, TDruckfortschritt* fortschritt)
-{
-    if (!SeiteFeld)
-        return true;
+// One print run: the state it keeps from page to page, one method for each of its steps.
+class TZeichnen::TDrucklaufAblauf final {
+public:
+    TDrucklaufAblauf(TZeichnen& zeichnen, const TDrucklauf& lauf, TDruckfortschritt* fortschritt)
+        : Z(zeichnen), Lauf(lauf), Fortschritt(fortschritt), Druckt(zeichnen.Druckt, true), Ende(fortschritt),
+          Zeilen(zeichnen.SeiteFeld->ZeilenZahl), Spalten(zeichnen.SeiteFeld->SpaltenZahl),
+          LoesungenVorher(zeichnen.CBLoesungaufPlatzhalter->Checked()),
+          AmEnde(lauf.Loesungsblaetter && lauf.LoesungenAmEnde)
+    {
+        if (Fortschritt != nullptr)
+            Fortschritt->Anfang(Seitenzahl(Lauf.Blaetter, Lauf.Exemplare, Lauf.Loesungsblaetter));
+    }
+
+    bool Ausfuehren()
+    {
+        TBlatt& blatt = *Z.BlattFeld;
+        blatt.DruckBeginnen();
+        bool durchgelaufen = true;
+        try {
+            durchgelaufen = Blaetter() && (!AmEnde || LoesungenAmEnde());
+        } catch (...) {
+            // A failed run still leaves the window as it was and the printer free for the
+            // next job; the pages printed so far are what the job holds.
+            Z.CBLoesungaufPlatzhalter->SetChecked(LoesungenVorher);
+            blatt.DruckBeenden();
+            Zurueck();
+            throw;
+        }
+        // A stopped run ends its job as a failed one does: a printer cannot take back the
+        // pages it has been given.
+        blatt.DruckBeenden();
+        Zurueck();
+        return durchgelaufen;
+    }
+
+private:
     // A different worksheet should look like the others: new pages are drawn until one has
     // the same rows and columns, within a limit, since some settings never give it again.
-    constexpr int NeueSeitenVersuche = 50;
-    const int blaetter = lauf.Blaetter;
-    const int zeilen = SeiteFeld->ZeilenZahl;
-    const int spalten = SeiteFeld->SpaltenZahl;
-    const bool loesungenVorher = CBLoesungaufPlatzhalter->Checked();
-    TBlatt& blatt = *BlattFeld;
+    static constexpr int NeueSeitenVersuche = 50;
 
-    // The progress window lets the event loop run; what it may start meanwhile waits.
-    const TWertWaechter druckt(Druckt, true);
-    const TFortschrittsende ende(fortschritt);
-    if (fortschritt != nullptr)
-        fortschritt->Anfang(Seitenzahl(blaetter, lauf.Exemplare, lauf.Loesungsblaetter));
-    std::int64_t gedruckt = 0;
-    const auto seiteDrucken = [&] {
-        if (fortschritt != nullptr && !fortschritt->Weiter(gedruckt))
-            return false;
-        blatt.SeiteDrucken();
-        ++gedruckt;
+    // Every sheet with its copies, the solution sheet before the last copy unless they all
+    // come at the end. False when the run was stopped.
+    bool Blaetter()
+    {
+        for (int i = 1; i <= Lauf.Blaetter; ++i) {
+            for (int j = 1; j <= Lauf.Exemplare; ++j) {
+                if (Lauf.Loesungsblaetter && !AmEnde && j == Lauf.Exemplare && !Loesungsblatt(i))
+                    return false;
+                Z.SeiteFeld->Blattnummer = Nummer(i);
+                const bool weiter = SeiteDrucken();
+                Z.SeiteFeld->Blattnummer = -1;
+                if (!weiter)
+                    return false;
+            }
+            if (AmEnde && Lauf.Blaetter >= 2)
+                Merken();
+            // Without a generator no new page comes; nothing is left to print.
+            if (i < Lauf.Blaetter && !NeuesBlatt())
+                return true;
+        }
         return true;
-    };
-    // Every page of a numbered sheet carries its number, the solution sheet included, so
-    // that a pupil's sheet and its solutions can be paired.
-    const auto nummer = [&](int i) { return lauf.Nummerieren ? i : -1; };
-    const auto loesungsblatt = [&](int i) {
+    }
+
+    // With the solution sheets at the end: one sheet's page is the one shown, which prints its
+    // solutions as it stands; else the last sheet's page, shown no more, takes each sheet's
+    // tasks in turn.
+    bool LoesungenAmEnde()
+    {
+        // Without a generator no new page came, and nothing is left to print.
+        if (!Z.SeiteFeld)
+            return true;
+        if (Lauf.Blaetter == 1)
+            return Loesungsblatt(1);
+        for (std::size_t k = 0; k < Gemerkt.size(); ++k) {
+            TLoadSave seite;
+            seite.OpenReadBytes(Gemerkt[k].Seite);
+            Z.SeiteFeld->SeiteLaden(seite, AktuelleDateiversion, false);
+            Z.SeiteFeld->Reihenfolge = Gemerkt[k].Reihenfolge;
+            if (!Loesungsblatt(static_cast<int>(k) + 1))
+                return false;
+        }
+        return true;
+    }
+
+    bool SeiteDrucken()
+    {
+        if (Fortschritt != nullptr && !Fortschritt->Weiter(Gedruckt))
+            return false;
+        Z.BlattFeld->SeiteDrucken();
+        ++Gedruckt;
+        return true;
+    }
+
+    // Every page of a numbered sheet carries its number, the solution sheet included, so that
+    // a pupil's sheet and its solutions can be paired.
+    int Nummer(int i) const { return Lauf.Nummerieren ? i : -1; }
+
+    bool Loesungsblatt(int i)
+    {
         // Every layout pass shuffles the solution column anew; the solution sheet and the
         // copies of one worksheet keep the order the copies had.
-        const std::vector<int> reihenfolge = SeiteFeld->Reihenfolge;
-        CBLoesungaufPlatzhalter->SetChecked(true);
-        if (SeiteFeld->Reihenfolge.size() == reihenfolge.size())
-            SeiteFeld->Reihenfolge = reihenfolge;
-        SeiteFeld->Blattnummer = nummer(i);
-        if (lauf.LoesungenKennzeichnen)
-            SeiteFeld->Kennzeichen = lauf.Nummerieren ? "Lösungen " + std::to_string(i) : std::string("Lösungen");
-        const bool weiter = seiteDrucken();
-        SeiteFeld->Kennzeichen.clear();
-        SeiteFeld->Blattnummer = -1;
-        CBLoesungaufPlatzhalter->SetChecked(loesungenVorher);
-        if (SeiteFeld->Reihenfolge.size() == reihenfolge.size())
-            SeiteFeld->Reihenfolge = reihenfolge;
+        const std::vector<int> reihenfolge = Z.SeiteFeld->Reihenfolge;
+        Z.CBLoesungaufPlatzhalter->SetChecked(true);
+        if (Z.SeiteFeld->Reihenfolge.size() == reihenfolge.size())
+            Z.SeiteFeld->Reihenfolge = reihenfolge;
+        Z.SeiteFeld->Blattnummer = Nummer(i);
+        if (Lauf.LoesungenKennzeichnen)
+            Z.SeiteFeld->Kennzeichen = Lauf.Nummerieren ? "Lösungen " + std::to_string(i) : std::string("Lösungen");
+        const bool weiter = SeiteDrucken();
+        Z.SeiteFeld->Kennzeichen.clear();
+        Z.SeiteFeld->Blattnummer = -1;
+        Z.CBLoesungaufPlatzhalter->SetChecked(LoesungenVorher);
+        if (Z.SeiteFeld->Reihenfolge.size() == reihenfolge.size())
+            Z.SeiteFeld->Reihenfolge = reihenfolge;
         return weiter;
-    };
+    }
+
+    // Keeps the sheet's page as the page block of a file (a few kilobytes, where the page
+    // itself would take far more) with its order, for its solution sheet at the end.
+    void Merken()
+    {
+        TLoadSave seite;
+        seite.OpenWriteMemory();
+        Z.SeiteFeld->SeiteSpeichern(seite);
+        Gemerkt.push_back({seite.Bytes(), Z.SeiteFeld->Reihenfolge});
+    }
 
     // Sheets 2 and on are new pages; the one shown before the run, with the tasks typed in by
-    // hand, is kept aside and shown again afterwards, however the run ends.
-    std::unique_ptr<TSeite> gezeigt;
-    const auto zurueck = [&] {
-        if (SeiteFeld) {
-            SeiteFeld->Blattnummer = -1;
-            SeiteFeld->Kennzeichen.clear();
+    // hand, is kept aside. False when no new page comes.
+    bool NeuesBlatt()
+    {
+        if (!Gezeigt)
+            Gezeigt = std::move(Z.SeiteFeld);
+        for (int versuch = 1; versuch <= NeueSeitenVersuche; ++versuch) {
+            Z.BNeueAufgabeClick();
+            if (!Z.SeiteFeld || (Z.SeiteFeld->ZeilenZahl == Zeilen && Z.SeiteFeld->SpaltenZahl == Spalten))
+                break;
         }
-        if (!gezeigt)
+        return static_cast<bool>(Z.SeiteFeld);
+    }
+
+    // The window shows again the sheet it showed before the run, however the run ended.
+    void Zurueck()
+    {
+        if (Z.SeiteFeld) {
+            Z.SeiteFeld->Blattnummer = -1;
+            Z.SeiteFeld->Kennzeichen.clear();
+        }
+        if (!Gezeigt)
             return;
-        SeiteFeld = std::move(gezeigt);
-        SeiteBereit = true;
-        PlatzhinweisZeigen();
-        PaintBox->Repaint();
-    };
-    // With the solution sheets at the end, each sheet's page is kept as the page block of a
-    // file (a few kilobytes, where the page itself would take far more) with its order.
+        Z.SeiteFeld = std::move(Gezeigt);
+        Z.SeiteBereit = true;
+        Z.PlatzhinweisZeigen();
+        Z.PaintBox->Repaint();
+    }
+
     struct TGemerkt {
         std::string Seite;
         std::vector<int> Reihenfolge;
     };
-    std::vector<TGemerkt> gemerkt;
-    const bool amEnde = lauf.Loesungsblaetter && lauf.LoesungenAmEnde;
 
-    blatt.DruckBeginnen();
-    bool durchgelaufen = true;
-    try {
-        durchgelaufen = [&] {
-            int i = 1;
-            for (; i <= blaetter; ++i) {
-                for (int j = 1; j <= lauf.Exemplare; ++j) {
-                    if (lauf.Loesungsblaetter && !amEnde && j == lauf.Exemplare && !loesungsblatt(i))
-                        return false;
-                    SeiteFeld->Blattnummer = nummer(i);
-                    const bool weiter = seiteDrucken();
-                    SeiteFeld->Blattnummer = -1;
-                    if (!weiter)
-                        return false;
-                }
-                if (amEnde && blaetter >= 2) {
-                    TLoadSave seite;
-                    seite.OpenWriteMemory();
-                    SeiteFeld->SeiteSpeichern(seite);
-                    gemerkt.push_back({seite.Bytes(), SeiteFeld->Reihenfolge});
-                }
-                if (blaetter >= 2 && i < blaetter) {
-                    if (!gezeigt)
-                        gezeigt = std::move(SeiteFeld);
-                    for (int versuch = 1; versuch <= NeueSeitenVersuche; ++versuch) {
-                        BNeueAufgabeClick();
-                        if (!SeiteFeld || (SeiteFeld->ZeilenZahl == zeilen && SeiteFeld->SpaltenZahl == spalten))
-                            break;
-                    }
-                    // Without a generator no new page comes; nothing is left to print.
-                    if (!SeiteFeld)
-                        return true;
-                }
-            }
-            if (!amEnde)
-                return true;
-            // One sheet: its page is the one shown, which prints its solutions as it stands.
-            if (blaetter == 1)
-                return loesungsblatt(1);
-            // Else the last sheet's page, shown no more, takes each sheet's tasks in turn.
-            for (std::size_t k = 0; k < gemerkt.size(); ++k) {
-                TLoadSave seite;
-                seite.OpenReadBytes(gemerkt[k].Seite);
-                SeiteFeld->SeiteLaden(seite, AktuelleDateiversion, false);
-                SeiteFeld->Reihenfolge = gemerkt[k].Reihenfolge;
-                if (!loesungsblatt(static_cast<int>(k) + 1))
-                    return false;
-            }
-            return true;
-        }();
-    } catch (...) {
-        // A failed run still leaves the window as it was and the printer free for the next
-        // job; the pages printed so far are what the job holds.
-        CBLoesungaufPlatzhalter->SetChecked(loesungenVorher);
-        blatt.DruckBeenden();
-        zurueck();
-        throw;
-    }
-    // A stopped run ends its job as a failed one does: a printer cannot take back the pages
-    // it has been given.
-    blatt.DruckBeenden();
-    zurueck();
-    return durchgelaufen;
+    TZeichnen& Z;
+    const TDrucklauf& Lauf;
+    TDruckfortschritt* Fortschritt;
+    // The progress window lets the event loop run; what it may start meanwhile waits.
+    TWertWaechter<bool> Druckt;
+    TFortschrittsende Ende;
+    const int Zeilen;
+    const int Spalten;
+    const bool LoesungenVorher;
+    const bool AmEnde;
+    std::int64_t Gedruckt = 0;
+    std::unique_ptr<TSeite> Gezeigt;
+    std::vector<TGemerkt> Gemerkt;
+};
+
+bool TZeichnen::Print(const TDrucklauf& lauf, TDruckfortschritt* fortschritt)
+{
+    if (!SeiteFeld)
+        return true;
+    TDrucklaufAblauf ablauf(*this, lauf, fortschritt);
+    return ablauf.Ausfuehren();
 }
