@@ -2,15 +2,9 @@
 // kept and written back, a file of the original format saved as it was, a damaged block
 // refused with nothing changed.
 
-#include "app/Programm.h"
-#include "app/UZeichnen.h"
-#include "doubles/Aufzeichnungsleinwand.h"
-#include "doubles/Meldungsrekorder.h"
 #include "files/LadenSpeichern.h"
-#include "sheet/UBlatt.h"
+#include "fixtures/Programmstart.h"
 #include "toolkit/Fehler.h"
-#include "toolkit/Zeitgeber.h"
-#include "toolkit/Zufall.h"
 
 #include <gtest/gtest.h>
 
@@ -20,25 +14,15 @@
 
 namespace {
 
-struct Arbeitsblatt {
-    Arbeitsblatt() : Programm(Zufall, Meldungen, Zeitgeber, {}, {})
-    {
-        Programm.Zeichnen().Blatt().SetzeDrucker(&Drucker);
-        Programm.HauptfensterZeigen();
-    }
+struct Arbeitsblatt : TProgrammstart {
+    Arbeitsblatt() : TProgrammstart(5) {}
     std::string Gespeichert()
     {
         TLoadSave strom;
         strom.OpenWriteMemory();
-        Programm.Zeichnen().Speichern(strom);
+        Zeichnen().Speichern(strom);
         return strom.Bytes();
     }
-
-    TMersenneZufall Zufall{5};
-    TMeldungsrekorder Meldungen;
-    THandzeitgeber Zeitgeber;
-    TAufzeichnungsdrucker Drucker;
-    TProgramm Programm;
 };
 
 std::filesystem::path Datei(const char* name)

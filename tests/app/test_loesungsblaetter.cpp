@@ -2,14 +2,7 @@
 // print dialog says otherwise, and all of them after all worksheets when the teacher wants
 // the key apart.
 
-#include "app/Programm.h"
-#include "app/UDrucken.h"
-#include "app/UZeichnen.h"
-#include "doubles/Aufzeichnungsleinwand.h"
-#include "doubles/Meldungsrekorder.h"
-#include "sheet/UBlatt.h"
-#include "toolkit/Zeitgeber.h"
-#include "toolkit/Zufall.h"
+#include "fixtures/Programmstart.h"
 
 #include <gtest/gtest.h>
 
@@ -20,19 +13,8 @@
 
 namespace {
 
-struct Druck {
-    Druck() : Programm(Zufall, Meldungen, Zeitgeber, {}, {})
-    {
-        Programm.Zeichnen().Blatt().SetzeDrucker(&Drucker);
-        Programm.Drucken().SetzeDrucker({&Drucker});
-        Programm.HauptfensterZeigen();
-    }
-
-    TMersenneZufall Zufall{13};
-    TMeldungsrekorder Meldungen;
-    THandzeitgeber Zeitgeber;
-    TAufzeichnungsdrucker Drucker;
-    TProgramm Programm;
+struct Druck : TProgrammstart {
+    Druck() : TProgrammstart(13) {}
 };
 
 // The texts of a page without the label at its top right (and the sheet number at its top

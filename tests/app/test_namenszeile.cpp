@@ -1,17 +1,8 @@
 // The name line at the top of the page: it takes its height from the page, prints on every
 // worksheet and solution sheet, and is kept in the worksheet file's extension block.
 
-#include "app/Programm.h"
-#include "app/UDrucken.h"
-#include "app/UUeberschrift.h"
-#include "app/UZeichnen.h"
-#include "doubles/Aufzeichnungsleinwand.h"
-#include "doubles/Meldungsrekorder.h"
 #include "files/LadenSpeichern.h"
-#include "sheet/UBlatt.h"
-#include "sheet/USeite.h"
-#include "toolkit/Zeitgeber.h"
-#include "toolkit/Zufall.h"
+#include "fixtures/Programmstart.h"
 
 #include <gtest/gtest.h>
 
@@ -22,31 +13,19 @@
 
 namespace {
 
-struct Arbeitsblatt {
-    Arbeitsblatt() : Programm(Zufall, Meldungen, Zeitgeber, {}, {})
-    {
-        Programm.Zeichnen().Blatt().SetzeDrucker(&Drucker);
-        Programm.Drucken().SetzeDrucker({&Drucker});
-        Programm.HauptfensterZeigen();
-        Programm.Ueberschrift().UeberschriftZeileAnfuegen("Kopfrechnen");
-    }
-    TFUeberschrift& Dialog() { return Programm.Ueberschrift(); }
+struct Arbeitsblatt : TProgrammstart {
+    Arbeitsblatt() : TProgrammstart(9) { Programm.Ueberschrift().UeberschriftZeileAnfuegen("Kopfrechnen"); }
+    TFUeberschrift& Dialog() { return Ueberschrift(); }
     // Prints sheets with their solution sheets and returns every page's operations.
     std::vector<std::vector<TZeichenbefehl>> Drucken(const char* blaetter)
     {
         TFDrucken& drucken = Programm.Drucken();
-        Programm.Zeichnen().Drucken1Click();
+        Zeichnen().Drucken1Click();
         drucken.EVerschBlaetter->SetText(blaetter);
         drucken.CBLoesungsblaetter->SetChecked(true);
         drucken.BOK->Click();
         return Drucker.Seiten;
     }
-
-    TMersenneZufall Zufall{9};
-    TMeldungsrekorder Meldungen;
-    THandzeitgeber Zeitgeber;
-    TAufzeichnungsdrucker Drucker;
-    TProgramm Programm;
 };
 
 // The top of the first text with this text on a page, or -1.
