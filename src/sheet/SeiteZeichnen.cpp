@@ -48,14 +48,8 @@ void TSeite::Zeichnen()
     double abstand = Spaltenabstand;
     if (!GenauFestlegen) {
         SpaltenSumme = 0;
-        for (int c = 0; c < s && c < static_cast<int>(Spaltenmuster.size()); ++c) {
-            const TAufgabe& p = *Spaltenmuster[static_cast<std::size_t>(c)];
-            SpaltenSumme += p.Gesamtbreite;
-            if (Loesungsspalte)
-                SpaltenSumme += p.LoesungsBreite;
-            if (Nummerierung)
-                SpaltenSumme += p.NummerBreite + NummerAbstand;
-        }
+        for (int c = 0; c < s && c < static_cast<int>(Spaltenmuster.size()); ++c)
+            SpaltenSumme += Spaltenbreite(c);
         if (luecken == 0)
             luecken = 1;
         abstand = (NutzBreite - (SpaltenSumme - s * Spaltenabstand)) / luecken;

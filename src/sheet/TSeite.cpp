@@ -230,13 +230,18 @@ void TSeite::PlatzZaehlen()
     SpaltenPassen = 0;
     double breite = Loesungsspalte ? 0 : -Spaltenabstand;
     for (int c = 0; c < SpaltenZahl && c < static_cast<int>(Spaltenmuster.size()); ++c) {
-        const TAufgabe& p = *Spaltenmuster[static_cast<std::size_t>(c)];
-        breite += p.Gesamtbreite + (Nummerierung ? p.NummerBreite + NummerAbstand : 0)
-            + (Loesungsspalte ? p.LoesungsBreite : 0);
+        breite += Spaltenbreite(c);
         if (breite > NutzBreite + Toleranz)
             break;
         ++SpaltenPassen;
     }
+}
+
+double TSeite::Spaltenbreite(int c) const
+{
+    const TAufgabe& p = *Spaltenmuster[static_cast<std::size_t>(c)];
+    return p.Gesamtbreite + (Nummerierung ? p.NummerBreite + NummerAbstand : 0)
+        + (Loesungsspalte ? p.LoesungsBreite : 0);
 }
 
 void TSeite::Mischen()

@@ -255,6 +255,9 @@ private:
     void Layout(bool neu, TLoadSave* strom, int dateiversion, bool verborgeneZeilen = false);
     // Counts ZeilenPassen and SpaltenPassen after a layout pass.
     void PlatzZaehlen();
+    // Column c (from 0) as the drawing places it: its widest task with the gap after it, its
+    // label and its solution.
+    double Spaltenbreite(int c) const;
     // Heights of heading and work instruction with their fonts.
     double Kopfblockhoehe(const TMemo* zeilen, const TSchrift& schrift, int groesse) const;
     void Mischen();
