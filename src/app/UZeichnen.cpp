@@ -98,6 +98,7 @@ void TZeichnen::BNeueAufgabeClick()
     SeiteBereit = true;
     PlatzhinweisZeigen();
     PaintBox->Repaint();
+    AenderungFesthalten();
 }
 
 void TZeichnen::Seitenmetrik()
@@ -117,6 +118,7 @@ void TZeichnen::Seitenmetrik()
     SeiteBereit = true;
     PlatzhinweisZeigen();
     PaintBox->Repaint();
+    AenderungFesthalten();
 }
 
 std::string TZeichnen::Platzhinweis() const
@@ -214,8 +216,9 @@ void TZeichnen::FormResize(int breite, int hoehe)
         Dienste.Splash->Hauptfenster = this;
         Dienste.Splash->LVersion->SetCaption(version);
     }
-    Caption = std::string("Zifferbogen ") + Programmversion
+    Grundtitel = std::string("Zifferbogen ") + Programmversion
         + " - Ein Programm zum Erstellen von Aufgaben für Grund- und Hauptschule";
+    TitelSetzen();
     if (Dienste.Info != nullptr)
         Dienste.Info->LVersion->SetCaption(version);
     if (Dienste.Splash != nullptr)
@@ -226,6 +229,10 @@ void TZeichnen::FormResize(int breite, int hoehe)
     if (Dienste.Einstellungen != nullptr)
         Dienste.Einstellungen->LogikCheck();
     BNeueAufgabeClick();
+    // The defaults with the first tasks: what "Neu" starts from without standard settings,
+    // and the unchanged worksheet until a file is opened.
+    Anfangsstand = Kopfstand() + Blattstand();
+    Grundstand({});
 }
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "app/USplash.h"
 #include "app/UUeberschrift.h"
+#include "app/Verlauf.h"
 #include "app/Vorlagen.h"
 #include "files/Erweiterungsblock.h"
 #include "settings/ZeichnenSchnittstelle.h"
@@ -196,8 +197,43 @@ public:
     bool EingabeAngenommen(const TEdit& feld, const std::string& eingabe) const override;
 
     // Opens a ready-made worksheet like a file and draws new tasks from its settings; no file
-    // name stays bound to the window, so a save asks for one.
+    // name stays bound to the window, so a save asks for one. A changed sheet is asked about
+    // first (AenderungenSichern); cancelled, nothing happens.
     void VorlageOeffnen(const TVorlage& vorlage);
+    // "Neu": a sheet from the standard settings at standarddatei (the defaults the program
+    // started with when there is none), with new tasks and no file name; a changed sheet is
+    // asked about first.
+    void NeuAusStandard(const std::filesystem::path& standarddatei);
+    void Neu1Click();
+
+    // Unsaved changes. The worksheet counts as changed when what its file would hold (tasks,
+    // heading, fonts, layout values and options, task settings) differs from what it held
+    // when it was opened, saved or started.
+    // The file the worksheet was opened from or saved to last; empty when none.
+    const std::string& Dateiname() const { return DateinameFeld; }
+    // Whether the worksheet changed since; as of the last AenderungFesthalten.
+    TBeobachtet<bool> Veraendert;
+    // Takes stock after a command: a changed page becomes an undo step, and Veraendert and the
+    // caption follow. The page's own commands do it themselves; the desktop calls it after
+    // every other command (the settings window's, say), so the caption marks those as well.
+    void AenderungFesthalten();
+    // The desktop frames every command with these, the settings window every handler: all
+    // the page changes of one command are one undo step. Nested frames count as the outer.
+    void BefehlAnfang() override;
+    void BefehlEnde() override;
+    // Before the worksheet is closed or replaced: when it changed, asks "Die Änderungen am
+    // Arbeitsblatt speichern?". Speichern saves (a worksheet without a file name asks for one
+    // first), Verwerfen goes on, Abbrechen stops. True when the caller may go on; a save that
+    // is cancelled stops, one that fails raises its error and stops as well.
+    bool AenderungenSichern();
+
+    // Undo and redo of the page's changes (new tasks, a replaced or edited task, the heading,
+    // the layout options, values and fonts, the rows and columns). The task settings are not
+    // undone: they choose what new tasks may be, and going back leaves them as they are.
+    void Rueckgaengig();
+    void Wiederherstellen();
+    TBeobachtet<bool> KannRueckgaengig;
+    TBeobachtet<bool> KannWiederherstellen;
     // The ready-made worksheets the menu "Vorlagen" offers, by grade.
     std::vector<TVorlage> Vorlagen;
 
@@ -289,6 +325,28 @@ private:
     // The window its model has just opened, on screen (see TFensteranzeige).
     void Anzeigen(TFormular& fenster) const;
 
+    // Speichern in its two parts: the header and the settings window's block, and the rest
+    // (what undo takes back).
+    void KopfSchreiben(TLoadSave& strom);
+    void BlattSchreiben(TLoadSave& strom);
+    std::string Kopfstand();
+    std::string Blattstand();
+    // The worksheet as it stands is the unchanged one, with no steps to undo (after opening,
+    // saving or starting); datei is the file it is bound to now.
+    void Grundstand(const std::string& datei);
+    // Puts the page of the undo state stand back, the task settings staying as they are.
+    void Herstellen(const std::string& stand);
+    void TitelSetzen();
+    void VerlaufAnzeigen();
+
+    TVerlauf Verlauf;
+    std::string DateinameFeld;
+    std::string Gespeichert;   // the whole file at the last Grundstand
+    std::string Anfangsstand;  // the whole file the program started with, before any file
+    std::string Grundtitel;    // the program's caption without a file name
+    bool Stellt = false;       // an undo state is being put back
+    int Befehlstiefe = 0;      // the commands under way, nested
+    bool SchrittImBefehl = false; // the command under way has made its undo step
     TZufall& Zufall;
     TMeldungen& Meldungen;
     TZeichnenDienste Dienste; // its Oberflaeche is never none

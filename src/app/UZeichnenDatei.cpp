@@ -20,6 +20,7 @@
 #include "generator/UGSAufgabe.h"
 
 #include <array>
+#include <functional>
 #include <cctype>
 #include <charconv>
 #include <optional>
@@ -47,6 +48,7 @@ void DateiSpeichern(TZeichnen& zeichnen, const std::string& pfad, TZielart art)
 void TZeichnen::SaveFile(const std::string& pfad)
 {
     DateiSpeichern(*this, pfad, TZielart::VomBenutzer);
+    Grundstand(pfad);
 }
 
 void TZeichnen::StandardeinstellungenSpeichern(const std::filesystem::path& pfad)
@@ -74,10 +76,20 @@ void TZeichnen::Standardeinstellungen1Click()
 
 void TZeichnen::Speichern(TLoadSave& strom)
 {
+    KopfSchreiben(strom);
+    BlattSchreiben(strom);
+}
+
+void TZeichnen::KopfSchreiben(TLoadSave& strom)
+{
     strom.WriteText(AktuellerDateikopf);
     strom.WriteLineEnd();
     if (Dienste.Einstellungen != nullptr)
         Dienste.Einstellungen->EinstellungenSchreiben(strom);
+}
+
+void TZeichnen::BlattSchreiben(TLoadSave& strom)
+{
     if (Dienste.Ueberschrift != nullptr) {
         Dienste.Ueberschrift->UeberschriftSchreiben(strom);
     } else {
@@ -182,22 +194,65 @@ std::string TZeichnen::ErsteDatei(const std::vector<std::string>& argumente, con
     return standarddatei.string();
 }
 
+namespace {
+
+// Opens a file as OpenFile does and hands a file that was read to binden, which makes it the
+// unchanged worksheet.
+std::function<int(const std::string&)> OeffnenUndBinden(TZeichnen& zeichnen, std::function<void(const std::string&)> binden)
+{
+    return [&zeichnen, binden = std::move(binden)](const std::string& datei) {
+        const int grund = zeichnen.OpenFile(datei);
+        if (grund == 0)
+            binden(datei);
+        return grund;
+    };
+}
+
+} // namespace
+
 void TZeichnen::DateiOeffnen(const std::string& pfad)
 {
-    DateiOeffnenOderMelden([this](const std::string& datei) { return OpenFile(datei); }, pfad, false);
+    DateiOeffnenOderMelden(OeffnenUndBinden(*this, [this](const std::string& datei) { Grundstand(datei); }), pfad,
+                           false);
 }
 
 void TZeichnen::VorlageOeffnen(const TVorlage& vorlage)
 {
+    if (!AenderungenSichern())
+        return;
     // A sheet that cannot be read is reported as any file is, and changes nothing.
     DateiOeffnenOderMelden([this](const std::string& datei) { return OpenFile(datei); }, vorlage.Datei.string(),
                            false);
     BNeueAufgabeClick();
+    Grundstand({});
+}
+
+void TZeichnen::NeuAusStandard(const std::filesystem::path& standarddatei)
+{
+    if (!AenderungenSichern())
+        return;
+    std::error_code fehler;
+    if (!standarddatei.empty() && std::filesystem::exists(standarddatei, fehler)) {
+        DateiOeffnenOderMelden([this](const std::string& datei) { return OpenFile(datei); }, standarddatei.string(),
+                               true);
+    } else if (!Anfangsstand.empty()) {
+        // The defaults as the program started with them, from its own snapshot.
+        TLoadSave strom;
+        strom.OpenReadBytes(Anfangsstand);
+        Laden(strom);
+    }
+    BNeueAufgabeClick();
+    Grundstand({});
+}
+
+void TZeichnen::Neu1Click()
+{
+    NeuAusStandard(TStandarddatei::Lesepfad());
 }
 
 void TZeichnen::Oeffnen1Click()
 {
-    if (Dienste.Oberflaeche->Dateidialog == nullptr)
+    if (Dienste.Oberflaeche->Dateidialog == nullptr || !AenderungenSichern())
         return;
     if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Oeffnen(Dateifilter, Dateiendung))
         DateiOeffnen(*pfad);
@@ -216,9 +271,14 @@ void TZeichnen::OpenFirst(const std::vector<std::string>& argumente, const std::
     const std::string pfad = ErsteDatei(argumente, standarddatei);
     if (pfad.empty())
         return;
-    // Without standard settings the defaults stay, as on a first start.
-    DateiOeffnenOderMelden([this](const std::string& datei) { return OpenFile(datei); }, pfad,
-                           pfad == standarddatei.string());
+    // Without standard settings the defaults stay, as on a first start. The standard settings
+    // are no file of the teacher's: a worksheet made from them has no file name.
+    const bool standard = pfad == standarddatei.string();
+    DateiOeffnenOderMelden(OeffnenUndBinden(*this,
+                                            [this, standard](const std::string& datei) {
+                                                Grundstand(standard ? std::string() : datei);
+                                            }),
+                           pfad, standard);
 }
 
 void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)

@@ -230,6 +230,12 @@ bool TZeichnen::Print(const TDrucklauf& lauf, TDruckfortschritt* fortschritt)
 {
     if (!SeiteFeld)
         return true;
-    TDrucklaufAblauf ablauf(*this, lauf, fortschritt);
-    return ablauf.Ausfuehren();
+    bool durchgelaufen = false;
+    {
+        TDrucklaufAblauf ablauf(*this, lauf, fortschritt);
+        durchgelaufen = ablauf.Ausfuehren();
+    }
+    // A printer chosen for the run lays the page out anew: a change like any other.
+    AenderungFesthalten();
+    return durchgelaufen;
 }

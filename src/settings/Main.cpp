@@ -256,12 +256,25 @@ void TMainForm::Verdrahten()
 
 void TMainForm::Behandle(const std::function<void()>& handler)
 {
-    {
-        const THandlerRahmen rahmen(*this);
-        handler();
+    // A handler with the rebuild it makes due is one command for the main window: the rules'
+    // re-layouts and the new tasks are one step to undo.
+    const bool aussen = HandlerTiefe == 0 && Hauptfenster != nullptr;
+    if (aussen)
+        Hauptfenster->BefehlAnfang();
+    try {
+        {
+            const THandlerRahmen rahmen(*this);
+            handler();
+        }
+        if (HandlerTiefe == 0 && NeuaufbauFaellig)
+            Neuaufbau();
+    } catch (...) {
+        if (aussen)
+            Hauptfenster->BefehlEnde();
+        throw;
     }
-    if (HandlerTiefe == 0 && NeuaufbauFaellig)
-        Neuaufbau();
+    if (aussen)
+        Hauptfenster->BefehlEnde();
 }
 
 void TMainForm::Neuaufbau()

@@ -31,4 +31,8 @@ public:
     virtual void Seitenmetrik() = 0;
     // The click handler of the layout options; it only runs Seitenmetrik.
     virtual void BSeitenmetrik() = 0;
+    // A command of the user's begins and ends (nested ones count as part of the outermost):
+    // whatever it changes on the page between is one step that undo takes back.
+    virtual void BefehlAnfang() {}
+    virtual void BefehlEnde() {}
 };

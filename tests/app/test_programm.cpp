@@ -97,7 +97,7 @@ TEST_F(Startordner, TheWindowsComeUpTheSplashOpensTheFirstFileAndCloses)
 
     p.HauptfensterZeigen();
     EXPECT_EQ(p.Zeichnen().Caption.Wert(),
-              "Zifferbogen 3.1 - Ein Programm zum Erstellen von Aufgaben für Grund- und Hauptschule");
+              "Zifferbogen 3.1 - Ein Programm zum Erstellen von Aufgaben für Grund- und Hauptschule[*]");
     EXPECT_EQ(p.Splash().LVersion->Caption(), "Version 3.1 vom 16.12.2006");
     EXPECT_EQ(p.Info().LVersion->Caption(), "Version 3.1 vom 16.12.2006");
     EXPECT_TRUE(p.Splash().Sichtbar);

@@ -18,5 +18,18 @@ public:
     {
         Gezeigt.push_back({titel, text, art});
     }
+    // Questions are recorded like messages and answered with Antworten, in turn; when they
+    // run out, with Abbrechen.
+    TAntwort Frage(const std::string& titel, const std::string& text) override
+    {
+        Gefragt.push_back({titel, text, TMeldungsart::Information});
+        if (Antworten.empty())
+            return TAntwort::Abbrechen;
+        const TAntwort antwort = Antworten.front();
+        Antworten.erase(Antworten.begin());
+        return antwort;
+    }
     std::vector<TMeldung> Gezeigt;
+    std::vector<TMeldung> Gefragt;
+    std::vector<TAntwort> Antworten;
 };

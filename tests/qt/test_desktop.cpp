@@ -3,6 +3,7 @@
 // click that lays the page out anew, and the margin fields with their errors.
 
 #include "DesktopUmgebung.h"
+#include "fixtures/Testordner.h"
 
 #include "app/USplash.h"
 #include "app/UUeberschrift.h"
@@ -31,7 +32,10 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
 
+#include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -44,6 +48,16 @@ using Programm = TProgrammlauf;
 bool Gleich(const std::vector<TGSAufgabe>& a, const std::vector<TGSAufgabe>& b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
+}
+
+// The shown tasks as they read (a task put back from a file has no ghost digits beyond its
+// width).
+std::vector<std::array<std::int32_t, 5>> Gelesen(Programm& p)
+{
+    std::vector<std::array<std::int32_t, 5>> liste;
+    for (const TGSAufgabe& a : p.Aufgaben())
+        liste.push_back({a.Operand1, a.Operand2, a.Ergebnis, a.Rechenzeichen, a.Platzhalter});
+    return liste;
 }
 
 TEST(Desktop, EveryControlOfBothWindowsHasItsWidgetAndThePlacedOnesStandWhereTheModelSays)
@@ -83,11 +97,64 @@ TEST(Desktop, TheTitleBarFollowsTheWindowsCaption)
 {
     Programm p;
     // Start-up names the program with its version once the window is first shown.
-    EXPECT_EQ(p.D.Hauptfenster().windowTitle().toStdString(),
-              "Zifferbogen 3.1 - Ein Programm zum Erstellen von Aufgaben für Grund- und Hauptschule");
+    const auto titelleiste = [&] { return p.D.Hauptfenster().windowHandle()->title().toStdString(); };
+    const std::string titel = "Zifferbogen 3.1 - Ein Programm zum Erstellen von Aufgaben für Grund- und Hauptschule";
+    EXPECT_EQ(titelleiste(), titel);
     EXPECT_EQ(p.D.Einstellungsfenster().windowTitle().toStdString(), "Aufgaben auswählen");
+    // A change marks it, a saved file is named before the program.
+    QTest::keyClick(&p.D.Hauptfenster(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(titelleiste(), titel + "*");
+    const TTestordner ordner;
+    p.Z().SaveFile((ordner / "Klasse 3a.zfb").string());
+    EXPECT_EQ(titelleiste(), "Klasse 3a.zfb - " + titel);
     p.Z().Caption = "Kopfrechnen";
-    EXPECT_EQ(p.D.Hauptfenster().windowTitle().toStdString(), "Kopfrechnen");
+    EXPECT_EQ(titelleiste(), "Kopfrechnen");
+}
+
+TEST(Desktop, CtrlZAndCtrlYTakeBackAndRedoOneCommandEach)
+{
+    Programm p;
+    auto* rand = p.HB().Als<QLineEdit>("RandWerteEdits[1]");
+    p.Z().PCEigenschaften->SetActivePage(p.Z().PCEigenschaften->Pages()[3]);
+    rand->setFocus();
+    const auto taste = [&](Qt::Key t, Qt::KeyboardModifiers umschalter) { QTest::keyClick(rand, t, umschalter); };
+    const auto anfang = Gelesen(p);
+    EXPECT_FALSE(p.D.Hauptfenster().Befehl(QStringLiteral("Rückgängig"))->isEnabled());
+
+    // One click in the settings window rules, re-lays out and draws new tasks: one step.
+    QWidget* reihe = p.D.Einstellungsfenster().Bindung().Widget("CBMultReihe[7]");
+    QTest::mouseClick(reihe, Qt::LeftButton, {}, QPoint(4, reihe->height() / 2));
+    const auto geklickt = Gelesen(p);
+    ASSERT_NE(geklickt, anfang);
+    EXPECT_TRUE(p.D.Hauptfenster().Befehl(QStringLiteral("Rückgängig"))->isEnabled());
+    taste(Qt::Key_N, Qt::ControlModifier);
+    const auto neu = Gelesen(p);
+
+    taste(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Gelesen(p), geklickt);
+    taste(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Gelesen(p), anfang);
+    EXPECT_FALSE(p.D.Hauptfenster().Befehl(QStringLiteral("Rückgängig"))->isEnabled());
+    taste(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Gelesen(p), geklickt);
+    taste(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Gelesen(p), neu);
+    EXPECT_FALSE(p.D.Hauptfenster().Befehl(QStringLiteral("Wiederherstellen"))->isEnabled());
+    EXPECT_EQ(rand->text(), QStringLiteral("1.00cm"));
+}
+
+TEST(Desktop, ClosingAChangedSheetAsksAndCancelKeepsTheWindowOpen)
+{
+    Programm p;
+    QTest::keyClick(&p.D.Hauptfenster(), Qt::Key_N, Qt::ControlModifier);
+    p.Meldungen.Antworten = {TAntwort::Abbrechen};
+    QTest::keyClick(&p.D.Hauptfenster(), Qt::Key_Q, Qt::ControlModifier);
+    ASSERT_EQ(p.Meldungen.Gefragt.size(), 1U);
+    EXPECT_EQ(p.Meldungen.Gefragt[0].Text, "Die Änderungen am Arbeitsblatt speichern?");
+    EXPECT_TRUE(p.D.Hauptfenster().isVisible());
+    p.Meldungen.Antworten = {TAntwort::Verwerfen};
+    EXPECT_TRUE(p.D.Hauptfenster().close());
+    EXPECT_FALSE(p.D.Hauptfenster().isVisible());
 }
 
 // The captions of a window's buttons, boxes and labels that are shown: those cut (narrower

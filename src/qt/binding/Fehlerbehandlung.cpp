@@ -9,13 +9,24 @@
 
 bool TFehlerbehandlung::Ausfuehren(const std::function<void()>& befehl) noexcept
 {
+    bool durchgelaufen = true;
     try {
+        if (Vorher)
+            Vorher();
         befehl();
-        return true;
     } catch (...) {
         Zeigen(std::current_exception());
-        return false;
+        durchgelaufen = false;
     }
+    // Also after a command that failed part-way: what it changed counts.
+    if (Nachher) {
+        try {
+            Nachher();
+        } catch (...) {
+            Zeigen(std::current_exception());
+        }
+    }
+    return durchgelaufen;
 }
 
 void TFehlerbehandlung::Zeigen(const std::exception_ptr& fehler) noexcept

@@ -17,6 +17,10 @@ public:
     // Runs befehl; an exception it raises is shown and goes no further. Returns whether befehl
     // ran to its end.
     bool Ausfuehren(const std::function<void()>& befehl) noexcept;
+    // Run before and after every command, however it ended (none: nothing): the desktop
+    // frames each command's changes of the worksheet there.
+    std::function<void()> Vorher;
+    std::function<void()> Nachher;
     // Shows an error that was caught elsewhere (the last resort of the event loop).
     void Zeigen(const std::exception_ptr& fehler) noexcept;
 

@@ -15,3 +15,20 @@ void TQtMeldungen::Zeige(const std::string& titel, const std::string& text, TMel
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
+
+TAntwort TQtMeldungen::Frage(const std::string& titel, const std::string& text)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(titel), QString::fromStdString(text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton* speichern = box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
+    QPushButton* verwerfen = box.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
+    QPushButton* abbrechen = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(speichern);
+    box.setEscapeButton(abbrechen);
+    box.exec();
+    if (box.clickedButton() == speichern)
+        return TAntwort::Speichern;
+    if (box.clickedButton() == verwerfen)
+        return TAntwort::Verwerfen;
+    return TAntwort::Abbrechen;
+}

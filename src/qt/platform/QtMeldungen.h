@@ -7,4 +7,6 @@
 class TQtMeldungen final : public TMeldungen {
 public:
     void Zeige(const std::string& titel, const std::string& text, TMeldungsart art) override;
+    // A question box with "Speichern" (the default), "Verwerfen" and "Abbrechen" (Escape).
+    TAntwort Frage(const std::string& titel, const std::string& text) override;
 };

@@ -127,6 +127,10 @@ TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert
     });
     Ansichten.Eintragen(*DruckdialogFeld);
     NebenfensterFeld = std::make_unique<TNebenfenster>(*ProgrammFeld, *HauptfensterFeld, *FehlerFeld, Ansichten);
+    // Each command's changes of the page are one undo step; whatever it changed (the task
+    // settings too) shows in the title bar at once.
+    FehlerFeld->Vorher = [&zeichnen] { zeichnen.BefehlAnfang(); };
+    FehlerFeld->Nachher = [&zeichnen] { zeichnen.BefehlEnde(); };
     ProgrammFeld->Oberflaeche() = {.Anzeige = &Ansichten,
                                    .Schriftdialog = Schriftdialog.get(),
                                    .Dateidialog = Dateidialog.get()};
@@ -136,6 +140,8 @@ TDesktop::~TDesktop()
 {
     // The models outlive nothing of the views: the platform goes before the windows do.
     ProgrammFeld->Oberflaeche() = {};
+    FehlerFeld->Vorher = nullptr;
+    FehlerFeld->Nachher = nullptr;
     TZeichnen& zeichnen = ProgrammFeld->Zeichnen();
     TFDrucken& drucken = ProgrammFeld->Drucken();
     zeichnen.Blatt().SetzeZwischenablage(nullptr);

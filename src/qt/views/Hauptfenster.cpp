@@ -8,6 +8,9 @@
 #include "sheet/UBlatt.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QPointer>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QGridLayout>
@@ -69,6 +72,11 @@ THauptfenster::THauptfenster(TZeichnen& zeichnen, TFehlerbehandlung& fehler)
 {
     TBindung& b = *BindungFeld;
     TitelFolgen(*this, zeichnen);
+    setWindowModified(zeichnen.Veraendert);
+    zeichnen.Veraendert.Geaendert = [ziel = QPointer<QWidget>(this)](bool veraendert) {
+        if (ziel != nullptr)
+            ziel->setWindowModified(veraendert);
+    };
     Flaeche = new TFlaeche(*this);
     setCentralWidget(Flaeche);
 
@@ -130,6 +138,26 @@ THauptfenster::THauptfenster(TZeichnen& zeichnen, TFehlerbehandlung& fehler)
 THauptfenster::~THauptfenster()
 {
     qApp->removeEventFilter(this);
+    Zeichnen.Veraendert.Geaendert = nullptr;
+    Zeichnen.KannRueckgaengig.Geaendert = nullptr;
+    Zeichnen.KannWiederherstellen.Geaendert = nullptr;
+}
+
+void THauptfenster::closeEvent(QCloseEvent* ereignis)
+{
+    bool weiter = false;
+    Fehler.Ausfuehren([&] { weiter = Zeichnen.AenderungenSichern(); });
+    if (!weiter) {
+        ereignis->ignore();
+        return;
+    }
+    ereignis->accept();
+    // The main window is the program: its other windows go with it, and with the last one
+    // the program ends.
+    for (QWidget* fenster : QApplication::topLevelWidgets()) {
+        if (fenster != this && fenster->isVisible())
+            fenster->close();
+    }
 }
 
 void THauptfenster::SeitenAufbauen()
@@ -216,11 +244,28 @@ void THauptfenster::MenueAufbauen()
         widget->installEventFilter(this);
         widget->setProperty("zbBefehl", QVariant::fromValue(static_cast<QObject*>(punkt)));
         if (tastencode != 0)
-            Tasten.emplace_back(tastencode, punkt);
+            Tasten.push_back({tastencode, std::nullopt, punkt});
+        return punkt;
+    };
+    // A command of the model whose state it can be in observes.
+    const auto befehl = [this](QMenu& menue, const QString& text, const QString& taste, const QString& symbol,
+                               const std::function<void()>& ausfuehren, TBeobachtet<bool>* moeglich) {
+        QAction* punkt = Menuepunkt(menue, text, taste, ausfuehren);
+        if (!symbol.isEmpty())
+            punkt->setIcon(QIcon::fromTheme(symbol));
+        if (moeglich != nullptr) {
+            punkt->setEnabled(*moeglich);
+            moeglich->Geaendert = [ziel = QPointer<QAction>(punkt)](bool an) {
+                if (ziel != nullptr)
+                    ziel->setEnabled(an);
+            };
+        }
         return punkt;
     };
 
     QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    befehl(*datei, QStringLiteral("Neu"), {}, QStringLiteral("document-new"), [this] { Zeichnen.Neu1Click(); },
+           nullptr);
     knopf(*datei, QStringLiteral("Öffnen ..."), QStringLiteral("Strg+O"), Zeichnen.BOeffnen, Qt::Key_O);
     knopf(*datei, QStringLiteral("Speichern ..."), QStringLiteral("Strg+S"), Zeichnen.BSpeichern, Qt::Key_S);
     knopf(*datei, QStringLiteral("Drucken ..."), QStringLiteral("Strg+P"), Zeichnen.BDrucken, Qt::Key_P);
@@ -228,7 +273,9 @@ void THauptfenster::MenueAufbauen()
     Menuepunkt(*datei, QStringLiteral("Standardeinstellungen Speichern"), {},
                [this] { Zeichnen.Standardeinstellungen1Click(); });
     datei->addSeparator();
-    Menuepunkt(*datei, QStringLiteral("Schließen"), {}, [this] { close(); });
+    QAction* beenden = befehl(*datei, QStringLiteral("Beenden"), QStringLiteral("Strg+Q"),
+                              QStringLiteral("application-exit"), [this] { close(); }, nullptr);
+    Tasten.push_back({Qt::Key_Q, std::nullopt, beenden});
 
     // The ready-made worksheets by grade; each opens like a file, with new tasks.
     QMenu* vorlagen = menuBar()->addMenu(QStringLiteral("&Vorlagen"));
@@ -243,6 +290,16 @@ void THauptfenster::MenueAufbauen()
     }
 
     QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    QAction* zurueck = befehl(*bearbeiten, QStringLiteral("Rückgängig"), QStringLiteral("Strg+Z"),
+                              QStringLiteral("edit-undo"), [this] { Zeichnen.Rueckgaengig(); },
+                              &Zeichnen.KannRueckgaengig);
+    QAction* vor = befehl(*bearbeiten, QStringLiteral("Wiederherstellen"), QStringLiteral("Strg+Y"),
+                          QStringLiteral("edit-redo"), [this] { Zeichnen.Wiederherstellen(); },
+                          &Zeichnen.KannWiederherstellen);
+    Tasten.push_back({Qt::Key_Z, false, zurueck});
+    Tasten.push_back({Qt::Key_Z, true, vor});
+    Tasten.push_back({Qt::Key_Y, std::nullopt, vor});
+    bearbeiten->addSeparator();
     knopf(*bearbeiten, QStringLiteral("Kopieren"), QStringLiteral("Strg+C"), Zeichnen.BKopieren, Qt::Key_C);
 
     QMenu* aufgabe = menuBar()->addMenu(QStringLiteral("&Aufgabe"));
@@ -305,9 +362,10 @@ bool THauptfenster::eventFilter(QObject* objekt, QEvent* ereignis)
     const auto& taste = static_cast<const QKeyEvent&>(*ereignis);
     if (!taste.modifiers().testFlag(Qt::ControlModifier))
         return false;
-    for (const auto& [code, punkt] : Tasten) {
-        if (code == taste.key() && punkt->isEnabled()) {
-            punkt->trigger();
+    const bool umschalt = taste.modifiers().testFlag(Qt::ShiftModifier);
+    for (const TTaste& t : Tasten) {
+        if (t.Code == taste.key() && (!t.Umschalt || *t.Umschalt == umschalt) && t.Befehl->isEnabled()) {
+            t.Befehl->trigger();
             return true;
         }
     }

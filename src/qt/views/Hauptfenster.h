@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -16,10 +18,11 @@ class TZeichnen;
 
 // The main window on screen: the tab control with the ten pages of layout options, the row
 // of buttons with the zoom box, the worksheet page in its paint box with the scroll bars, and
-// the menus "Datei", "Bearbeiten", "Aufgabe" and "Info". Every widget is bound to the control
+// the menus "Datei", "Vorlagen", "Bearbeiten", "Aufgabe" and "Info". The title bar names the
+// open file and marks a changed worksheet. Every widget is bound to the control
 // of the main window model of the same name; where the sheet, the paint box and the scroll
-// bars stand the model decides on every resize. The keys Ctrl+O, S, P, C and N reach the
-// window before its controls, with any other modifier held as well.
+// bars stand the model decides on every resize. The keys Ctrl+O, S, P, Q, C, N, Z and Y reach
+// the window before its controls, with any other modifier held as well (Ctrl+Shift+Z redoes).
 class THauptfenster final : public QMainWindow {
 public:
     THauptfenster(TZeichnen& zeichnen, TFehlerbehandlung& fehler);
@@ -32,6 +35,9 @@ public:
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    // A changed worksheet is asked about first; a cancelled or failed save keeps the window
+    // open. Closed, the program ends.
+    void closeEvent(QCloseEvent* ereignis) override;
 
 private:
     class TFlaeche;
@@ -51,6 +57,12 @@ private:
     QWidget* Knopfzeile = nullptr;
     QLabel* Platzhinweis = nullptr; // in the status bar, which shows while the note does
     TMalflaeche* MalflaecheFeld = nullptr;
-    // The commands of the keys, by key (Qt::Key_O ...).
-    std::vector<std::pair<int, QAction*>> Tasten;
+    // The commands of the keys, by key (Qt::Key_O ...) and, where it tells two commands apart,
+    // whether Shift is held (Ctrl+Z undoes, Ctrl+Shift+Z redoes).
+    struct TTaste {
+        int Code;
+        std::optional<bool> Umschalt;
+        QAction* Befehl;
+    };
+    std::vector<TTaste> Tasten;
 };
