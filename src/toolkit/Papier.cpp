@@ -16,8 +16,7 @@ constexpr std::array<TFormateintrag, 3> Formate{{
     {TPapierformat::A5, "A5"},
     {TPapierformat::Letter, "Letter"},
 }};
-static_assert(Formate.size() == static_cast<std::size_t>(TPapierformat::Letter) + 1,
-              "every paper format has its row");
+static_assert(Formate.size() == static_cast<std::size_t>(TPapierformat::Letter) + 1, "every paper format has its row");
 
 constexpr std::array<TPapierformat, Formate.size()> Reihenfolge = [] {
     std::array<TPapierformat, Formate.size()> formate{};

@@ -519,11 +519,11 @@ TEST(PdfDrucker, TheCommandLinesPaperSizesThePdfAndLaysThePageOutOnIt)
         std::string Seitengroesse;
         std::string LetzteAufgabe;
     };
-    for (const Fall& fall : {Fall{{}, "595 x 842 pts (A4)", "24\t4\t"},
-                             Fall{{"--paper", "a5"}, "420 x 595 pts (A5)", "15\t3\t"},
-                             Fall{{"--paper=A5", "--landscape"}, "595 x 420 pts (A5)", "9\t4\t"},
-                             Fall{{"--landscape"}, "842 x 595 pts (A4)", "15\t6\t"},
-                             Fall{{"--paper", "LETTER"}, "612 x 792 pts (letter)", "22\t4\t"}}) {
+    for (const Fall& fall :
+         {Fall{{}, "595 x 842 pts (A4)", "24\t4\t"}, Fall{{"--paper", "a5"}, "420 x 595 pts (A5)", "15\t3\t"},
+          Fall{{"--paper=A5", "--landscape"}, "595 x 420 pts (A5)", "9\t4\t"},
+          Fall{{"--landscape"}, "842 x 595 pts (A4)", "15\t6\t"},
+          Fall{{"--paper", "LETTER"}, "612 x 792 pts (letter)", "22\t4\t"}}) {
         QTemporaryDir ordner;
         const std::string pfad = ordner.filePath(QStringLiteral("papier.pdf")).toStdString();
         std::vector<std::string> argumente{"--seed", "3", "--page", "--pdf", pfad};
