@@ -54,6 +54,17 @@ std::string Dateiname(const std::string& option, const std::string& wert)
     return wert;
 }
 
+// A paper format the PDF printer offers, named in any case, or a German message naming them.
+TPapierformat PapierformatLesen(const std::string& option, const std::string& text)
+{
+    if (const std::optional<TPapierformat> format = FormatLesen(text))
+        return *format;
+    std::string formate;
+    for (const TPapierformat format : Papierformate())
+        formate += (formate.empty() ? "" : ", ") + std::string(Formatname(format));
+    throw TBedienfehler("Unbekanntes Papierformat für " + option + ": \"" + text + "\" (möglich: " + formate + ").");
+}
+
 // The options, in the order of --help and the README's table. Each row's Setzen fills the
 // request; the rules between options follow the reading in KommandozeileLesen.
 constexpr TOption Optionstabelle[] = {
@@ -91,8 +102,14 @@ constexpr TOption Optionstabelle[] = {
      "das Arbeitsblatt als Bild (SVG) speichern, wie es die\n"
      "Zwischenablage erhält"},
     {"--pdf", "DATEI", [](TKommandozeile& a, const std::string& o, const std::string& w) { a.Pdf = Dateiname(o, w); },
-     "das Arbeitsblatt als PDF (A4) drucken, wie es der Druckdialog\n"
+     "das Arbeitsblatt als PDF drucken, wie es der Druckdialog\n"
      "druckt; alle Seiten kommen in eine Datei"},
+    {"--paper", "FORMAT",
+     [](TKommandozeile& a, const std::string& o, const std::string& w) { a.Papierformat = PapierformatLesen(o, w); },
+     "mit --page, --svg und --pdf: das Papier, auf dem das\n"
+     "Arbeitsblatt gesetzt wird: A4 (ohne Angabe), A5 oder Letter"},
+    {"--landscape", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Querformat = true; },
+     "mit --page, --svg und --pdf: das Papier im Querformat"},
     {"--sheets", "N", [](TKommandozeile& a, const std::string&, const std::string& w) { a.Blaetter = w; },
      "mit --pdf: N verschiedene Arbeitsblätter, neue Aufgaben für\n"
      "jedes (wie im Druckdialog getippt: nur die Ziffern zählen,\n"
@@ -223,6 +240,8 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
     if (auftrag.Pdf.empty()
         && (auftrag.Blaetter || auftrag.Exemplare || auftrag.Loesungsblaetter || auftrag.Nummerieren))
         throw TBedienfehler("--sheets, --copies, --solutions und --number wirken nur mit --pdf.");
+    if ((auftrag.Papierformat || auftrag.Querformat) && !auftrag.Seite && auftrag.Svg.empty() && auftrag.Pdf.empty())
+        throw TBedienfehler("--paper und --landscape wirken nur mit --page, --svg oder --pdf.");
     // The desktop program opens only a name ending in ".zfb" (in any case) and otherwise the
     // standard settings; for the outputs without a window another name is a mistake worth
     // saying.
@@ -389,7 +408,7 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
     TZeichnen& zeichnen = programm.Zeichnen();
     TFUeberschrift& ueberschrift = programm.Ueberschrift();
     TFDrucken& drucken = programm.Drucken();
-    const std::unique_ptr<TDokumentdrucker> drucker = geraete.Pdfdrucker();
+    const std::unique_ptr<TDokumentdrucker> drucker = geraete.Pdfdrucker(auftrag.Papier());
     TBildspeicher ablage(geraete);
     zeichnen.Blatt().SetzeDrucker(drucker.get());
     zeichnen.Blatt().SetzeZwischenablage(&ablage);

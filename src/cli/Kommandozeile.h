@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Bedienfehler.h"
+#include "toolkit/Papier.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -35,6 +36,8 @@ struct TKommandozeile {
     std::string Pdf;                                            // --pdf FILE, empty when none
     std::string Svg;                                            // --svg FILE, empty when none
     std::string Speichern;                                      // --save FILE, empty when none
+    std::optional<TPapierformat> Papierformat;                  // --paper FORMAT
+    bool Querformat = false;                                    // --landscape
     // The print dialog's fields for --pdf, as typed (--sheets N, --copies N; none: the field
     // stays as it is) and its check boxes (--solutions, --number; false: as it is).
     std::optional<std::string> Blaetter;
@@ -47,6 +50,8 @@ struct TKommandozeile {
     std::string Vorlage;        // --template NAME, empty when none
     bool NeueAufgaben = false;  // new tasks once FILE is opened (a ready-made sheet's)
 
+    // The PDF printer's paper the page is laid out on and printed to: A4 portrait unless asked.
+    TPapier Papier() const { return {Papierformat.value_or(TPapierformat::A4), Querformat}; }
     // True when an output of the laid-out page was asked for, which needs the page model and
     // the platform's printer.
     bool Seitenausgabe() const { return Seite || !Pdf.empty() || !Svg.empty() || !Speichern.empty(); }

@@ -5,6 +5,7 @@
 // use recording doubles.
 
 #include "toolkit/Drucker.h"
+#include "toolkit/Papier.h"
 #include "toolkit/Zwischenablage.h"
 
 #include <memory>
@@ -12,8 +13,8 @@
 class TAusgabegeraete {
 public:
     virtual ~TAusgabegeraete() = default;
-    // A printer that prints into a PDF document in memory (A4 portrait).
-    virtual std::unique_ptr<TDokumentdrucker> Pdfdrucker() = 0;
+    // A printer that prints into a PDF document in memory, on the paper.
+    virtual std::unique_ptr<TDokumentdrucker> Pdfdrucker(TPapier papier) = 0;
     // A new, empty vector picture (SVG) of the given size.
     virtual std::unique_ptr<TBild> NeuesBild(int breite, int hoehe, double pxProCm) = 0;
 };

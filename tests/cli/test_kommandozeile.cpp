@@ -60,6 +60,15 @@ TEST(Kommandozeile, RefusesBadUsageWithAGermanMessageNamingIt)
               std::string::npos);
     EXPECT_NE(Bedienfehler({".zfb-alt", "--page"}).find("keine Arbeitsblattdatei"), std::string::npos);
     EXPECT_NE(Bedienfehler({"--pool=1"}).find("keinen Wert"), std::string::npos);
+    EXPECT_EQ(Bedienfehler({"--paper", "B5", "--pdf", "a.pdf"}),
+              "Unbekanntes Papierformat für --paper: \"B5\" (möglich: A4, A5, Letter).");
+    EXPECT_NE(Bedienfehler({"--paper=", "--page"}).find("Unbekanntes Papierformat"), std::string::npos);
+    EXPECT_NE(Bedienfehler({"--paper", "A4 ", "--page"}).find("Unbekanntes Papierformat"), std::string::npos);
+    for (const std::string ausgabe : {"--save", "--pool"}) {
+        EXPECT_EQ(Bedienfehler({"--landscape", ausgabe, "a.zfb"}),
+                  "--paper und --landscape wirken nur mit --page, --svg oder --pdf.")
+            << ausgabe;
+    }
     for (const std::string option : {"--heading", "--instruction"}) {
         std::vector<std::string> zeilen{"--page"};
         for (int i = 0; i < 1001; ++i) {

@@ -258,7 +258,7 @@ public:
 // printer (its document names its page count), the pictures are recording pictures.
 class TAufzeichnungsgeraete final : public TAusgabegeraete {
 public:
-    std::unique_ptr<TDokumentdrucker> Pdfdrucker() override { return std::make_unique<TAufzeichnungsdrucker>(); }
+    std::unique_ptr<TDokumentdrucker> Pdfdrucker(TPapier) override { return std::make_unique<TAufzeichnungsdrucker>(); }
     std::unique_ptr<TBild> NeuesBild(int breite, int hoehe, double pxProCm) override
     {
         return std::make_unique<TAufzeichnungsbild>(breite, hoehe, pxProCm);

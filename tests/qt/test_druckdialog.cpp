@@ -26,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -232,6 +233,60 @@ TEST(Druckdialog, ThePrinterChosenInTheSetupDialogPrintsWithoutAskingForAFile)
     EXPECT_EQ(p.D.Modelle().Zeichnen().Blatt().Drucker(), &klasse);
     EXPECT_NE(p.D.Modelle().Zeichnen().Blatt().BlattBreite, a4);
     EXPECT_TRUE(p.Meldungen.Gezeigt.empty());
+}
+
+TEST(Druckdialog, ThePdfPrintersPaperFromTheSetupDialogLaysThePageOutAnewAndCancelKeepsA4)
+{
+    Programm p;
+    const double breiteA4 = p.Z().Blatt().BlattBreite;
+    const double hoeheA4 = p.Z().Blatt().BlattHoehe;
+    const std::size_t zeilenA4 = p.Seite().GezeigteAufgaben().size();
+    struct Fall {
+        const char* Knopf; // of the printer-setup dialog, after A5 across was chosen
+        const char* Name;  // the printer's afterwards
+        double Hoehe;      // the page's afterwards: A5 across is A4 upright cut in half
+    };
+    for (const Fall& fall : {Fall{"Abbrechen", "PDF (A4)", hoeheA4}, Fall{"OK", "PDF (A5 quer)", hoeheA4 - 14.85}}) {
+        THand hand;
+        QString papier;
+        QString liste;
+        hand.Danach([&](QWidget&) {
+            hand.Danach([&](QWidget& einrichtung) {
+                hand.Danach([&](QWidget& seite) {
+                    EXPECT_EQ(seite.windowTitle(), QStringLiteral("Papier und Ausrichtung"));
+                    seite.findChild<QComboBox*>()->setCurrentText(QStringLiteral("A5"));
+                    Klicken(seite.findChild<QRadioButton*>(QStringLiteral("landscape")));
+                    for (QPushButton* knopf : seite.findChildren<QPushButton*>()) {
+                        if (knopf->text() == QStringLiteral("OK"))
+                            Klicken(knopf);
+                    }
+                });
+                for (QPushButton* knopf : einrichtung.findChildren<QPushButton*>()) {
+                    if (knopf->text() == QStringLiteral("Papier und Ausrichtung ..."))
+                        Klicken(knopf);
+                }
+                for (QLabel* text : einrichtung.findChildren<QLabel*>()) {
+                    if (text->text().contains(QStringLiteral("format")))
+                        papier = text->text();
+                }
+                liste = einrichtung.findChild<QComboBox*>()->currentText();
+                for (QPushButton* knopf : einrichtung.findChildren<QPushButton*>()) {
+                    if (knopf->text() == QString::fromUtf8(fall.Knopf))
+                        Klicken(knopf);
+                }
+            });
+            Klicken(p.B().Als<QPushButton>("BDruckereinstellungen"));
+            EXPECT_EQ(p.B().Als<QLabel>("LDrucker")->text().toStdString(), std::string("Drucker: ") + fall.Name);
+            Klicken(p.B().Als<QPushButton>("BAbbruch"));
+        });
+        p.Oeffnen();
+
+        EXPECT_EQ(papier, QStringLiteral("A5, Querformat")) << fall.Knopf;
+        EXPECT_EQ(liste, QStringLiteral("PDF (A5 quer)")) << fall.Knopf;
+        EXPECT_NEAR(p.Z().Blatt().BlattBreite, breiteA4, 0.05) << fall.Knopf;
+        EXPECT_NEAR(p.Z().Blatt().BlattHoehe, fall.Hoehe, 0.05) << fall.Knopf;
+        EXPECT_EQ(p.Seite().GezeigteAufgaben().size() < zeilenA4, fall.Hoehe < hoeheA4) << fall.Knopf;
+    }
 }
 
 TEST(Druckdialog, ALongRunShowsItsProgressAndAbbruchStopsIt)

@@ -509,3 +509,37 @@ INSTANTIATE_TEST_SUITE_P(
                                     {"--solutions-last", "--set", "CBLoesungenKennzeichnen=false"},
                                     {"", "", "", ""}}),
     [](const auto& eintrag) { return std::string(eintrag.param.Name); });
+
+// The command line's paper: the PDF's pages have its size, and the page is laid out on it, so
+// that another number of rows and columns fits (the last shown task's row and column).
+TEST(PdfDrucker, TheCommandLinesPaperSizesThePdfAndLaysThePageOutOnIt)
+{
+    struct Fall {
+        std::vector<std::string> Optionen;
+        std::string Seitengroesse;
+        std::string LetzteAufgabe;
+    };
+    for (const Fall& fall :
+         {Fall{{}, "595 x 842 pts (A4)", "24\t4\t"}, Fall{{"--paper", "a5"}, "420 x 595 pts (A5)", "15\t3\t"},
+          Fall{{"--paper=A5", "--landscape"}, "595 x 420 pts (A5)", "9\t4\t"},
+          Fall{{"--landscape"}, "842 x 595 pts (A4)", "15\t6\t"},
+          Fall{{"--paper", "LETTER"}, "612 x 792 pts (letter)", "22\t4\t"}}) {
+        QTemporaryDir ordner;
+        const std::string pfad = ordner.filePath(QStringLiteral("papier.pdf")).toStdString();
+        std::vector<std::string> argumente{"--seed", "3", "--page", "--pdf", pfad};
+        argumente.insert(argumente.end(), fall.Optionen.begin(), fall.Optionen.end());
+        TQtAusgabegeraete geraete;
+        std::ostringstream aus;
+        std::ostringstream fehler;
+        ASSERT_EQ(KommandozeileAusfuehren(KommandozeileLesen(argumente), aus, fehler, {}, &geraete), StatusFertig)
+            << fehler.str();
+        const std::string zeilen = aus.str();
+        const std::size_t letzte = zeilen.rfind('\n', zeilen.size() - 2) + 1;
+        EXPECT_EQ(zeilen.substr(letzte, fall.LetzteAufgabe.size()), fall.LetzteAufgabe) << fall.Seitengroesse;
+        QFile datei(QString::fromStdString(pfad));
+        ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+        EXPECT_NE(TPdfDatei(datei.readAll().toStdString()).Info().find("Page size:       " + fall.Seitengroesse),
+                  std::string::npos)
+            << fall.Seitengroesse;
+    }
+}

@@ -48,6 +48,19 @@ private:
     TDokumentausgabe Ausgabe;
 };
 
+QPageSize::PageSizeId Seitengroesse(TPapierformat format)
+{
+    switch (format) {
+    case TPapierformat::A4:
+        return QPageSize::A4;
+    case TPapierformat::A5:
+        return QPageSize::A5;
+    case TPapierformat::Letter:
+        return QPageSize::Letter;
+    }
+    return QPageSize::A4;
+}
+
 } // namespace
 
 // A device and its writer exist before the job, so the canvas can measure at the printer's
@@ -57,15 +70,15 @@ struct TPdfDrucker::TAuftrag {
     TAusgabegeraet Geraet;
     QPdfWriter Schreiber;
 
-    TAuftrag(const QPageLayout& seite, int dpi, TDokumentausgabe ausgabe)
+    TAuftrag(const QPageLayout& seite, TPapier papier, int dpi, TDokumentausgabe ausgabe)
         : Geraet(std::move(ausgabe)), Schreiber(&Geraet)
     {
         if (seite.isValid()) {
             Schreiber.setPageLayout(seite);
         } else {
             // Qt's own margins for its PDF writer, as "PDF (A4)" has always had them.
-            Schreiber.setPageSize(QPageSize(QPageSize::A4));
-            Schreiber.setPageOrientation(QPageLayout::Portrait);
+            Schreiber.setPageSize(QPageSize(Seitengroesse(papier.Format)));
+            Schreiber.setPageOrientation(papier.Querformat ? QPageLayout::Landscape : QPageLayout::Portrait);
         }
         if (dpi > 0)
             Schreiber.setResolution(dpi);
@@ -74,13 +87,14 @@ struct TPdfDrucker::TAuftrag {
     }
 };
 
-TPdfDrucker::TPdfDrucker()
-    : NameFeld("PDF (A4)"), Auftrag(std::make_unique<TAuftrag>(QPageLayout(), 0, nullptr)), Flaeche(Auftrag->Schreiber)
+TPdfDrucker::TPdfDrucker(TPapier papier)
+    : NameFeld(Pdfdruckername(papier)), PapierFeld(papier),
+      Auftrag(std::make_unique<TAuftrag>(QPageLayout(), papier, 0, nullptr)), Flaeche(Auftrag->Schreiber)
 {}
 
 TPdfDrucker::TPdfDrucker(std::string name, const QPageLayout& seite, int dpi)
-    : NameFeld(std::move(name)), Seite(seite), Dpi(dpi), Auftrag(std::make_unique<TAuftrag>(Seite, Dpi, nullptr)),
-      Flaeche(Auftrag->Schreiber)
+    : NameFeld(std::move(name)), Seite(seite), Dpi(dpi),
+      Auftrag(std::make_unique<TAuftrag>(Seite, TPapier{}, Dpi, nullptr)), Flaeche(Auftrag->Schreiber)
 {}
 
 TPdfDrucker::~TPdfDrucker()
@@ -110,7 +124,7 @@ int TPdfDrucker::SeitePxHoehe() const
 
 void TPdfDrucker::NeuerAuftrag()
 {
-    auto neu = std::make_unique<TAuftrag>(Seite, Dpi, Ausgabe);
+    auto neu = std::make_unique<TAuftrag>(Seite, PapierFeld.value_or(TPapier{}), Dpi, Ausgabe);
     Flaeche.GeraetSetzen(neu->Schreiber);
     Auftrag = std::move(neu);
 }
@@ -127,6 +141,19 @@ void TPdfDrucker::Einrichten(const QPageLayout& seite, int dpi)
                                  + "“ kann während eines Druckauftrags nicht eingerichtet werden.");
     Seite = seite;
     Dpi = dpi;
+    PapierFeld.reset();
+    NeuerAuftrag();
+}
+
+void TPdfDrucker::PapierSetzen(TPapier papier)
+{
+    if (Maler.isActive())
+        throw EZifferbogenFehler("Der Drucker „" + NameFeld
+                                 + "“ kann während eines Druckauftrags nicht eingerichtet werden.");
+    Seite = QPageLayout();
+    Dpi = 0;
+    PapierFeld = papier;
+    NameFeld = Pdfdruckername(papier);
     NeuerAuftrag();
 }
 

@@ -2,21 +2,25 @@
 
 #include "qt/platform/QtLeinwand.h"
 #include "toolkit/Drucker.h"
+#include "toolkit/Papier.h"
 
 #include <QPageLayout>
 #include <QPainter>
 
 #include <memory>
+#include <optional>
 #include <string>
 
-// A printer whose jobs become PDF documents: "PDF (A4)", on A4 portrait with the page layout
-// and resolution Qt gives its PDF writer, works on any machine, with or without a system
-// printer, and is what the command line's --pdf writes. The system printer draws its jobs
-// through one on its queue's paper and resolution before it hands them to the print system.
-// A job goes into its output as its pages are made, or, without one, into memory.
+// A printer whose jobs become PDF documents: "PDF (A4)", on A4 portrait (or A5 or Letter,
+// either way up) with the margins and resolution Qt gives its PDF writer, works on any machine,
+// with or without a system printer, and is what the command line's --pdf writes. The system
+// printer draws its jobs through one on its queue's paper and resolution before it hands them
+// to the print system. A job goes into its output as its pages are made, or, without one,
+// into memory.
 class TPdfDrucker final : public TDokumentdrucker {
 public:
-    TPdfDrucker();
+    // On the paper, named after it (Pdfdruckername).
+    explicit TPdfDrucker(TPapier papier = {});
     // Pages on the paper, margins and orientation of seite at dpi pixels per inch, under name;
     // an invalid seite or a dpi of 0 leave Qt's own for its PDF writer.
     TPdfDrucker(std::string name, const QPageLayout& seite, int dpi);
@@ -43,6 +47,12 @@ public:
     // Paper and resolution for what is measured from now on and the next job. Raises
     // EZifferbogenFehler while a job is open.
     void Einrichten(const QPageLayout& seite, int dpi);
+    // The paper the printer was made with or last given, or none when it prints on a page
+    // layout of its own (Einrichten).
+    std::optional<TPapier> Papier() const { return PapierFeld; }
+    // Prints on the paper from now on, with Qt's margins and resolution for its PDF writer,
+    // and takes its name after it. Raises EZifferbogenFehler while a job is open.
+    void PapierSetzen(TPapier papier);
     // Ends an open job without completing it: nothing more goes into its output, which is
     // left incomplete. Nothing happens without an open job.
     void Abbrechen() noexcept;
@@ -56,7 +66,8 @@ private:
     void AusgabefehlerWerfen();
 
     std::string NameFeld;
-    QPageLayout Seite;
+    std::optional<TPapier> PapierFeld;
+    QPageLayout Seite; // invalid: the paper's, with Qt's margins
     int Dpi = 0; // 0: Qt's own resolution for PDF
     TDokumentausgabe Ausgabe;
     std::unique_ptr<TAuftrag> Auftrag; // the document being written, or the next one

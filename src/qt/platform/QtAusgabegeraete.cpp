@@ -3,9 +3,9 @@
 #include "qt/platform/PdfDrucker.h"
 #include "qt/platform/SvgBild.h"
 
-std::unique_ptr<TDokumentdrucker> TQtAusgabegeraete::Pdfdrucker()
+std::unique_ptr<TDokumentdrucker> TQtAusgabegeraete::Pdfdrucker(TPapier papier)
 {
-    return std::make_unique<TPdfDrucker>();
+    return std::make_unique<TPdfDrucker>(papier);
 }
 
 std::unique_ptr<TBild> TQtAusgabegeraete::NeuesBild(int breite, int hoehe, double pxProCm)

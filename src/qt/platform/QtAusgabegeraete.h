@@ -2,9 +2,9 @@
 
 #include "toolkit/Ausgabegeraete.h"
 
-// The headless outputs on Qt: the A4 PDF printer and SVG pictures.
+// The headless outputs on Qt: the PDF printer and SVG pictures.
 class TQtAusgabegeraete final : public TAusgabegeraete {
 public:
-    std::unique_ptr<TDokumentdrucker> Pdfdrucker() override;
+    std::unique_ptr<TDokumentdrucker> Pdfdrucker(TPapier papier) override;
     std::unique_ptr<TBild> NeuesBild(int breite, int hoehe, double pxProCm) override;
 };
