@@ -4,6 +4,7 @@
 // values, the five fonts, the page and the sheet, and the commands that rebuild, re-lay out,
 // draw, replace single tasks and copy the page.
 
+#include "app/Orte.h"
 #include "app/USplash.h"
 #include "app/UUeberschrift.h"
 #include "app/Vorlagen.h"
@@ -200,6 +201,13 @@ public:
     void VorlageOeffnen(const TVorlage& vorlage);
     // The ready-made worksheets the menu "Vorlagen" offers, by grade.
     std::vector<TVorlage> Vorlagen;
+
+    // The worksheets opened or saved last and the folders the file dialogs start in: every
+    // successful open and save of a worksheet file of the user's is noted there.
+    TOrte Orte;
+    // An entry of "Zuletzt geöffnet": opens it as DateiOeffnen does. A file that is gone is
+    // taken out of the list, and EInOutError says so, naming it.
+    void ZuletztOeffnen(const std::string& pfad);
 
     TBlatt& Blatt() { return *BlattFeld; }
     TSeite* Seite() { return SeiteFeld.get(); }

@@ -185,6 +185,20 @@ std::string TZeichnen::ErsteDatei(const std::vector<std::string>& argumente, con
 void TZeichnen::DateiOeffnen(const std::string& pfad)
 {
     DateiOeffnenOderMelden([this](const std::string& datei) { return OpenFile(datei); }, pfad, false);
+    Orte.Eintragen(pfad);
+}
+
+void TZeichnen::ZuletztOeffnen(const std::string& pfad)
+{
+    // Only a file that is surely gone leaves the list; one that cannot be reached now (a
+    // folder without permission, a network drive) is reported by the open.
+    std::error_code fehler;
+    if (!std::filesystem::exists(pfad, fehler) && !fehler) {
+        Orte.Entfernen(pfad);
+        throw EInOutError("Die Datei „" + Utf8Maskiert(pfad)
+                          + "“ gibt es nicht mehr; sie wurde aus der Liste „Zuletzt geöffnet“ entfernt.");
+    }
+    DateiOeffnen(pfad);
 }
 
 void TZeichnen::VorlageOeffnen(const TVorlage& vorlage)
@@ -193,22 +207,29 @@ void TZeichnen::VorlageOeffnen(const TVorlage& vorlage)
     DateiOeffnenOderMelden([this](const std::string& datei) { return OpenFile(datei); }, vorlage.Datei.string(),
                            false);
     BNeueAufgabeClick();
+    Orte.OffenVergessen();
 }
 
 void TZeichnen::Oeffnen1Click()
 {
     if (Dienste.Oberflaeche->Dateidialog == nullptr)
         return;
-    if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Oeffnen(Dateifilter, Dateiendung))
+    if (const auto pfad =
+            Dienste.Oberflaeche->Dateidialog->Oeffnen(Dateifilter, Dateiendung, Orte.Ordner(TOrdnerart::Arbeitsblatt))) {
+        // The folder counts as used even when the file in it cannot be read.
+        Orte.OrdnerMerken(TOrdnerart::Arbeitsblatt, *pfad);
         DateiOeffnen(*pfad);
+    }
 }
 
 void TZeichnen::Speichern1Click()
 {
     if (Dienste.Oberflaeche->Dateidialog == nullptr)
         return;
-    if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Speichern(Dateifilter, Dateiendung))
+    if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Speichern(Dateifilter, Dateiendung, Orte.Speicherort())) {
         SaveFile(*pfad);
+        Orte.Eintragen(*pfad);
+    }
 }
 
 void TZeichnen::OpenFirst(const std::vector<std::string>& argumente, const std::filesystem::path& standarddatei)
@@ -219,6 +240,9 @@ void TZeichnen::OpenFirst(const std::vector<std::string>& argumente, const std::
     // Without standard settings the defaults stay, as on a first start.
     DateiOeffnenOderMelden([this](const std::string& datei) { return OpenFile(datei); }, pfad,
                            pfad == standarddatei.string());
+    // The standard settings are no worksheet of the user's.
+    if (pfad != standarddatei.string())
+        Orte.Eintragen(pfad);
 }
 
 void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)
