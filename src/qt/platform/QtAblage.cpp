@@ -1,6 +1,7 @@
 #include "qt/platform/QtAblage.h"
 
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <sys/stat.h>
@@ -34,8 +35,10 @@ QString Schluessel(const std::string& schluessel)
 
 TQtAblage::TQtAblage()
 {
-    // Where the file would be, before anything is read from it.
-    FremdenVerweisEntfernen(QSettings(QStringLiteral("zifferbogen"), QStringLiteral("zifferbogen")).fileName());
+    // Before Qt reads the file: a link to a FIFO would keep the start waiting for a writer.
+    // Qt's settings of an organisation lie in its folder in the configuration folder.
+    FremdenVerweisEntfernen(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                            + QStringLiteral("/zifferbogen/zifferbogen.conf"));
     Einstellungen = std::make_unique<QSettings>(QStringLiteral("zifferbogen"), QStringLiteral("zifferbogen"));
 }
 
