@@ -214,8 +214,8 @@ void TZeichnen::Oeffnen1Click()
 {
     if (Dienste.Oberflaeche->Dateidialog == nullptr)
         return;
-    if (const auto pfad =
-            Dienste.Oberflaeche->Dateidialog->Oeffnen(Dateifilter, Dateiendung, Orte.Ordner(TOrdnerart::Arbeitsblatt))) {
+    if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Oeffnen(Dateifilter, Dateiendung,
+                                                                    Orte.Ordner(TOrdnerart::Arbeitsblatt))) {
         // The folder counts as used even when the file in it cannot be read.
         Orte.OrdnerMerken(TOrdnerart::Arbeitsblatt, *pfad);
         DateiOeffnen(*pfad);

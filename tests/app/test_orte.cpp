@@ -37,7 +37,10 @@ TEST(RecentList, KeepsTheLastTenOnceEachMostRecentFirstAcrossARestart)
     };
     for (const Fall& fall : {
              Fall{"added", {}, {"/a.zfb", "/c.zfb"}, {"/c.zfb", "/a.zfb"}},
-             Fall{"again: to the front, once", {"/a.zfb", "/c.zfb", "/d.zfb"}, {"/d.zfb"}, {"/d.zfb", "/a.zfb", "/c.zfb"}},
+             Fall{"again: to the front, once",
+                  {"/a.zfb", "/c.zfb", "/d.zfb"},
+                  {"/d.zfb"},
+                  {"/d.zfb", "/a.zfb", "/c.zfb"}},
              Fall{"capped at ten", {}, elf, Liste(elf.rbegin(), elf.rbegin() + 10)},
              Fall{"relative to the working folder", {}, {"x/../r.zfb"}, {(fs::current_path() / "r.zfb").string()}},
              Fall{"edited by hand: empty, twice, too many", vonHand, {}, vonHandDanach},

@@ -59,8 +59,13 @@ TEST(Orte, TheWindowsPlacesTheZoomAndTheListComeBackAfterARestart)
     for (const Fall& fall : {
              Fall{"as left", 40, {60, 20, 500, 400}, "200%", 40, {60, 20, 500, 400}, 2.0},
              Fall{"zoom typed in", 10, {100, 50, 450, 350}, "150%", 10, {100, 50, 450, 350}, 1.5},
-             Fall{"beyond the screen: moved back onto it", schirm.bottom() + 400, {schirm.right() + 900, -900, 500, 400},
-                  "Ganze Seite", schirm.bottom() + 1 - 450, {schirm.right() + 1 - 500, schirm.top(), 500, 400}, 0.0},
+             Fall{"beyond the screen: moved back onto it",
+                  schirm.bottom() + 400,
+                  {schirm.right() + 900, -900, 500, 400},
+                  "Ganze Seite",
+                  schirm.bottom() + 1 - 450,
+                  {schirm.right() + 1 - 500, schirm.top(), 500, 400},
+                  0.0},
          }) {
         // Qt reads a file it knows only anew when it changed; it is read at every start here.
         const std::vector<std::string> liste{"/a, \"b\"/c=d;e.zfb", "/Blätter/#1.zfb"};

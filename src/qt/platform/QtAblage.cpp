@@ -20,8 +20,8 @@ void FremdenVerweisEntfernen(const QString& datei)
     if (::lstat(pfad.constData(), &verweis) != 0 || !S_ISLNK(verweis.st_mode))
         return;
     struct stat ziel {};
-    const bool eigen = ::stat(pfad.constData(), &ziel) == 0 && S_ISREG(ziel.st_mode)
-        && verweis.st_uid == ::geteuid() && ziel.st_uid == ::geteuid();
+    const bool eigen = ::stat(pfad.constData(), &ziel) == 0 && S_ISREG(ziel.st_mode) && verweis.st_uid == ::geteuid()
+        && ziel.st_uid == ::geteuid();
     if (!eigen)
         ::unlink(pfad.constData());
 }
