@@ -148,9 +148,11 @@ void TFDrucken::BOKClick()
     TAtomareDatei datei;
     std::optional<TDateiausgabe> ausgabe;
     if (dokumentdrucker != nullptr && Dateidialog != nullptr) {
-        const std::optional<std::string> pfad = Dateidialog->Speichern("PDF-Datei (*.pdf)", "pdf");
+        const std::optional<std::string> pfad =
+            Dateidialog->Speichern("PDF-Datei (*.pdf)", "pdf", Hauptfenster.Orte.Ordner(TOrdnerart::Pdf));
         if (!pfad)
             return;
+        Hauptfenster.Orte.OrdnerMerken(TOrdnerart::Pdf, *pfad);
         if (!datei.Oeffnen(*pfad))
             throw EInOutError("Die Datei „" + *pfad + "“ kann nicht geschrieben werden ("
                               + Fehlerursache(datei.Fehlernummer()) + ").");

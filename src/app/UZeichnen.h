@@ -4,6 +4,7 @@
 // values, the five fonts, the page and the sheet, and the commands that rebuild, re-lay out,
 // draw, replace single tasks and copy the page.
 
+#include "app/Orte.h"
 #include "app/USplash.h"
 #include "app/UUeberschrift.h"
 #include "app/Verlauf.h"
@@ -237,6 +238,13 @@ public:
     // The ready-made worksheets the menu "Vorlagen" offers, by grade.
     std::vector<TVorlage> Vorlagen;
 
+    // The worksheets opened or saved last and the folders the file dialogs start in: every
+    // successful open and save of a worksheet file of the user's is noted there.
+    TOrte Orte;
+    // An entry of "Zuletzt geöffnet": opens it as DateiOeffnen does. A file that is gone is
+    // taken out of the list, and EInOutError says so, naming it.
+    void ZuletztOeffnen(const std::string& pfad);
+
     TBlatt& Blatt() { return *BlattFeld; }
     TSeite* Seite() { return SeiteFeld.get(); }
     // Empty while the page fits the paper; else says that the chosen rows and columns do not
@@ -337,6 +345,9 @@ private:
     // Puts the page of the undo state stand back, the task settings staying as they are.
     void Herstellen(const std::string& stand);
     void TitelSetzen();
+    // Where the save dialog starts: at the open file, which it proposes, else in the folder
+    // the worksheet dialogs used last.
+    std::string Speicherort() const;
     void VerlaufAnzeigen();
 
     TVerlauf Verlauf;

@@ -214,6 +214,22 @@ void TZeichnen::DateiOeffnen(const std::string& pfad)
 {
     DateiOeffnenOderMelden(OeffnenUndBinden(*this, [this](const std::string& datei) { Grundstand(datei); }), pfad,
                            false);
+    Orte.Eintragen(pfad);
+}
+
+void TZeichnen::ZuletztOeffnen(const std::string& pfad)
+{
+    // Only a file that is surely gone leaves the list; one that cannot be reached now (a
+    // folder without permission, a network drive) is reported by the open.
+    std::error_code fehler;
+    if (!std::filesystem::exists(pfad, fehler) && !fehler) {
+        Orte.Entfernen(pfad);
+        throw EInOutError("Die Datei „" + Utf8Maskiert(pfad)
+                          + "“ gibt es nicht mehr; sie wurde aus der Liste „Zuletzt geöffnet“ entfernt.");
+    }
+    if (!AenderungenSichern())
+        return;
+    DateiOeffnen(pfad);
 }
 
 void TZeichnen::VorlageOeffnen(const TVorlage& vorlage)
@@ -254,16 +270,27 @@ void TZeichnen::Oeffnen1Click()
 {
     if (Dienste.Oberflaeche->Dateidialog == nullptr || !AenderungenSichern())
         return;
-    if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Oeffnen(Dateifilter, Dateiendung))
+    if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Oeffnen(Dateifilter, Dateiendung,
+                                                                    Orte.Ordner(TOrdnerart::Arbeitsblatt))) {
+        // The folder counts as used even when the file in it cannot be read.
+        Orte.OrdnerMerken(TOrdnerart::Arbeitsblatt, *pfad);
         DateiOeffnen(*pfad);
+    }
+}
+
+std::string TZeichnen::Speicherort() const
+{
+    return DateinameFeld.empty() ? Orte.Ordner(TOrdnerart::Arbeitsblatt) : DateinameFeld;
 }
 
 void TZeichnen::Speichern1Click()
 {
     if (Dienste.Oberflaeche->Dateidialog == nullptr)
         return;
-    if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Speichern(Dateifilter, Dateiendung))
+    if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Speichern(Dateifilter, Dateiendung, Speicherort())) {
         SaveFile(*pfad);
+        Orte.Eintragen(*pfad);
+    }
 }
 
 void TZeichnen::OpenFirst(const std::vector<std::string>& argumente, const std::filesystem::path& standarddatei)
@@ -272,13 +299,16 @@ void TZeichnen::OpenFirst(const std::vector<std::string>& argumente, const std::
     if (pfad.empty())
         return;
     // Without standard settings the defaults stay, as on a first start. The standard settings
-    // are no file of the teacher's: a worksheet made from them has no file name.
+    // are no file of the teacher's: a worksheet made from them has no file name, and it is not
+    // listed among the recent ones.
     const bool standard = pfad == standarddatei.string();
     DateiOeffnenOderMelden(OeffnenUndBinden(*this,
                                             [this, standard](const std::string& datei) {
                                                 Grundstand(standard ? std::string() : datei);
                                             }),
                            pfad, standard);
+    if (!standard)
+        Orte.Eintragen(pfad);
 }
 
 void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)

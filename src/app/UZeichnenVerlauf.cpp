@@ -105,12 +105,14 @@ bool TZeichnen::AenderungenSichern()
     if (pfad.empty()) {
         if (Dienste.Oberflaeche->Dateidialog == nullptr)
             return false;
-        const auto gewaehlt = Dienste.Oberflaeche->Dateidialog->Speichern("Zifferbogen-Datei (*.zfb)", "zfb");
+        const auto gewaehlt =
+            Dienste.Oberflaeche->Dateidialog->Speichern("Zifferbogen-Datei (*.zfb)", "zfb", Speicherort());
         if (!gewaehlt)
             return false;
         pfad = *gewaehlt;
     }
     SaveFile(pfad);
+    Orte.Eintragen(pfad);
     return true;
 }
 

@@ -357,8 +357,14 @@ int DokumentSchreiben(const std::string& pfad, const std::string& bytes, std::os
 class TFesteDateiwahl final : public TDateidialog {
 public:
     explicit TFesteDateiwahl(std::string pfad) : Pfad(std::move(pfad)) {}
-    std::optional<std::string> Oeffnen(const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<std::string> Speichern(const std::string&, const std::string&) override { return Pfad; }
+    std::optional<std::string> Oeffnen(const std::string&, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::string> Speichern(const std::string&, const std::string&, const std::string&) override
+    {
+        return Pfad;
+    }
 
 private:
     std::string Pfad;

@@ -7,10 +7,12 @@
 #include "qt/views/Druckdialog.h"
 #include "qt/platform/Druckerdialog.h"
 #include "qt/views/Einstellungsfenster.h"
+#include "qt/views/Fensterort.h"
 #include "qt/binding/Fehlerbehandlung.h"
 #include "qt/views/Hauptfenster.h"
 #include "qt/views/Nebenfenster.h"
 #include "qt/platform/PdfDrucker.h"
+#include "qt/platform/QtAblage.h"
 #include "qt/platform/QtDateidialog.h"
 #include "qt/platform/QtMeldungen.h"
 #include "qt/platform/QtZeitgeber.h"
@@ -33,6 +35,9 @@
 #include <utility>
 
 namespace {
+
+const std::string Hauptfensterort = "Hauptfenster/Ort";
+const std::string Einstellungsort = "Einstellungsfenster/Ort";
 
 // Fusion with narrower tabs: the main window's ten tab pages fit its designed width.
 class TStil final : public QProxyStyle {
@@ -81,8 +86,9 @@ bool TAnwendung::notify(QObject* empfaenger, QEvent* ereignis)
 
 TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert, std::vector<std::string> argumente,
                    std::filesystem::path standarddatei, TDateitypanmeldung* anmeldung,
-                   const std::filesystem::path& programm, std::vector<std::unique_ptr<TDrucker>> drucker)
-    : Meldungen(meldungen), FehlerFeld(std::make_unique<TFehlerbehandlung>(meldungen)),
+                   const std::filesystem::path& programm, std::vector<std::unique_ptr<TDrucker>> drucker,
+                   TAblage* ablage)
+    : Meldungen(meldungen), Ablage(ablage), FehlerFeld(std::make_unique<TFehlerbehandlung>(meldungen)),
       Zufall(startwert ? std::make_unique<TMersenneZufall>(*startwert) : std::make_unique<TMersenneZufall>()),
       Drucker(std::move(drucker)), Zwischenablage(std::make_unique<TQtZwischenablage>()),
       SplashZeitgeber(std::make_unique<TQtZeitgeber>()),
@@ -119,8 +125,9 @@ TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert
     });
     Ansichten.Eintragen(ProgrammFeld->Einstellungen(), [this] {
         TEinstellungsfenster& fenster = *EinstellungsfensterFeld;
-        if (!fenster.isVisible())
+        if (!fenster.isVisible() && !EinstellungsortFest)
             fenster.move(HauptfensterFeld->geometry().center() - fenster.rect().center());
+        EinstellungsortFest = Ablage != nullptr;
         fenster.show();
         fenster.raise();
         fenster.activateWindow();
@@ -134,6 +141,13 @@ TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert
     ProgrammFeld->Oberflaeche() = {.Anzeige = &Ansichten,
                                    .Schriftdialog = Schriftdialog.get(),
                                    .Dateidialog = Dateidialog.get()};
+
+    if (Ablage != nullptr) {
+        zeichnen.Orte.Verbinden(Ablage);
+        zeichnen.Orte.ZoomHerstellen(*zeichnen.ZoomBox);
+        FensterortHerstellen(*HauptfensterFeld, *Ablage, Hauptfensterort);
+        EinstellungsortFest = FensterortHerstellen(*EinstellungsfensterFeld, *Ablage, Einstellungsort);
+    }
 }
 
 TDesktop::~TDesktop()
@@ -144,6 +158,13 @@ TDesktop::~TDesktop()
     FehlerFeld->Nachher = nullptr;
     TZeichnen& zeichnen = ProgrammFeld->Zeichnen();
     TFDrucken& drucken = ProgrammFeld->Drucken();
+    if (Ablage != nullptr) {
+        FensterortMerken(*HauptfensterFeld, *Ablage, Hauptfensterort);
+        if (EinstellungsortFest)
+            FensterortMerken(*EinstellungsfensterFeld, *Ablage, Einstellungsort);
+        zeichnen.Orte.ZoomMerken(*zeichnen.ZoomBox);
+        zeichnen.Orte.Verbinden(nullptr);
+    }
     zeichnen.Blatt().SetzeZwischenablage(nullptr);
     drucken.SetzeDruckerdialog(nullptr);
     drucken.SetzeDateidialog(nullptr);
@@ -166,8 +187,9 @@ int DesktopStarten(int argc, char* argv[], const std::vector<std::string>& argum
     TQtMeldungen meldungen;
     // Every start registers the worksheet type for the program started last.
     TXdgDateitypanmeldung anmeldung;
+    TQtAblage ablage;
     TDesktop desktop(meldungen, std::nullopt, argumente, TStandarddatei::Lesepfad(), &anmeldung,
-                     TAnwendung::applicationFilePath().toStdString(), InstallierteDrucker());
+                     TAnwendung::applicationFilePath().toStdString(), InstallierteDrucker(), &ablage);
     anwendung.SetzeFehlerbehandlung(&desktop.Fehler());
     desktop.Starten();
     const int status = TAnwendung::exec();

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class TAblage;
 class TDateidialog;
 class TDateitypanmeldung;
 class TDruckdialog;
@@ -54,10 +55,13 @@ public:
     // anmeldung (none: not at all) registers the worksheet file type for programm.
     // drucker are the printers to choose from, the first in use at the start (as
     // InstallierteDrucker gives them); none: only "PDF (A4)".
+    // ablage (none: nothing is remembered) holds what the last run left: the worksheets opened
+    // last, the dialogs' folders, the zoom and where the main and settings windows stood, which
+    // they take at once; the desktop keeps them there again when it ends.
     explicit TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert = std::nullopt,
                       std::vector<std::string> argumente = {}, std::filesystem::path standarddatei = {},
                       TDateitypanmeldung* anmeldung = nullptr, const std::filesystem::path& programm = {},
-                      std::vector<std::unique_ptr<TDrucker>> drucker = {});
+                      std::vector<std::unique_ptr<TDrucker>> drucker = {}, TAblage* ablage = nullptr);
     ~TDesktop();
     TDesktop(const TDesktop&) = delete;
     TDesktop& operator=(const TDesktop&) = delete;
@@ -75,6 +79,11 @@ public:
 
 private:
     TMeldungen& Meldungen;
+    TAblage* Ablage;
+    // With an ablage the settings window has a place of its own once it has one (kept from the
+    // last run, or taken when it first showed) and comes back there; until then, and always
+    // without an ablage, it comes up over the main window.
+    bool EinstellungsortFest = false;
     std::unique_ptr<TFehlerbehandlung> FehlerFeld;
     std::unique_ptr<TZufall> Zufall;
     std::vector<std::unique_ptr<TDrucker>> Drucker;

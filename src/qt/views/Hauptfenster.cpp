@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -267,6 +269,11 @@ void THauptfenster::MenueAufbauen()
     befehl(*datei, QStringLiteral("Neu"), {}, QStringLiteral("document-new"), [this] { Zeichnen.Neu1Click(); },
            nullptr);
     knopf(*datei, QStringLiteral("Öffnen ..."), QStringLiteral("Strg+O"), Zeichnen.BOeffnen, Qt::Key_O);
+    // Made anew whenever "Datei" opens, so that it shows the list as it stands.
+    QMenu* zuletzt = datei->addMenu(QStringLiteral("Zuletzt geöffnet"));
+    zuletzt->setToolTipsVisible(true);
+    ZuletztAufbauen(*zuletzt);
+    connect(datei, &QMenu::aboutToShow, this, [this, zuletzt] { ZuletztAufbauen(*zuletzt); });
     knopf(*datei, QStringLiteral("Speichern ..."), QStringLiteral("Strg+S"), Zeichnen.BSpeichern, Qt::Key_S);
     knopf(*datei, QStringLiteral("Drucken ..."), QStringLiteral("Strg+P"), Zeichnen.BDrucken, Qt::Key_P);
     datei->addSeparator();
@@ -308,6 +315,25 @@ void THauptfenster::MenueAufbauen()
 
     QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
     Menuepunkt(*info, QStringLiteral("Über das Programm"), {}, [this] { Zeichnen.UeberdasProgramm1Click(); });
+}
+
+void THauptfenster::ZuletztAufbauen(QMenu& menue)
+{
+    menue.clear();
+    const std::vector<std::string>& dateien = Zeichnen.Orte.Zuletzt();
+    for (std::size_t i = 0; i < dateien.size(); ++i) {
+        const std::string pfad = dateien[i];
+        const QFileInfo datei(QString::fromStdString(pfad));
+        // "&1 name.zfb" ... "1&0 name.zfb": a digit to choose it by key; an ampersand in the
+        // name is shown, not taken for one.
+        const QString nummer = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QStringLiteral("1&0");
+        QString name = datei.fileName();
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* punkt = Menuepunkt(menue, nummer + QLatin1Char(' ') + name, {},
+                                    [this, pfad] { Zeichnen.ZuletztOeffnen(pfad); });
+        punkt->setToolTip(QDir::toNativeSeparators(datei.absolutePath()));
+    }
+    menue.setEnabled(!dateien.empty());
 }
 
 QAction* THauptfenster::Befehl(const QString& text) const

@@ -45,6 +45,9 @@ private:
     void SeitenAufbauen();
     void MenueAufbauen();
     QAction* Menuepunkt(QMenu& menue, const QString& text, const QString& taste, const std::function<void()>& befehl);
+    // "Zuletzt geöffnet": the worksheets of the model's list, numbered, their folder as the
+    // tip; disabled while the list is empty.
+    void ZuletztAufbauen(QMenu& menue);
     // Arranges the tab control and the button row, tells the model where the button row ends
     // and lets it place the sheet.
     void Anordnen();
