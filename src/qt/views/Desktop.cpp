@@ -1,5 +1,6 @@
 #include "qt/views/Desktop.h"
 
+#include "app/Hilfe.h"
 #include "app/Standarddatei.h"
 #include "app/UDrucken.h"
 #include "qt/platform/Dateitypanmeldung.h"
@@ -9,6 +10,7 @@
 #include "qt/views/Einstellungsfenster.h"
 #include "qt/binding/Fehlerbehandlung.h"
 #include "qt/views/Hauptfenster.h"
+#include "qt/views/Hilfefenster.h"
 #include "qt/views/Nebenfenster.h"
 #include "qt/platform/PdfDrucker.h"
 #include "qt/platform/QtDateidialog.h"
@@ -127,6 +129,11 @@ TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert
     });
     Ansichten.Eintragen(*DruckdialogFeld);
     NebenfensterFeld = std::make_unique<TNebenfenster>(*ProgrammFeld, *HauptfensterFeld, *FehlerFeld, Ansichten);
+    // The manual of the program that runs: in a build tree the build's, installed the package's.
+    HilfefensterFeld = std::make_unique<THilfefenster>(Handbuchdatei(TStandarddatei::Programmverzeichnis()));
+    HilfefensterFeld->Anmelden(*HauptfensterFeld, [] { return std::string(HilfeStart); });
+    HilfefensterFeld->Anmelden(*EinstellungsfensterFeld, [this] { return Hilfeanker(ProgrammFeld->Einstellungen()); });
+    HauptfensterFeld->HilfeZeigen = [this] { HilfefensterFeld->Zeigen(HilfeStart); };
     ProgrammFeld->Oberflaeche() = {.Anzeige = &Ansichten,
                                    .Schriftdialog = Schriftdialog.get(),
                                    .Dateidialog = Dateidialog.get()};
@@ -141,6 +148,7 @@ TDesktop::~TDesktop()
     zeichnen.Blatt().SetzeZwischenablage(nullptr);
     drucken.SetzeDruckerdialog(nullptr);
     drucken.SetzeDateidialog(nullptr);
+    HilfefensterFeld.reset();
     Pdfdialog.reset();
     Druckerdialog.reset();
     DruckdialogFeld.reset();
