@@ -8,7 +8,7 @@ set(ZB_HILFE_SEITE ${CMAKE_SOURCE_DIR}/docs/handbuch.html)
 set(ZB_HILFE_ORDNER ${CMAKE_BINARY_DIR}/share/zifferbogen/hilfe)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ZB_HILFE_SEITE})
 
-file(READ ${ZB_HILFE_SEITE} seite ENCODING UTF-8)
+file(READ ${ZB_HILFE_SEITE} seite)
 string(REGEX MATCHALL "<img [^>]*src=\"[^\"]+\"" verweise "${seite}")
 set(bilder "")
 foreach(verweis IN LISTS verweise)

@@ -65,7 +65,7 @@ foreach(zeile IN LISTS vorlagen)
   list(APPEND erwartet ./usr/share/zifferbogen/vorlagen/${name}.zfb)
 endforeach()
 # The manual and the pictures it shows.
-file(READ ${BAU}/share/zifferbogen/hilfe/handbuch.html handbuch ENCODING UTF-8)
+file(READ ${BAU}/share/zifferbogen/hilfe/handbuch.html handbuch)
 string(REGEX MATCHALL "<img [^>]*src=\"[^\"]+\"" bilder "${handbuch}")
 list(APPEND erwartet ./usr/share/zifferbogen/hilfe/handbuch.html)
 foreach(bild IN LISTS bilder)
