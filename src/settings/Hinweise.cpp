@@ -165,8 +165,10 @@ void TMainForm::HinweiseSetzen()
     for (int o = 1; o <= 2; ++o) {
         const std::string operand = std::to_string(o) + ". Operand: ";
         for (int s = 1; s <= 7; ++s) {
-            Setzen(*CBStelle[o][1][s], operand + Stellennamen[s] + " darf eine Ziffer haben (0 bis 9)");
-            Setzen(*CBStelle[o][2][s], operand + Stellennamen[s] + " hat immer eine Ziffer von 1 bis 9");
+            Setzen(*CBStelle[o][1][s],
+                   operand + "an der Stelle der " + Stellennamen[s] + " darf eine Ziffer stehen (0 bis 9)");
+            Setzen(*CBStelle[o][2][s],
+                   operand + "an der Stelle der " + Stellennamen[s] + " steht immer eine Ziffer von 1 bis 9");
         }
     }
 
