@@ -23,6 +23,7 @@ TMainForm::TMainForm(TZufall& zufall, TMeldungen& meldungen, TZeichnenSchnittste
     SteuerelementeErzeugen();
     Verdrahten();
     FormCreate();
+    HinweiseSetzen();
 }
 
 TMainForm::~TMainForm() = default;

@@ -271,6 +271,8 @@ private:
     void ErzeugeStellenboxen();
     void ErzeugeReihen();
     void ErzeugeStellenfelder();
+    // The tips of the controls a user operates.
+    void HinweiseSetzen();
 
     // Rules.
     void LogikSchritte();

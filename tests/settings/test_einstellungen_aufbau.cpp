@@ -52,6 +52,33 @@ TEST_F(TAufbauTest, GridBoxesShowExamplesAsHints)
     EXPECT_EQ(B("BSpaltenkopf[5]").Tag, 5);
 }
 
+// Every control a user operates explains itself in a tip, more than its caption says; the
+// window's own example tips stay as they are.
+TEST_F(TAufbauTest, EveryControlAUserOperatesShowsATip)
+{
+    int geprueft = 0;
+    for (const auto& c : Form.Steuerelemente()) {
+        switch (c->Art()) {
+        case TSteuerelementArt::CheckBox:
+        case TSteuerelementArt::RadioButton:
+        case TSteuerelementArt::RadioGroup:
+        case TSteuerelementArt::Edit:
+        case TSteuerelementArt::UpDown:
+        case TSteuerelementArt::Button:
+            ++geprueft;
+            EXPECT_TRUE(c->ShowHint()) << c->Name();
+            EXPECT_GT(c->Hint().size(), c->Caption().size()) << c->Name() << ": " << c->Hint();
+            break;
+        default:
+            break;
+        }
+    }
+    EXPECT_GT(geprueft, 200); // the run-time boxes, fields and arrows included
+    EXPECT_EQ(CB("CBMalUA").Hint(), "Tauschaufgaben zulassen, z.B. 5*4=20 beim 5'er Einmaleins");
+    EXPECT_EQ(CB("CBKombination[3][1]").Hint(), "z.B. 23 + 3");
+    EXPECT_EQ(CB("CBEmalZ").Hint(), "z.B. 5 · 20");
+}
+
 TEST_F(TAufbauTest, ControlsMadeAtRunTimeStandAtTheirPositions)
 {
     struct Fall {

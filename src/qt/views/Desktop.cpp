@@ -1,5 +1,6 @@
 #include "qt/views/Desktop.h"
 
+#include "app/Hilfe.h"
 #include "app/Standarddatei.h"
 #include "app/UDrucken.h"
 #include "qt/platform/Dateitypanmeldung.h"
@@ -10,6 +11,7 @@
 #include "qt/views/Fensterort.h"
 #include "qt/binding/Fehlerbehandlung.h"
 #include "qt/views/Hauptfenster.h"
+#include "qt/views/Hilfefenster.h"
 #include "qt/views/Nebenfenster.h"
 #include "qt/platform/PdfDrucker.h"
 #include "qt/platform/QtAblage.h"
@@ -138,6 +140,11 @@ TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert
     // settings too) shows in the title bar at once.
     FehlerFeld->Vorher = [&zeichnen] { zeichnen.BefehlAnfang(); };
     FehlerFeld->Nachher = [&zeichnen] { zeichnen.BefehlEnde(); };
+    // The manual of the program that runs: in a build tree the build's, installed the package's.
+    HilfefensterFeld = std::make_unique<THilfefenster>(Handbuchdatei(TStandarddatei::Programmverzeichnis()));
+    HilfefensterFeld->Anmelden(*HauptfensterFeld, [] { return std::string(HilfeStart); });
+    HilfefensterFeld->Anmelden(*EinstellungsfensterFeld, [this] { return Hilfeanker(ProgrammFeld->Einstellungen()); });
+    HauptfensterFeld->HilfeZeigen = [this] { HilfefensterFeld->Zeigen(HilfeStart); };
     ProgrammFeld->Oberflaeche() = {.Anzeige = &Ansichten,
                                    .Schriftdialog = Schriftdialog.get(),
                                    .Dateidialog = Dateidialog.get()};
@@ -168,6 +175,7 @@ TDesktop::~TDesktop()
     zeichnen.Blatt().SetzeZwischenablage(nullptr);
     drucken.SetzeDruckerdialog(nullptr);
     drucken.SetzeDateidialog(nullptr);
+    HilfefensterFeld.reset();
     Pdfdialog.reset();
     Druckerdialog.reset();
     DruckdialogFeld.reset();

@@ -23,6 +23,7 @@ class TDruckerdialog;
 class TEinstellungsfenster;
 class TFehlerbehandlung;
 class THauptfenster;
+class THilfefenster;
 class TMeldungen;
 class TNebenfenster;
 class TQtZeitgeber;
@@ -75,6 +76,7 @@ public:
     TEinstellungsfenster& Einstellungsfenster() { return *EinstellungsfensterFeld; }
     TDruckdialog& Druckdialog() { return *DruckdialogFeld; }
     TNebenfenster& Nebenfenster() { return *NebenfensterFeld; }
+    THilfefenster& Hilfefenster() { return *HilfefensterFeld; }
     TFehlerbehandlung& Fehler() { return *FehlerFeld; }
 
 private:
@@ -99,6 +101,9 @@ private:
     std::unique_ptr<TDruckerdialog> Druckerdialog;
     std::unique_ptr<TDateidialog> Pdfdialog; // where a PDF print goes
     std::unique_ptr<TNebenfenster> NebenfensterFeld;
+    // The manual, beside the program (share/zifferbogen/hilfe); F1 in the main window opens
+    // its start, in the settings window the part about the tab page shown.
+    std::unique_ptr<THilfefenster> HilfefensterFeld;
 };
 
 // Starts the desktop program, which opens the worksheet named first in argumente (else the

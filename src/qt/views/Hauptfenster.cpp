@@ -314,6 +314,10 @@ void THauptfenster::MenueAufbauen()
     knopf(*aufgabe, QStringLiteral("Aufgaben neu suchen"), QStringLiteral("Strg+N"), Zeichnen.BNeueAufgabe, Qt::Key_N);
 
     QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
+    Menuepunkt(*info, QStringLiteral("Hilfe"), QStringLiteral("F1"), [this] {
+        if (HilfeZeigen)
+            HilfeZeigen();
+    });
     Menuepunkt(*info, QStringLiteral("Über das Programm"), {}, [this] { Zeichnen.UeberdasProgramm1Click(); });
 }
 

@@ -32,6 +32,8 @@ public:
     TMalflaeche& Malflaeche() const { return *MalflaecheFeld; }
     // The menu command of that text (without the key shown beside it), or none.
     QAction* Befehl(const QString& text) const;
+    // What the menu item "Hilfe" runs (it shows the manual's start); none: nothing.
+    std::function<void()> HilfeZeigen;
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
