@@ -28,6 +28,12 @@ int main(int argc, char* argv[])
     }
     const std::filesystem::path vorlagen = Vorlagenordner(TStandarddatei::Programmverzeichnis());
     if (!auftrag.Kopflos()) {
+        if (!FensterMoeglich()) {
+            Melden(std::cerr, "Zifferbogen braucht für seine Fenster eine grafische Arbeitsoberfläche, hier ist "
+                              "keine (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Ohne Fenster schreibt "
+                              "zifferbogen --pdf DATEI.pdf das Arbeitsblatt als PDF; mehr zeigt zifferbogen --help.");
+            return StatusDateifehler;
+        }
         // The desktop program starts from a ready-made sheet as from the file it is.
         std::string datei;
         try {
