@@ -29,9 +29,10 @@ int main(int argc, char* argv[])
     const std::filesystem::path vorlagen = Vorlagenordner(TStandarddatei::Programmverzeichnis());
     if (!auftrag.Kopflos()) {
         if (!FensterMoeglich()) {
-            Melden(std::cerr, "Zifferbogen braucht für seine Fenster eine grafische Arbeitsoberfläche, hier ist "
-                              "keine (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Ohne Fenster schreibt "
-                              "zifferbogen --pdf DATEI.pdf das Arbeitsblatt als PDF; mehr zeigt zifferbogen --help.");
+            Melden(std::cerr,
+                   "Zifferbogen braucht für seine Fenster eine grafische Arbeitsoberfläche, hier ist "
+                   "keine (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Ohne Fenster schreibt "
+                   "zifferbogen --pdf DATEI.pdf das Arbeitsblatt als PDF; mehr zeigt zifferbogen --help.");
             return StatusDateifehler;
         }
         // The desktop program starts from a ready-made sheet as from the file it is.

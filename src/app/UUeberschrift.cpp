@@ -91,7 +91,7 @@ std::string TFUeberschrift::Fragezeichenhinweis() const
     for (const std::string& zeichen : verloren)
         liste += (liste.empty() ? "„" : ", „") + Utf8Maskiert(zeichen) + "“";
     return "Eine Arbeitsblattdatei kann nicht jedes Zeichen der Überschrift und der Arbeitsanweisung aufnehmen: "
-           + liste + (verloren.size() == 1 ? " wurde" : " wurden") + " als „?“ gespeichert.";
+        + liste + (verloren.size() == 1 ? " wurde" : " wurden") + " als „?“ gespeichert.";
 }
 
 void TFUeberschrift::UeberschriftSchreiben(TLoadSave& strom) const

@@ -127,7 +127,8 @@ constexpr TOption Optionstabelle[] = {
     {"--number", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Nummerieren = true; },
      "mit --pdf: jede Seite trägt oben links die Nummer ihres\n"
      "Arbeitsblatts, auch das Lösungsblatt"},
-    {"--help", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Hilfe = true; }, "diese Hilfe", "-h"},
+    {"--help", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Hilfe = true; }, "diese Hilfe",
+     "-h"},
     {"--version", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Version = true; },
      "Versionstext"},
     {"--", "", nullptr, "Ende der Optionen: alles Weitere ist ein Dateiname"},
@@ -632,8 +633,9 @@ int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, st
 
     if (auftrag.Seitenausgabe()) {
         if (geraete == nullptr) {
-            Melden(fehler, "Die Ausgaben des Arbeitsblatts (--controls, --page, --save, --svg, --pdf) sind hier nicht "
-                           "verfügbar.");
+            Melden(fehler,
+                   "Die Ausgaben des Arbeitsblatts (--controls, --page, --save, --svg, --pdf) sind hier nicht "
+                   "verfügbar.");
             return StatusBedienfehler;
         }
         return SeiteAusgeben(auftrag, *zufall, meldungen, standarddatei, *geraete, aus, fehler);

@@ -51,10 +51,7 @@ struct TKommandozeile {
 
     // True when an output of the laid-out page was asked for, which needs the page model and
     // the platform's printer.
-    bool Seitenausgabe() const
-    {
-        return Steuerelemente || Seite || !Pdf.empty() || !Svg.empty() || !Speichern.empty();
-    }
+    bool Seitenausgabe() const { return Steuerelemente || Seite || !Pdf.empty() || !Svg.empty() || !Speichern.empty(); }
     // True when an output option was given, so the program runs without a window.
     bool Kopflos() const
     {

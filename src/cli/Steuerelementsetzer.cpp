@@ -5,7 +5,6 @@
 #include "toolkit/Formular.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cstddef>
 
@@ -98,7 +97,8 @@ std::vector<std::pair<const TControl*, const TFormular*>> Erreichbare(const std:
 // Edit distance of two names, letters compared without their case.
 std::size_t Abstand(const std::string& a, const std::string& b)
 {
-    const auto klein = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    // Names are ASCII; other bytes (of a mistyped umlaut) are compared as they are.
+    const auto klein = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     std::vector<std::size_t> zeile(b.size() + 1);
     for (std::size_t j = 0; j <= b.size(); ++j)
         zeile[j] = j;
@@ -107,7 +107,8 @@ std::size_t Abstand(const std::string& a, const std::string& b)
         zeile[0] = i;
         for (std::size_t j = 1; j <= b.size(); ++j) {
             const std::size_t oben = zeile[j];
-            zeile[j] = std::min({zeile[j] + 1, zeile[j - 1] + 1, diagonal + (klein(a[i - 1]) == klein(b[j - 1]) ? 0 : 1)});
+            zeile[j] =
+                std::min({zeile[j] + 1, zeile[j - 1] + 1, diagonal + (klein(a[i - 1]) == klein(b[j - 1]) ? 0 : 1)});
             diagonal = oben;
         }
     }
@@ -139,7 +140,8 @@ std::string Vorschlaege(const std::vector<TFormular*>& fenster, const std::strin
 // A text as one field of a tab-separated line.
 std::string Feld(std::string text)
 {
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
     return text;
 }
 
@@ -224,8 +226,8 @@ std::string Beschriftung(const TFormular& fenster, const TControl& control)
         }
     }
     if (text.empty() && (art == TSteuerelementArt::CheckBox || art == TSteuerelementArt::RadioButton)) {
-        for (auto it = hier + 1; it != liste.end() && (*it)->Art() == TSteuerelementArt::Label
-                                 && (*it)->Parent() == control.Parent();
+        for (auto it = hier + 1;
+             it != liste.end() && (*it)->Art() == TSteuerelementArt::Label && (*it)->Parent() == control.Parent();
              ++it) {
             text += (text.empty() || text.ends_with('-') ? "" : " ") + (*it)->Caption();
         }

@@ -109,8 +109,9 @@ TEST(Kommandozeile, HelpFitsEightyColumnsAlignsItsTextsAndMarksTheOutputOptions)
             markiert.insert(zeile.substr(2, ende - 2));
         spalten.insert(zeile.find_first_not_of(' ', zeile.find("  ", ende)));
     }
-    EXPECT_EQ(markiert, (std::set<std::string>{"--controls", "--pool", "--tasks", "--page", "--save", "--svg", "--pdf",
-                                               "--templates", "--help", "--version"}));
+    EXPECT_EQ(markiert,
+              (std::set<std::string>{"--controls", "--pool", "--tasks", "--page", "--save", "--svg", "--pdf",
+                                     "--templates", "--help", "--version"}));
     EXPECT_EQ(spalten.size(), 1u) << "every option's text starts in one column";
     // The mark agrees with what starts the program without its window.
     for (const TOption& option : Optionen())

@@ -116,14 +116,16 @@ TEST_F(KommandozeileDatei, AHeadingAWorksheetFileCannotHoldIsSavedWithQuestionMa
         const char* Warnung; // empty: none
         const char* Datei;   // the heading block's lines as the file holds them
     } Faelle[] = {
-        {"Größe · 5 €", "„Rechne!“", "", "[Gr\xF6\xDF" "e \xB7 5 \x80]\r\n 1 \r\n[\x84Rechne!\x93]\r\n"},
+        {"Größe · 5 €", "„Rechne!“", "",
+         "[Gr\xF6\xDF"
+         "e \xB7 5 \x80]\r\n 1 \r\n[\x84Rechne!\x93]\r\n"},
         {"a → b 😀", "→ ?", "„→“, „😀“ wurden als „?“ gespeichert", "[a ? b ?]\r\n 1 \r\n[? ?]\r\n"},
         {"Ω", "", "„Ω“ wurde als „?“ gespeichert", "[?]\r\n 1 \r\n[]\r\n"},
     };
     for (const auto& fall : Faelle) {
         const std::string pfad = (Ordner / "blatt.zfb").string();
-        const auto lauf = AufgezeichnetAusfuehren(
-            {"--heading", fall.Ueberschrift, "--instruction", fall.Anweisung, "--save", pfad});
+        const auto lauf =
+            AufgezeichnetAusfuehren({"--heading", fall.Ueberschrift, "--instruction", fall.Anweisung, "--save", pfad});
         EXPECT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
         if (*fall.Warnung == '\0') {
             EXPECT_EQ(lauf.Fehler, "") << fall.Ueberschrift;

@@ -27,15 +27,14 @@ std::vector<std::pair<std::string, TEintrag>> Liste(const std::string& ausgabe)
     std::vector<std::pair<std::string, TEintrag>> liste;
     std::istringstream zeilen(ausgabe);
     for (std::string zeile; std::getline(zeilen, zeile);) {
-        std::vector<std::string> felder;
-        std::istringstream strom(zeile);
-        for (std::string feld; std::getline(strom, feld, '\t');)
-            felder.push_back(feld);
-        if (felder.size() == 4 && zeile.ends_with('\t'))
-            felder.emplace_back();
-        EXPECT_EQ(felder.size(), 5u) << zeile;
-        felder.resize(5);
-        liste.push_back({felder[0], {felder[1], felder[2], felder[3], felder[4]}});
+        std::vector<std::string> f;
+        for (std::size_t anfang = 0, ende = 0; ende != std::string::npos; anfang = ende + 1) {
+            ende = zeile.find('\t', anfang);
+            f.push_back(zeile.substr(anfang, ende - anfang));
+        }
+        EXPECT_EQ(f.size(), 5u) << zeile;
+        f.resize(5);
+        liste.push_back({f[0], {f[1], f[2], f[3], f[4]}});
     }
     return liste;
 }
@@ -82,15 +81,17 @@ TEST(Steuerelementliste, ShowsKindCaptionValueAndStateAfterTheOptions)
 {
     const std::map<std::string, TEintrag> erwartet = {
         {"EZahlenraumbis", {"Eingabefeld", "Zahlenraum bis einschließlich › Manuelle Eingabe:", "500", "bedienbar"}},
-        {"RBManuelleEingabe", {"Optionsfeld", "Zahlenraum bis einschließlich › Manuelle Eingabe:", "true", "bedienbar"}},
+        {"RBManuelleEingabe",
+         {"Optionsfeld", "Zahlenraum bis einschließlich › Manuelle Eingabe:", "true", "bedienbar"}},
         {"RBZRbis1000", {"Optionsfeld", "Zahlenraum bis einschließlich › 1 000", "false", "bedienbar"}},
         {"CBMultReihe[7]", {"Kontrollkästchen", "Welche \"Einmaleins\"? › 7", "true", "bedienbar"}},
         {"CBKombination[3][1]", {"Kontrollkästchen", "Welche Rechnungen dürfen vorkommen?", "false", "gesperrt"}},
         {"CBPositiveZahlenKlammernPM", {"Kontrollkästchen", "Positive Zahlen klammern:", "false", "ausgeblendet"}},
-        {"UDMinErgDivision", {"Pfeilschalter 0 bis 10", "Kleinstes Ergebnis der Division soll sein:", "0", "bedienbar"}},
+        {"UDMinErgDivision",
+         {"Pfeilschalter 0 bis 10", "Kleinstes Ergebnis der Division soll sein:", "0", "bedienbar"}},
         {"RGPlatzhalterart",
-         {"Auswahlgruppe 0=Einfacher Platzhalterstrich | 1=Doppelter Platzhalterstrich", "Platzhalter sehen so aus:",
-          "1", "bedienbar"}},
+         {"Auswahlgruppe 0=Einfacher Platzhalterstrich | 1=Doppelter Platzhalterstrich",
+          "Platzhalter sehen so aus:", "1", "bedienbar"}},
         {"RandWerteEdits[1]", {"Eingabefeld", "Seitenränder › Links:", "1.00cm", "bedienbar"}},
         {"EVerschBlaetter", {"Eingabefeld", "Es sollen", "1", "bedienbar"}},
         {"CBNamenszeile", {"Kontrollkästchen", "Namenszeile", "false", "bedienbar"}},
