@@ -28,13 +28,6 @@ int main(int argc, char* argv[])
     }
     const std::filesystem::path vorlagen = Vorlagenordner(TStandarddatei::Programmverzeichnis());
     if (!auftrag.Kopflos()) {
-        if (!FensterMoeglich()) {
-            Melden(std::cerr,
-                   "Zifferbogen braucht für seine Fenster eine grafische Arbeitsoberfläche, hier ist "
-                   "keine (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Ohne Fenster schreibt "
-                   "zifferbogen --pdf DATEI.pdf das Arbeitsblatt als PDF; mehr zeigt zifferbogen --help.");
-            return StatusDateifehler;
-        }
         // The desktop program starts from a ready-made sheet as from the file it is.
         std::string datei;
         try {
@@ -42,6 +35,13 @@ int main(int argc, char* argv[])
         } catch (const TBedienfehler& fehler) {
             Melden(std::cerr, fehler.what());
             return StatusBedienfehler;
+        }
+        if (!FensterMoeglich()) {
+            Melden(std::cerr,
+                   "Zifferbogen braucht für seine Fenster eine grafische Arbeitsoberfläche, hier ist "
+                   "keine (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Ohne Fenster schreibt "
+                   "zifferbogen --pdf DATEI.pdf das Arbeitsblatt als PDF; mehr zeigt zifferbogen --help.");
+            return StatusDateifehler;
         }
         return DesktopStarten(argc, argv, datei.empty() ? std::vector<std::string>{} : std::vector{datei});
     }
