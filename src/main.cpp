@@ -36,6 +36,13 @@ int main(int argc, char* argv[])
             Melden(std::cerr, fehler.what());
             return StatusBedienfehler;
         }
+        if (!FensterMoeglich()) {
+            Melden(std::cerr,
+                   "Zifferbogen braucht für seine Fenster eine grafische Arbeitsoberfläche, hier ist "
+                   "keine (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Ohne Fenster schreibt "
+                   "zifferbogen --pdf DATEI.pdf das Arbeitsblatt als PDF; mehr zeigt zifferbogen --help.");
+            return StatusDateifehler;
+        }
         return DesktopStarten(argc, argv, datei.empty() ? std::vector<std::string>{} : std::vector{datei});
     }
     if (!auftrag.Seitenausgabe())

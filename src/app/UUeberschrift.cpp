@@ -2,6 +2,9 @@
 
 #include "files/Fehler.h"
 #include "files/LadenSpeichern.h"
+#include "files/Windows1252.h"
+
+#include <algorithm>
 
 TFUeberschrift::TFUeberschrift(TUeberschriftZiel& hauptfenster)
     : TFormular("Überschrift und Arbeitsanweisung"), Hauptfenster(hauptfenster)
@@ -69,6 +72,26 @@ void TFUeberschrift::MUeberschriftChange(TMemo& memo)
 std::string TFUeberschrift::Blockname(const TMemo& memo) const
 {
     return &memo == MUeberschrift ? "Überschrift" : "Arbeitsanweisung";
+}
+
+std::string TFUeberschrift::Fragezeichenhinweis() const
+{
+    std::vector<std::string> verloren;
+    for (const TMemo* memo : {MUeberschrift, MArbeitsanweisung}) {
+        for (const std::string& zeile : memo->Lines()) {
+            for (std::string& zeichen : NichtInWindows1252(zeile)) {
+                if (std::find(verloren.begin(), verloren.end(), zeichen) == verloren.end())
+                    verloren.push_back(std::move(zeichen));
+            }
+        }
+    }
+    if (verloren.empty())
+        return {};
+    std::string liste;
+    for (const std::string& zeichen : verloren)
+        liste += (liste.empty() ? "„" : ", „") + Utf8Maskiert(zeichen) + "“";
+    return "Eine Arbeitsblattdatei kann nicht jedes Zeichen der Überschrift und der Arbeitsanweisung aufnehmen: "
+        + liste + (verloren.size() == 1 ? " wurde" : " wurden") + " als „?“ gespeichert.";
 }
 
 void TFUeberschrift::UeberschriftSchreiben(TLoadSave& strom) const

@@ -42,6 +42,10 @@ public:
     // Reads a heading block into the memos, which are cleared first. Raises ERangeError for a
     // line count that no heading has, EConvertError at the end of the file.
     void UeberschriftLesen(TLoadSave& strom);
+    // The warning after a save when the heading or the work instruction holds characters a
+    // worksheet file cannot hold, which the file keeps as "?": it names each of them once.
+    // Empty when the file holds both as they are.
+    std::string Fragezeichenhinweis() const;
 
     TMemo* MUeberschrift = nullptr;
     TMemo* MArbeitsanweisung = nullptr;

@@ -48,6 +48,11 @@ void DateiSpeichern(TZeichnen& zeichnen, const std::string& pfad, TZielart art)
 void TZeichnen::SaveFile(const std::string& pfad)
 {
     DateiSpeichern(*this, pfad, TZielart::VomBenutzer);
+    // The file format keeps texts in Windows-1252; what it cannot hold became "?".
+    if (Dienste.Ueberschrift != nullptr) {
+        if (const std::string hinweis = Dienste.Ueberschrift->Fragezeichenhinweis(); !hinweis.empty())
+            Meldungen.Zeige("Warnung:", hinweis, TMeldungsart::Warnung);
+    }
     Grundstand(pfad);
 }
 

@@ -65,6 +65,13 @@ TPapierformat PapierformatLesen(const std::string& option, const std::string& te
     throw TBedienfehler("Unbekanntes Papierformat für " + option + ": \"" + text + "\" (möglich: " + formate + ").");
 }
 
+// The characters of a UTF-8 text, as a terminal lines them up.
+std::size_t Zeichenzahl(std::string_view text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 // The options, in the order of --help and the README's table. Each row's Setzen fills the
 // request; the rules between options follow the reading in KommandozeileLesen.
 constexpr TOption Optionstabelle[] = {
@@ -75,7 +82,11 @@ constexpr TOption Optionstabelle[] = {
      "Kontrollkästchen true/false, Optionsfeld true,\n"
      "Schaltfläche true (ein Druck), Eingabefeld: Text und\n"
      "Eingabetaste, Pfeilschalter: Position, Auswahlgruppe: Nummer\n"
-     "des Eintrags; mehrfach möglich, in der angegebenen Reihenfolge"},
+     "des Eintrags; mehrfach möglich, in der angegebenen Reihenfolge\n"
+     "(die Namen listet --controls)"},
+    {"--controls", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Steuerelemente = true; },
+     "die Bedienelemente auflisten, die --set ändern kann, eines je Zeile: Name, Art, Beschriftung, Wert "
+     "und ob es gerade bedienbar ist, durch Tabulatoren getrennt"},
     {"--seed", "N",
      [](TKommandozeile& a, const std::string& o, const std::string& w) {
          a.Startwert = static_cast<std::uint32_t>(ZahlLesen(o, w, 0, 4'294'967'295));
@@ -88,10 +99,10 @@ constexpr TOption Optionstabelle[] = {
      "N Aufgaben in der Reihenfolge ausgeben, in der sie vergeben werden"},
     {"--heading", "TEXT",
      [](TKommandozeile& a, const std::string&, const std::string& w) { a.Ueberschrift.push_back(w); },
-     "eine Zeile der Überschrift anfügen (mehrfach möglich)", 20},
+     "eine Zeile der Überschrift anfügen (mehrfach möglich)"},
     {"--instruction", "TEXT",
      [](TKommandozeile& a, const std::string&, const std::string& w) { a.Anweisung.push_back(w); },
-     "eine Zeile der Arbeitsanweisung anfügen (mehrfach möglich)", 20},
+     "eine Zeile der Arbeitsanweisung anfügen (mehrfach möglich)"},
     {"--page", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Seite = true; },
      "die Aufgaben des gesetzten Arbeitsblatts ausgeben: Zeile, Spalte\n"
      "(ab 1) und die Aufgabenfelder"},
@@ -133,24 +144,53 @@ constexpr TOption Optionstabelle[] = {
     {"--number", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Nummerieren = true; },
      "mit --pdf: jede Seite trägt oben links die Nummer ihres\n"
      "Arbeitsblatts, auch das Lösungsblatt"},
-    {"--help", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Hilfe = true; }, "diese Hilfe", 14,
+    {"--help", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Hilfe = true; }, "diese Hilfe",
      "-h"},
     {"--version", "", [](TKommandozeile& a, const std::string&, const std::string&) { a.Version = true; },
      "Versionstext"},
     {"--", "", nullptr, "Ende der Optionen: alles Weitere ist ein Dateiname"},
 };
 
-// The options' part of --help: the name and value, then the text from its column on.
+// The options' part of --help: a "*" before an output option, the name and value, then the
+// text in one column for all, wrapped at word ends within 80 characters.
 std::string Optionshilfe()
 {
+    const auto aufruf = [](const TOption& option) {
+        return std::string(option.Name) + (option.Wertname.empty() ? "" : " " + std::string(option.Wertname));
+    };
+    std::size_t spalte = 0;
+    for (const TOption& option : Optionen())
+        spalte = std::max(spalte, 2 + Zeichenzahl(aufruf(option)) + 2);
     std::string hilfe;
     for (const TOption& option : Optionen()) {
-        std::string zeile = "  " + std::string(option.Name);
-        if (!option.Wertname.empty())
-            zeile += ' ' + std::string(option.Wertname);
-        zeile.resize(std::max(zeile.size() + 2, 2 + option.Hilfespalte), ' ');
-        for (const char zeichen : option.Hilfe)
-            zeile += zeichen == '\n' ? "\n" + std::string(16, ' ') : std::string(1, zeichen);
+        std::string zeile = (IstAusgabeoption(option) ? "* " : "  ") + aufruf(option);
+        std::size_t laenge = 2 + Zeichenzahl(aufruf(option));
+        bool zeilenanfang = true;
+        std::size_t anfang = 0;
+        const std::string_view text = option.Hilfe;
+        while (anfang < text.size()) {
+            const std::size_t ende = std::min(text.find_first_of(" \n", anfang), text.size());
+            const std::string_view wort = text.substr(anfang, ende - anfang);
+            anfang = ende + 1;
+            if (wort.empty())
+                continue;
+            if (!zeilenanfang && laenge + 1 + Zeichenzahl(wort) > 80) {
+                hilfe += zeile + '\n';
+                zeile.clear();
+                laenge = 0;
+                zeilenanfang = true;
+            }
+            if (zeilenanfang) {
+                zeile.append(spalte - laenge, ' ');
+                laenge = spalte;
+            } else {
+                zeile += ' ';
+                ++laenge;
+            }
+            zeile += wort;
+            laenge += Zeichenzahl(wort);
+            zeilenanfang = false;
+        }
         hilfe += zeile + '\n';
     }
     return hilfe;
@@ -174,6 +214,27 @@ private:
 std::span<const TOption> Optionen()
 {
     return Optionstabelle;
+}
+
+bool IstAusgabeoption(const TOption& option)
+{
+    if (option.Setzen == nullptr)
+        return false;
+    // Asked of the option itself with a value it takes, so that the table and the request stay
+    // the one place that says what an option does.
+    TKommandozeile auftrag;
+    try {
+        option.Setzen(auftrag, std::string(option.Name),
+                      option.Wertname.empty() ? "" : (option.Wertname == "N" ? "1" : "a=1"));
+    } catch (const TBedienfehler&) {
+        return false;
+    }
+    return auftrag.Kopflos();
+}
+
+std::string Programmversionstext()
+{
+    return std::string("Zifferbogen ") + Programmversion + " " + Versionsdatum;
 }
 
 TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
@@ -226,8 +287,8 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
         throw TBedienfehler("--pool und --tasks können nicht zusammen verwendet werden.");
     if ((auftrag.Vorrat || auftrag.Aufgaben)
         && (auftrag.Seitenausgabe() || !auftrag.Ueberschrift.empty() || !auftrag.Anweisung.empty()))
-        throw TBedienfehler("--pool und --tasks stehen allein (nur mit DATEI, --set und --seed); --page, --pdf, "
-                            "--svg, --heading und --instruction gehören zum Arbeitsblatt.");
+        throw TBedienfehler("--pool und --tasks stehen allein (nur mit DATEI, --set und --seed); --controls, --page, "
+                            "--pdf, --svg, --heading und --instruction gehören zum Arbeitsblatt.");
     if (!auftrag.Seitenausgabe() && (!auftrag.Ueberschrift.empty() || !auftrag.Anweisung.empty()))
         throw TBedienfehler("--heading und --instruction wirken nur mit --page, --save, --svg oder --pdf.");
     for (const auto& [option, zeilen] :
@@ -237,6 +298,27 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente)
                                 + "-mal angegeben; Überschrift und Arbeitsanweisung haben höchstens "
                                 + std::to_string(TFUeberschrift::GroessteZeilenzahl) + " Zeilen.");
     }
+    // A PDF or a picture on the standard output is all that may go there.
+    if (auftrag.Svg == "-" || auftrag.Pdf == "-") {
+        std::vector<std::string> andere;
+        if (auftrag.Steuerelemente)
+            andere.emplace_back("--controls");
+        if (auftrag.Seite)
+            andere.emplace_back("--page");
+        if (auftrag.Svg == "-" && auftrag.Pdf == "-")
+            andere.emplace_back("--svg -");
+        if (!andere.empty()) {
+            std::string namen;
+            for (const std::string& name : andere)
+                namen += (namen.empty() ? "" : ", ") + name;
+            throw TBedienfehler("Auf die Standardausgabe kann nur eine Ausgabe gehen: " + namen + " und "
+                                + (auftrag.Pdf == "-" ? "--pdf -" : "--svg -") + " zugleich.");
+        }
+    }
+    // A worksheet file is no stream to pipe on; a file named "-" is "./-".
+    if (auftrag.Speichern == "-")
+        throw TBedienfehler("--save schreibt nicht auf die Standardausgabe; eine Datei namens „-“ wird als ./- "
+                            "angegeben.");
     if (auftrag.Pdf.empty()
         && (auftrag.Blaetter || auftrag.Exemplare || auftrag.Loesungsblaetter || auftrag.Nummerieren))
         throw TBedienfehler("--sheets, --copies, --solutions und --number wirken nur mit --pdf.");
@@ -254,14 +336,19 @@ std::string Hilfetext()
 {
     return "Aufruf: zifferbogen [OPTION]... [DATEI.zfb]\n"
            "Erstellt Rechenarbeitsblätter für die Grund- und Hauptschule.\n"
-           "Ohne Ausgabeoption startet das Programm mit Fenster.\n"
+           "Ohne Ausgabeoption startet das Programm mit Fenster; mit einer (unten mit *\n"
+           "markiert) arbeitet es ohne Fenster und braucht keine grafische Oberfläche.\n"
            "Die Einstellungen kommen aus DATEI, sonst aus den Standardeinstellungen\n"
            "(~/.config/zifferbogen/Standard.zfb oder Standard.zfb neben dem Programm),\n"
            "dann aus den --set-Optionen.\n"
            "\n"
-           "Optionen:\n"
+           "Optionen (* Ausgabeoption):\n"
         + Optionshilfe()
         + "\n"
+          "Für --svg und --pdf ist DATEI „-“ die Standardausgabe.\n"
+          "Beispiel: drei Einmaleins-Blätter mit ihren Lösungsblättern in einer PDF-Datei\n"
+          "  zifferbogen --heading Einmaleins --sheets 3 --solutions --pdf blatt.pdf\n"
+          "\n"
           "Aufgabenzeilen sind durch Tabulatoren getrennt: Operand1, Rechenzeichen\n"
           "(0 +, 1 -, 2 ·, 3 :), Operand2, Ergebnis, Rest, Platzhalter (1..3),\n"
           "Gespenstermuster (Einer zuerst), Fehlermeldung.\n"
@@ -334,9 +421,12 @@ int VorratAusgeben(const TKommandozeile& auftrag, TMainForm& einstellungen, std:
     return Ausgeben(aus, fehler, ausgabe);
 }
 
-// Writes a document atomically: the file at pfad is replaced only by the complete new one.
-int DokumentSchreiben(const std::string& pfad, const std::string& bytes, std::ostream& fehler)
+// Writes a document atomically: the file at pfad is replaced only by the complete new one;
+// "-" is the standard output, aus.
+int DokumentSchreiben(const std::string& pfad, const std::string& bytes, std::ostream& aus, std::ostream& fehler)
 {
+    if (pfad == "-")
+        return Ausgeben(aus, fehler, bytes);
     TAtomareDatei datei;
     if (!datei.Oeffnen(pfad)) {
         Melden(fehler,
@@ -461,6 +551,12 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
         Melden(fehler, "Warnung: " + hinweis);
 
     try {
+        if (auftrag.Steuerelemente) {
+            const std::string liste =
+                Steuerelementliste({&programm.Einstellungen(), &zeichnen, &drucken, &ueberschrift});
+            if (const int status = Ausgeben(aus, fehler, liste); status != StatusFertig)
+                return status;
+        }
         if (auftrag.Seite && zeichnen.Seite() != nullptr) {
             if (const int status = Ausgeben(aus, fehler, Seitenzeilen(*zeichnen.Seite())); status != StatusFertig)
                 return status;
@@ -477,7 +573,7 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
         if (!auftrag.Svg.empty()) {
             zeichnen.Blatt().InZwischenablage();
             const std::string svg = ablage.Letztes() != nullptr ? ablage.Letztes()->Svg() : std::string();
-            if (const int status = DokumentSchreiben(auftrag.Svg, svg, fehler); status != StatusFertig)
+            if (const int status = DokumentSchreiben(auftrag.Svg, svg, aus, fehler); status != StatusFertig)
                 return status;
         }
         if (!auftrag.Pdf.empty()) {
@@ -495,11 +591,14 @@ int SeiteAusgeben(const TKommandozeile& auftrag, TZufall& zufall, TTextmeldungen
                 drucken.CBNummerieren->SetChecked(true);
             // The file --pdf names is the one a user chooses in the save dialog: opened
             // before the run, its pages written as they are made, and the target replaced
-            // only by the complete document.
+            // only by the complete document. For the standard output the printer keeps the
+            // document until it is complete, so a failed run writes nothing there.
             TFesteDateiwahl pdfdatei(auftrag.Pdf);
-            drucken.SetzeDateidialog(&pdfdatei);
+            drucken.SetzeDateidialog(auftrag.Pdf == "-" ? nullptr : &pdfdatei);
             drucken.BOKClick();
             drucken.SetzeDateidialog(nullptr);
+            if (auftrag.Pdf == "-")
+                return Ausgeben(aus, fehler, drucker->Dokument());
         }
     } catch (const EZifferbogenFehler& laufzeitfehler) {
         Melden(fehler, laufzeitfehler.what());
@@ -532,7 +631,7 @@ int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, st
     if (auftrag.Hilfe)
         return Ausgeben(aus, fehler, Hilfetext());
     if (auftrag.Version)
-        return Ausgeben(aus, fehler, Versionstext() + '\n');
+        return Ausgeben(aus, fehler, Programmversionstext() + '\n');
     if (auftrag.VorlagenListe) {
         std::string liste;
         for (const TVorlage& vorlage : VorlagenLesen(vorlagenordner))
@@ -559,7 +658,9 @@ int KommandozeileAusfuehren(const TKommandozeile& auftrag, std::ostream& aus, st
 
     if (auftrag.Seitenausgabe()) {
         if (geraete == nullptr) {
-            Melden(fehler, "Die Ausgaben des Arbeitsblatts (--page, --save, --svg, --pdf) sind hier nicht verfügbar.");
+            Melden(fehler,
+                   "Die Ausgaben des Arbeitsblatts (--controls, --page, --save, --svg, --pdf) sind hier nicht "
+                   "verfügbar.");
             return StatusBedienfehler;
         }
         return SeiteAusgeben(auftrag, *zufall, meldungen, standarddatei, *geraete, aus, fehler);

@@ -32,9 +32,11 @@ struct TKommandozeile {
     std::vector<std::pair<std::string, std::string>> Setzungen; // --set NAME=VALUE, in order
     std::vector<std::string> Ueberschrift;                      // --heading TEXT, in order
     std::vector<std::string> Anweisung;                         // --instruction TEXT, in order
+    bool Steuerelemente = false;                                // --controls
     bool Seite = false;                                         // --page
     std::string Pdf;                                            // --pdf FILE, empty when none
     std::string Svg;                                            // --svg FILE, empty when none
+                                                                // (both: "-" standard output)
     std::string Speichern;                                      // --save FILE, empty when none
     std::optional<TPapierformat> Papierformat;                  // --paper FORMAT
     bool Querformat = false;                                    // --landscape
@@ -54,7 +56,7 @@ struct TKommandozeile {
     TPapier Papier() const { return {Papierformat.value_or(TPapierformat::A4), Querformat}; }
     // True when an output of the laid-out page was asked for, which needs the page model and
     // the platform's printer.
-    bool Seitenausgabe() const { return Seite || !Pdf.empty() || !Svg.empty() || !Speichern.empty(); }
+    bool Seitenausgabe() const { return Steuerelemente || Seite || !Pdf.empty() || !Svg.empty() || !Speichern.empty(); }
     // True when an output option was given, so the program runs without a window.
     bool Kopflos() const
     {
@@ -71,11 +73,9 @@ struct TOption {
     // Takes the option's value (empty when it takes none) into the request; throws
     // TBedienfehler on a bad value. None for "--", which the parser itself understands.
     void (*Setzen)(TKommandozeile& auftrag, const std::string& option, const std::string& wert);
-    // Its --help text; --help indents the lines after the first by 16 blanks.
+    // Its --help text; --help wraps it into the column of all options' texts (a line end in
+    // it counts as a blank).
     std::string_view Hilfe;
-    // Where --help starts the text, counted from the option's name; at least two blanks
-    // follow the name and its value.
-    std::size_t Hilfespalte = 14;
     std::string_view Kurzname = {}; // another name the parser accepts, not shown ("-h")
 };
 
@@ -85,12 +85,18 @@ std::span<const TOption> Optionen();
 // Reads the arguments (without the program name). Throws TBedienfehler on bad usage.
 TKommandozeile KommandozeileLesen(const std::vector<std::string>& argumente);
 
-// The German usage text of --help.
+// Whether the option is an output option: given alone, the program runs without a window.
+bool IstAusgabeoption(const TOption& option);
+
+// The German usage text of --help, in lines of at most 80 characters.
 std::string Hilfetext();
 
 // Writes "zifferbogen: ", the message and a line end to fehler; bytes of the message that are
 // not well-formed UTF-8 (say, of a file name) and control characters appear as \xNN.
 void Melden(std::ostream& fehler, const std::string& meldung);
+
+// The text of --version: the program's name and version, "Zifferbogen 3.1 vom 16.12.2006".
+std::string Programmversionstext();
 
 // Runs the headless outputs; returns the exit status. Results go to aus, messages to fehler;
 // an output that cannot be written completely is reported and gives StatusDateifehler.

@@ -1,5 +1,6 @@
 #include "files/Windows1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -133,6 +134,19 @@ std::string Utf8NachWindows1252(std::string_view text)
     ergebnis.reserve(text.size());
     Durchlaufen(text, [&](std::string_view, std::optional<char32_t> c) { ergebnis += c ? Byte(*c) : '?'; });
     return ergebnis;
+}
+
+std::vector<std::string> NichtInWindows1252(std::string_view text)
+{
+    std::vector<std::string> zeichenliste;
+    Durchlaufen(text, [&](std::string_view zeichen, std::optional<char32_t> c) {
+        // A "?" written as itself is no loss.
+        if (c && (*c == U'?' || Byte(*c) != '?'))
+            return;
+        if (std::find(zeichenliste.begin(), zeichenliste.end(), zeichen) == zeichenliste.end())
+            zeichenliste.emplace_back(zeichen);
+    });
+    return zeichenliste;
 }
 
 std::string Utf8Maskiert(std::string_view text)

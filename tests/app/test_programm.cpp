@@ -435,4 +435,21 @@ TEST_F(Startordner, OpenAndSaveGoThroughTheirDialogsAndCancelChangesNothing)
     EXPECT_EQ(s.Ueberschrift(), std::vector<std::string>{"Bruchrechnen.zfb"});
 }
 
+TEST_F(Startordner, SavingAHeadingTheFileCannotHoldWarnsInTheWindowNamingTheCharacters)
+{
+    Start s;
+    s.Programm.HauptfensterZeigen();
+    TDialogskript dialog;
+    s.Programm.Oberflaeche().Dateidialog = &dialog;
+    dialog.Antwort = (Ordner / "pfeil.zfb").string();
+    s.Programm.Ueberschrift().UeberschriftZeileAnfuegen("3 → 4 € 😀");
+    s.Programm.Ueberschrift().AnweisungZeileAnfuegen("→");
+    const std::size_t vorher = s.Meldungen.Gezeigt.size();
+    s.Programm.Zeichnen().BSpeichern->Click();
+    ASSERT_EQ(s.Meldungen.Gezeigt.size(), vorher + 1);
+    EXPECT_EQ(s.Meldungen.Gezeigt.back().Art, TMeldungsart::Warnung);
+    EXPECT_NE(s.Meldungen.Gezeigt.back().Text.find(": „→“, „😀“ wurden als „?“ gespeichert."), std::string::npos)
+        << s.Meldungen.Gezeigt.back().Text;
+}
+
 } // namespace

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
+#include <set>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -69,6 +71,15 @@ TEST(Kommandozeile, RefusesBadUsageWithAGermanMessageNamingIt)
                   "--paper und --landscape wirken nur mit --page, --svg oder --pdf.")
             << ausgabe;
     }
+    // Standard output takes a PDF or a picture alone.
+    for (const std::vector<std::string>& argumente :
+         {std::vector<std::string>{"--svg", "-", "--page"}, {"--pdf", "-", "--svg", "-"}, {"--controls", "--pdf=-"}}) {
+        EXPECT_NE(Bedienfehler(argumente).find("Auf die Standardausgabe kann nur eine Ausgabe gehen"),
+                  std::string::npos)
+            << argumente[0];
+    }
+    EXPECT_EQ(Bedienfehler({"--page", "--controls", "--svg", "bild.svg"}), "");
+    EXPECT_NE(Bedienfehler({"--save", "-"}).find("./-"), std::string::npos);
     for (const std::string option : {"--heading", "--instruction"}) {
         std::vector<std::string> zeilen{"--page"};
         for (int i = 0; i < 1001; ++i) {
@@ -84,10 +95,36 @@ TEST(Kommandozeile, RefusesBadUsageWithAGermanMessageNamingIt)
 
 TEST(Kommandozeile, VersionAndHelpAreGerman)
 {
-    EXPECT_EQ(Ausfuehren({"--version"}).Aus, "Version 3.1 vom 16.12.2006\n");
+    EXPECT_EQ(Ausfuehren({"--version"}).Aus, "Zifferbogen 3.1 vom 16.12.2006\n");
     const auto hilfe = Ausfuehren({"--help"});
     EXPECT_EQ(hilfe.Status, StatusFertig);
     EXPECT_NE(hilfe.Aus.find("Aufruf: zifferbogen"), std::string::npos);
+    EXPECT_NE(hilfe.Aus.find("\n  zifferbogen --heading Einmaleins --sheets 3 --solutions --pdf blatt.pdf\n"),
+              std::string::npos);
+}
+
+TEST(Kommandozeile, HelpFitsEightyColumnsAlignsItsTextsAndMarksTheOutputOptions)
+{
+    const auto zeilen = Zeilen(Ausfuehren({"--help"}).Aus);
+    std::set<std::string> markiert;
+    std::set<std::size_t> spalten;
+    for (const std::string& zeile : zeilen) {
+        const auto zeichen = std::count_if(zeile.begin(), zeile.end(), [](char c) { return (c & 0xC0) != 0x80; });
+        EXPECT_LE(zeichen, 80) << zeile;
+        if (!zeile.starts_with("  --") && !zeile.starts_with("* --"))
+            continue;
+        const std::size_t ende = zeile.find(' ', 2);
+        if (zeile[0] == '*')
+            markiert.insert(zeile.substr(2, ende - 2));
+        spalten.insert(zeile.find_first_not_of(' ', zeile.find("  ", ende)));
+    }
+    EXPECT_EQ(markiert,
+              (std::set<std::string>{"--controls", "--pool", "--tasks", "--page", "--save", "--svg", "--pdf",
+                                     "--templates", "--help", "--version"}));
+    EXPECT_EQ(spalten.size(), 1u) << "every option's text starts in one column";
+    // The mark agrees with what starts the program without its window.
+    for (const TOption& option : Optionen())
+        EXPECT_EQ(IstAusgabeoption(option), markiert.contains(std::string(option.Name))) << option.Name;
 }
 
 TEST(Kommandozeile, TheSameSeedGivesTheSamePoolAndAnotherSeedAnother)

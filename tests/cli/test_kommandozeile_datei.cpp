@@ -108,6 +108,37 @@ TEST_F(KommandozeileDatei, AFileThatCannotBeOpenedOrReadEndsTheRunWithStatusOne)
     EXPECT_NE(abgeschnitten.Fehler.find("konnte nicht gelesen werden"), std::string::npos);
 }
 
+TEST_F(KommandozeileDatei, AHeadingAWorksheetFileCannotHoldIsSavedWithQuestionMarksAndSaid)
+{
+    const struct {
+        const char* Ueberschrift;
+        const char* Anweisung;
+        const char* Warnung; // empty: none
+        const char* Datei;   // the heading block's lines as the file holds them
+    } Faelle[] = {
+        {"Größe · 5 €", "„Rechne!“", "",
+         "[Gr\xF6\xDF"
+         "e \xB7 5 \x80]\r\n 1 \r\n[\x84Rechne!\x93]\r\n"},
+        {"a → b 😀", "→ ?", "„→“, „😀“ wurden als „?“ gespeichert", "[a ? b ?]\r\n 1 \r\n[? ?]\r\n"},
+        {"Ω", "", "„Ω“ wurde als „?“ gespeichert", "[?]\r\n 1 \r\n[]\r\n"},
+    };
+    for (const auto& fall : Faelle) {
+        const std::string pfad = (Ordner / "blatt.zfb").string();
+        const auto lauf =
+            AufgezeichnetAusfuehren({"--heading", fall.Ueberschrift, "--instruction", fall.Anweisung, "--save", pfad});
+        EXPECT_EQ(lauf.Status, StatusFertig) << lauf.Fehler;
+        if (*fall.Warnung == '\0') {
+            EXPECT_EQ(lauf.Fehler, "") << fall.Ueberschrift;
+        } else {
+            EXPECT_NE(lauf.Fehler.find("zifferbogen: Warnung: "), std::string::npos) << lauf.Fehler;
+            EXPECT_NE(lauf.Fehler.find(fall.Warnung), std::string::npos) << lauf.Fehler;
+        }
+        std::ifstream ein(pfad, std::ios::binary);
+        const std::string bytes(std::istreambuf_iterator<char>(ein), {});
+        EXPECT_NE(bytes.find(fall.Datei), std::string::npos) << fall.Ueberschrift;
+    }
+}
+
 TEST_F(KommandozeileDatei, TheStandardSettingsApplyOnlyWithoutAFile)
 {
     const auto standard = Schreiben("Standard.zfb", AdditionBis20);

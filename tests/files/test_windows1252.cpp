@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 struct TZeichenpaar {
@@ -78,6 +81,22 @@ TEST(Windows1252, InvalidUtf8BytesBecomeQuestionMarks)
     for (const auto& fall : Faelle) {
         EXPECT_EQ(Utf8NachWindows1252(fall.Eingabe), fall.Erwartet);
     }
+}
+
+TEST(Windows1252, NamesEachCharacterThatBecomesAQuestionMarkOnce)
+{
+    const struct {
+        const char* Text;
+        std::vector<std::string> Verloren;
+    } Faelle[] = {
+        {"Größe 5 € · „Rechne!“ ?", {}},
+        {"\xC2\x81", {}}, // an undefined byte's control character goes back as that byte
+        {"a→b😀c→", {"→", "😀"}},
+        {"\xC2\x80Ω", {"\xC2\x80", "Ω"}},
+        {"x\xFF\xE4\xFF", {"\xFF", "\xE4"}},
+    };
+    for (const auto& fall : Faelle)
+        EXPECT_EQ(NichtInWindows1252(fall.Text), fall.Verloren) << fall.Text;
 }
 
 } // namespace

@@ -92,7 +92,7 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "dpkg -x konnte das Paket nicht auspacken")
 endif()
 execute_process(COMMAND ${wurzel}/usr/bin/zifferbogen --version OUTPUT_VARIABLE version RESULT_VARIABLE status)
-if(NOT status EQUAL 0 OR NOT version STREQUAL "Version 3.1 vom 16.12.2006\n")
+if(NOT status EQUAL 0 OR NOT version STREQUAL "Zifferbogen 3.1 vom 16.12.2006\n")
   message(FATAL_ERROR "Das ausgepackte Programm läuft nicht (${status}): ${version}")
 endif()
 execute_process(COMMAND ${wurzel}/usr/bin/zifferbogen ${wurzel}/usr/share/zifferbogen/vorlagen/${name}.zfb --page

@@ -30,3 +30,9 @@ std::unique_ptr<QGuiApplication> KopflosStarten(int& argc, char** argv)
     qInstallMessageHandler(Nachricht);
     return std::make_unique<QGuiApplication>(argc, argv);
 }
+
+bool FensterMoeglich()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
