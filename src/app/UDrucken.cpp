@@ -1,5 +1,7 @@
 #include "app/UDrucken.h"
 
+#include "app/Druckauftrag.h"
+#include "app/UVorschau.h"
 #include "app/UZeichnen.h"
 #include "files/Dateizugriff.h"
 #include "files/Fehler.h"
@@ -7,10 +9,12 @@
 #include "toolkit/Dateidialog.h"
 #include "toolkit/Drucker.h"
 #include "toolkit/Druckerdialog.h"
+#include "toolkit/Oberflaeche.h"
 #include "toolkit/Ziffernfilter.h"
 
 #include <charconv>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -32,6 +36,24 @@ public:
 private:
     TDokumentdrucker& Drucker;
 };
+
+// The printer and both numbers taken as OK takes them, and the run they ask for.
+TZeichnen::TDrucklauf LaufLesen(TFDrucken& d)
+{
+    d.SetPrinter();
+    char eingabetaste = 13;
+    d.EExemplareKeyPress(eingabetaste);
+    eingabetaste = 13;
+    d.EVerschBlaetterKeyPress(eingabetaste);
+    TZeichnen::TDrucklauf lauf;
+    lauf.Blaetter = d.UDVerschBlaetter->Position();
+    lauf.Exemplare = d.UDExemplare->Position();
+    lauf.Loesungsblaetter = d.CBLoesungsblaetter->Checked();
+    lauf.Nummerieren = d.CBNummerieren->Checked();
+    lauf.LoesungenKennzeichnen = d.CBLoesungenKennzeichnen->Checked();
+    lauf.LoesungenAmEnde = d.CBLoesungenAmEnde->Checked();
+    return lauf;
+}
 
 } // namespace
 
@@ -82,6 +104,8 @@ TFDrucken::TFDrucken(TZeichnen& hauptfenster) : TFormular("Drucken"), Hauptfenst
     BAbbruch->SetCaption("Abbruch");
     BOK = &Erzeuge<TButton>("BOK");
     BOK->SetCaption("OK");
+    BVorschau = &Erzeuge<TButton>("BVorschau");
+    BVorschau->SetCaption("Vorschau ...");
     LDrucker = &Erzeuge<TLabel>("LDrucker");
     DruckerZeigen();
 
@@ -90,6 +114,7 @@ TFDrucken::TFDrucken(TZeichnen& hauptfenster) : TFormular("Drucken"), Hauptfenst
     BDruckereinstellungen->OnClick = [this](TButton&) { BDruckereinstellungenClick(); };
     BAbbruch->OnClick = [this](TButton&) { BAbbruchClick(); };
     BOK->OnClick = [this](TButton&) { BOKClick(); };
+    BVorschau->OnClick = [this](TButton&) { BVorschauClick(); };
 }
 
 void TFDrucken::SetzeDrucker(std::vector<TDrucker*> drucker, std::size_t gewaehlt)
@@ -136,12 +161,30 @@ void TFDrucken::BAbbruchClick()
 
 void TFDrucken::BOKClick()
 {
-    SetPrinter();
-    char eingabetaste = 13;
-    EExemplareKeyPress(eingabetaste);
-    eingabetaste = 13;
-    EVerschBlaetterKeyPress(eingabetaste);
+    const TZeichnen::TDrucklauf lauf = LaufLesen(*this);
+    Ausgeben([&] { return Hauptfenster.Print(lauf, Fortschritt); });
+}
 
+void TFDrucken::BVorschauClick()
+{
+    if (Vorschau == nullptr)
+        return;
+    const TZeichnen::TDrucklauf lauf = LaufLesen(*this);
+    std::unique_ptr<TDruckauftrag> auftrag = Hauptfenster.Druckseiten(lauf, Vorbereitung);
+    if (!auftrag)
+        return;
+    Vorschau->Zeigen(std::move(auftrag));
+    if (Oberflaeche != nullptr && Oberflaeche->Anzeige != nullptr)
+        Oberflaeche->Anzeige->Zeigen(*Vorschau);
+}
+
+bool TFDrucken::AuftragDrucken(TDruckauftrag& auftrag)
+{
+    return Ausgeben([&] { return Hauptfenster.Print(auftrag, Fortschritt); });
+}
+
+bool TFDrucken::Ausgeben(const std::function<bool()>& drucken)
+{
     // The file is asked for and opened before the run, so that neither a Cancel nor a folder
     // that refuses the file comes after a long run.
     auto* dokumentdrucker = dynamic_cast<TDokumentdrucker*>(Drucker());
@@ -150,7 +193,7 @@ void TFDrucken::BOKClick()
     if (dokumentdrucker != nullptr && Dateidialog != nullptr) {
         const std::optional<std::string> pfad = Dateidialog->Speichern("PDF-Datei (*.pdf)", "pdf");
         if (!pfad)
-            return;
+            return false;
         if (!datei.Oeffnen(*pfad))
             throw EInOutError("Die Datei „" + *pfad + "“ kann nicht geschrieben werden ("
                               + Fehlerursache(datei.Fehlernummer()) + ").");
@@ -158,20 +201,14 @@ void TFDrucken::BOKClick()
     }
     // A run that fails or is stopped leaves the temporary file to the destructor, which
     // removes it: the target stays as it was.
-    TZeichnen::TDrucklauf lauf;
-    lauf.Blaetter = UDVerschBlaetter->Position();
-    lauf.Exemplare = UDExemplare->Position();
-    lauf.Loesungsblaetter = CBLoesungsblaetter->Checked();
-    lauf.Nummerieren = CBNummerieren->Checked();
-    lauf.LoesungenKennzeichnen = CBLoesungenKennzeichnen->Checked();
-    lauf.LoesungenAmEnde = CBLoesungenAmEnde->Checked();
-    if (!Hauptfenster.Print(lauf, Fortschritt))
-        return;
+    if (!drucken())
+        return false;
     if (ausgabe) {
         ausgabe.reset();
         datei.Abschliessen();
     }
     Sichtbar = false;
+    return true;
 }
 
 void TFDrucken::EVerschBlaetterKeyPress(char& taste)

@@ -2,6 +2,7 @@
 
 #include "app/Standarddatei.h"
 #include "app/UDrucken.h"
+#include "app/UVorschau.h"
 #include "qt/platform/Dateitypanmeldung.h"
 #include "qt/platform/Desktopdateien.h"
 #include "qt/views/Druckdialog.h"
@@ -10,6 +11,7 @@
 #include "qt/binding/Fehlerbehandlung.h"
 #include "qt/views/Hauptfenster.h"
 #include "qt/views/Nebenfenster.h"
+#include "qt/views/Vorschaufenster.h"
 #include "qt/platform/PdfDrucker.h"
 #include "qt/platform/QtDateidialog.h"
 #include "qt/platform/QtMeldungen.h"
@@ -91,6 +93,8 @@ TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert
       HauptfensterFeld(std::make_unique<THauptfenster>(ProgrammFeld->Zeichnen(), *FehlerFeld)),
       EinstellungsfensterFeld(std::make_unique<TEinstellungsfenster>(ProgrammFeld->Einstellungen(), *FehlerFeld)),
       DruckdialogFeld(std::make_unique<TDruckdialog>(ProgrammFeld->Drucken(), *FehlerFeld, HauptfensterFeld.get())),
+      VorschaufensterFeld(
+          std::make_unique<TVorschaufenster>(ProgrammFeld->Vorschau(), *FehlerFeld, DruckdialogFeld.get())),
       Schriftdialog(std::make_unique<TQtSchriftdialog>(HauptfensterFeld.get())),
       Dateidialog(std::make_unique<TQtDateidialog>(HauptfensterFeld.get())),
       Druckerdialog(std::make_unique<TQtDruckerdialog>(DruckdialogFeld.get())),
@@ -126,6 +130,7 @@ TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert
         fenster.activateWindow();
     });
     Ansichten.Eintragen(*DruckdialogFeld);
+    Ansichten.Eintragen(*VorschaufensterFeld);
     NebenfensterFeld = std::make_unique<TNebenfenster>(*ProgrammFeld, *HauptfensterFeld, *FehlerFeld, Ansichten);
     ProgrammFeld->Oberflaeche() = {.Anzeige = &Ansichten,
                                    .Schriftdialog = Schriftdialog.get(),
@@ -143,6 +148,7 @@ TDesktop::~TDesktop()
     drucken.SetzeDateidialog(nullptr);
     Pdfdialog.reset();
     Druckerdialog.reset();
+    VorschaufensterFeld.reset();
     DruckdialogFeld.reset();
     NebenfensterFeld.reset();
     EinstellungsfensterFeld.reset();

@@ -27,6 +27,7 @@ class TNebenfenster;
 class TQtZeitgeber;
 class TQtZwischenablage;
 class TSchriftdialog;
+class TVorschaufenster;
 class TZufall;
 
 // The application of the desktop program: Fusion style and a fixed font, so the places the
@@ -70,6 +71,7 @@ public:
     THauptfenster& Hauptfenster() { return *HauptfensterFeld; }
     TEinstellungsfenster& Einstellungsfenster() { return *EinstellungsfensterFeld; }
     TDruckdialog& Druckdialog() { return *DruckdialogFeld; }
+    TVorschaufenster& Vorschaufenster() { return *VorschaufensterFeld; }
     TNebenfenster& Nebenfenster() { return *NebenfensterFeld; }
     TFehlerbehandlung& Fehler() { return *FehlerFeld; }
 
@@ -85,6 +87,7 @@ private:
     std::unique_ptr<THauptfenster> HauptfensterFeld;
     std::unique_ptr<TEinstellungsfenster> EinstellungsfensterFeld;
     std::unique_ptr<TDruckdialog> DruckdialogFeld;
+    std::unique_ptr<TVorschaufenster> VorschaufensterFeld;
     std::unique_ptr<TSchriftdialog> Schriftdialog;
     std::unique_ptr<TDateidialog> Dateidialog;
     std::unique_ptr<TDruckerdialog> Druckerdialog;
