@@ -70,6 +70,8 @@ TFDrucken::TFDrucken(TZeichnen& hauptfenster) : TFormular("Drucken"), Hauptfenst
         "direkt vor seinem letzten Exemplar, mit „Lösungsblätter am Ende drucken“ kommen alle "
         "Lösungsblätter nach allen Arbeitsblättern. „Lösungsblätter kennzeichnen“ schreibt "
         "oben rechts „Lösungen“ darauf.",
+        "„Vorschau ...“ zeigt vorher jede Seite, die gedruckt wird; „Drucken“ dort druckt genau "
+        "diese Seiten.",
         "Nach dem Druck zeigt das Hauptfenster wieder das Blatt, das es vorher zeigte.",
     });
     Erzeuge<TLabel>("LEsSollen").SetCaption("Es sollen");

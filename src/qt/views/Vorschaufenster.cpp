@@ -6,8 +6,10 @@
 #include "qt/views/Ansicht.h"
 
 #include <QBoxLayout>
+#include <QColor>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QPalette>
 #include <QPushButton>
 #include <QScrollArea>
 
@@ -45,7 +47,10 @@ TVorschaufenster::TVorschaufenster(TFVorschau& vorschau, TFehlerbehandlung& fehl
     auto* bereich = new TSeitenbereich;
     bereich->setWidget(b.Widget("PaintBox"));
     bereich->setAlignment(Qt::AlignCenter);
-    bereich->setBackgroundRole(QPalette::Dark);
+    // Around the page the grey of its border, however large the window.
+    QPalette grau = bereich->palette();
+    grau.setColor(QPalette::Window, QColor(128, 128, 128));
+    bereich->setPalette(grau);
     bereich->Groesse = [this](QSize groesse) {
         Fehler.Ausfuehren([&] { Vorschau.Bereich(groesse.width(), groesse.height()); });
     };
