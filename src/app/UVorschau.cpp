@@ -17,9 +17,12 @@ struct TZoomeintrag {
 };
 
 constexpr TZoomeintrag Zoomeintraege[] = {
-    {"50%", {0.5, TZoomfaktor::Fest}},         {"75%", {0.75, TZoomfaktor::Fest}},
-    {"100%", {1.0, TZoomfaktor::Fest}},        {"150%", {1.5, TZoomfaktor::Fest}},
-    {"200%", {2.0, TZoomfaktor::Fest}},        {"Ganze Seite", {0, TZoomfaktor::GanzeSeite}},
+    {"50%", {0.5, TZoomfaktor::Fest}},
+    {"75%", {0.75, TZoomfaktor::Fest}},
+    {"100%", {1.0, TZoomfaktor::Fest}},
+    {"150%", {1.5, TZoomfaktor::Fest}},
+    {"200%", {2.0, TZoomfaktor::Fest}},
+    {"Ganze Seite", {0, TZoomfaktor::GanzeSeite}},
     {"Seitenbreite", {0, TZoomfaktor::Seitenbreite}},
 };
 

@@ -4,6 +4,7 @@
 #include "doubles/Dialogskript.h"
 #include "fixtures/Programmstart.h"
 #include "toolkit/Druckfortschritt.h"
+#include "toolkit/Fehler.h"
 
 #include <gtest/gtest.h>
 
@@ -104,8 +105,8 @@ TEST(Vorschau, ShowsThePagesARunPrintsAndPrintsExactlyThose)
         ASSERT_EQ(f.Vorschau().Seitenzahl(), static_cast<std::int64_t>(erwartet.size())) << lauf.Was;
         std::vector<std::vector<std::string>> vorwaerts;
         for (;;) {
-            EXPECT_EQ(f.Vorschau().LSeite->Caption(), "Seite " + std::to_string(f.Vorschau().Seite()) + " von "
-                                                          + std::to_string(erwartet.size()));
+            EXPECT_EQ(f.Vorschau().LSeite->Caption(),
+                      "Seite " + std::to_string(f.Vorschau().Seite()) + " von " + std::to_string(erwartet.size()));
             vorwaerts.push_back(Texte(f.Gezeigt()));
             if (!f.Vorschau().BWeiter->Enabled())
                 break;
@@ -142,20 +143,23 @@ TEST(Vorschau, ShowsThePagesARunPrintsAndPrintsExactlyThose)
     }
 }
 
-// Stops the making of the pages before the first.
+// Stops a run before page Vor (counted from 0).
 class Anhalten final : public TDruckfortschritt {
 public:
+    explicit Anhalten(std::int64_t vor) : Vor(vor) {}
     void Anfang(std::int64_t) override {}
-    bool Weiter(std::int64_t) override { return false; }
+    bool Weiter(std::int64_t gedruckt) override { return gedruckt != Vor; }
     void Ende() noexcept override {}
+
+    std::int64_t Vor;
 };
 
-TEST(Vorschau, WhatPrintsNothingLeavesThePrintDialogOpen)
+TEST(Vorschau, ClosingStoppingOrARefusedPrintLeaveThePrintDialogOpen)
 {
     struct Fall {
         const char* Was;
         std::optional<std::string> Datei; // the PDF file asked for at "Drucken"
-        bool Drucken;                      // else "Schließen"
+        bool Drucken;                     // else "Schließen"
         bool VorschauOffen;
     };
     for (const Fall& fall : {
@@ -179,15 +183,41 @@ TEST(Vorschau, WhatPrintsNothingLeavesThePrintDialogOpen)
     }
 
     // Stopped while its pages are made, the preview does not open.
-    Vorschaufenster f;
-    Anhalten anhalten;
-    f.Drucken().SetzeVorbereitung(&anhalten);
-    const auto vorher = f.Aufgaben();
-    f.Ausfuellen({"angehalten", "3", "1"});
-    f.Drucken().BVorschau->Click();
-    EXPECT_FALSE(f.Vorschau().Sichtbar);
-    EXPECT_TRUE(f.Drucken().Sichtbar);
-    EXPECT_EQ(f.Aufgaben(), vorher);
+    {
+        Vorschaufenster f;
+        Anhalten anhalten(0);
+        f.Drucken().SetzeVorbereitung(&anhalten);
+        const auto vorher = f.Aufgaben();
+        f.Ausfuellen({"angehalten", "3", "1"});
+        f.Drucken().BVorschau->Click();
+        EXPECT_FALSE(f.Vorschau().Sichtbar);
+        EXPECT_TRUE(f.Drucken().Sichtbar);
+        EXPECT_EQ(f.Aufgaben(), vorher);
+    }
+
+    // A print from the preview that is stopped, or that the printer refuses, leaves both
+    // windows open with the same pages, the window on its sheet; the printer has what it got.
+    for (const bool verweigert : {false, true}) {
+        Vorschaufenster f;
+        TPapierdrucker papier;
+        papier.Verweigert = verweigert;
+        Anhalten anhalten(2);
+        f.Drucken().SetzeDrucker({&papier});
+        f.Drucken().SetzeFortschritt(&anhalten);
+        const auto vorher = f.Aufgaben();
+        f.Ausfuellen({"gestört", "2", "2"});
+        f.Drucken().BVorschau->Click();
+        if (verweigert)
+            EXPECT_THROW(f.Vorschau().BDrucken->Click(), EZifferbogenFehler);
+        else
+            f.Vorschau().BDrucken->Click();
+        EXPECT_EQ(papier.Innen.Seiten.size(), verweigert ? 0U : 2U);
+        EXPECT_FALSE(papier.Innen.Offen);
+        EXPECT_TRUE(f.Vorschau().Sichtbar);
+        EXPECT_EQ(f.Vorschau().Seitenzahl(), 4);
+        EXPECT_TRUE(f.Drucken().Sichtbar);
+        EXPECT_EQ(f.Aufgaben(), vorher);
+    }
 }
 
 TEST(Vorschau, TheZoomSizesThePage)

@@ -62,10 +62,11 @@ TVorschaufenster::TVorschaufenster(TFVorschau& vorschau, TFehlerbehandlung& fehl
     const TFVorschau::TFlaeche flaeche = Vorschau.Flaeche;
     b.Widget("PaintBox")->setFixedSize(flaeche.Breite, flaeche.Hoehe);
 
-    auto* spalte =
-        Spalte(b, {Zeile(b, {"BErste", "BZurueck", "LSeite", "BWeiter", "BLetzte", TAbstand{24}, "LZoom", "ZoomBox",
-                             TDehnung{}, "BDrucken", "BSchliessen"}),
-                   bereich});
+    auto* spalte = Spalte(b,
+                          {Zeile(b,
+                                 {"BErste", "BZurueck", "LSeite", "BWeiter", "BLetzte", TAbstand{24}, "LZoom",
+                                  "ZoomBox", TDehnung{}, "BDrucken", "BSchliessen"}),
+                           bereich});
     spalte->setContentsMargins(8, 8, 8, 8);
     spalte->setStretch(1, 1);
     setLayout(spalte);
