@@ -3,6 +3,7 @@
 // The pages of a print run as data: made once by the run, then shown in the preview or
 // printed, page for page the same.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -58,7 +59,7 @@ public:
 private:
     struct TFolge {
         TDruckseite Seite;
-        std::int64_t Bis = 0; // the pages before the next entry, counted from the first
+        std::int64_t Bis = 0; // the pages from the first to the end of this entry
     };
 
     std::vector<TStand> Staende;

@@ -139,6 +139,7 @@ void TFVorschau::Bereich(int breite, int hoehe)
     BereichBreite = breite;
     BereichHoehe = hoehe;
     Einpassen();
+    PaintBox->Repaint();
 }
 
 void TFVorschau::Einpassen()

@@ -47,6 +47,8 @@ TVorschaufenster::TVorschaufenster(TFVorschau& vorschau, TFehlerbehandlung& fehl
     auto* bereich = new TSeitenbereich;
     bereich->setWidget(b.Widget("PaintBox"));
     bereich->setAlignment(Qt::AlignCenter);
+    // The page keys turn the pages; the wheel and the bars scroll.
+    bereich->setFocusPolicy(Qt::NoFocus);
     // Around the page the grey of its border, however large the window.
     QPalette grau = bereich->palette();
     grau.setColor(QPalette::Window, QColor(128, 128, 128));
