@@ -6,6 +6,7 @@
 #include "app/UNummerierung.h"
 #include "app/USplash.h"
 #include "app/UUeberschrift.h"
+#include "app/UVorschau.h"
 #include "app/UZeichnen.h"
 #include "app/Vorlagen.h"
 #include "settings/Main.h"
@@ -30,6 +31,9 @@ TProgramm::TProgramm(TZufall& zufall, TMeldungen& meldungen, TZeitgeber& splashZ
     UeberschriftFeld = std::make_unique<TFUeberschrift>(*ZeichnenFeld);
     NummerierungFeld = std::make_unique<TFNummerierung>();
     EditAufgabeFeld = std::make_unique<TFEditAufgabe>(meldungen);
+    VorschauFeld = std::make_unique<TFVorschau>(
+        *ZeichnenFeld, [drucken = DruckenFeld.get()](TDruckauftrag& auftrag) { return drucken->AuftragDrucken(auftrag); });
+    DruckenFeld->SetzeVorschau(VorschauFeld.get(), &OberflaecheFeld);
 
     ZeichnenFeld->Verbinden({.Einstellungen = EinstellungenFeld.get(),
                              .Ueberschrift = UeberschriftFeld.get(),

@@ -18,6 +18,7 @@ class TFInfo;
 class TFNummerierung;
 class TFSplash;
 class TFUeberschrift;
+class TFVorschau;
 class TMainForm;
 class TMeldungen;
 class TZeichnen;
@@ -31,7 +32,8 @@ public:
 
     // Creates the windows in this order: main window, settings window, print dialog, about
     // window, splash window (which starts the splash timer), heading, numbering and task
-    // edit dialogs, and hands them and Oberflaeche to the main window. The main window
+    // edit dialogs, print preview, and hands them and Oberflaeche to the main window (the
+    // preview to the print dialog, which opens it through Oberflaeche). The main window
     // registers the worksheet file type with anmeldung (none: not at all) for programm.
     // argumente are the command-line arguments the splash's first tick looks at;
     // standarddatei is the standard settings file it opens otherwise.
@@ -54,6 +56,7 @@ public:
     TFUeberschrift& Ueberschrift() { return *UeberschriftFeld; }
     TFNummerierung& Nummerierung() { return *NummerierungFeld; }
     TFEditAufgabe& EditAufgabe() { return *EditAufgabeFeld; }
+    TFVorschau& Vorschau() { return *VorschauFeld; }
     // How the windows come on screen and the system dialogs: empty until the desktop fills it,
     // and the main window uses what it holds at the time.
     TOberflaeche& Oberflaeche() { return OberflaecheFeld; }
@@ -69,4 +72,5 @@ private:
     std::unique_ptr<TFUeberschrift> UeberschriftFeld;
     std::unique_ptr<TFNummerierung> NummerierungFeld;
     std::unique_ptr<TFEditAufgabe> EditAufgabeFeld;
+    std::unique_ptr<TFVorschau> VorschauFeld;
 };

@@ -1,5 +1,7 @@
 #include "app/UDrucken.h"
 
+#include "app/Druckauftrag.h"
+#include "app/UVorschau.h"
 #include "app/UZeichnen.h"
 #include "files/Dateizugriff.h"
 #include "files/Fehler.h"
@@ -7,10 +9,12 @@
 #include "toolkit/Dateidialog.h"
 #include "toolkit/Drucker.h"
 #include "toolkit/Druckerdialog.h"
+#include "toolkit/Oberflaeche.h"
 #include "toolkit/Ziffernfilter.h"
 
 #include <charconv>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -33,6 +37,24 @@ private:
     TDokumentdrucker& Drucker;
 };
 
+// The printer and both numbers taken as OK takes them, and the run they ask for.
+TZeichnen::TDrucklauf LaufLesen(TFDrucken& d)
+{
+    d.SetPrinter();
+    char eingabetaste = 13;
+    d.EExemplareKeyPress(eingabetaste);
+    eingabetaste = 13;
+    d.EVerschBlaetterKeyPress(eingabetaste);
+    TZeichnen::TDrucklauf lauf;
+    lauf.Blaetter = d.UDVerschBlaetter->Position();
+    lauf.Exemplare = d.UDExemplare->Position();
+    lauf.Loesungsblaetter = d.CBLoesungsblaetter->Checked();
+    lauf.Nummerieren = d.CBNummerieren->Checked();
+    lauf.LoesungenKennzeichnen = d.CBLoesungenKennzeichnen->Checked();
+    lauf.LoesungenAmEnde = d.CBLoesungenAmEnde->Checked();
+    return lauf;
+}
+
 } // namespace
 
 TFDrucken::TFDrucken(TZeichnen& hauptfenster) : TFormular("Drucken"), Hauptfenster(hauptfenster)
@@ -48,6 +70,8 @@ TFDrucken::TFDrucken(TZeichnen& hauptfenster) : TFormular("Drucken"), Hauptfenst
         "direkt vor seinem letzten Exemplar, mit „Lösungsblätter am Ende drucken“ kommen alle "
         "Lösungsblätter nach allen Arbeitsblättern. „Lösungsblätter kennzeichnen“ schreibt "
         "oben rechts „Lösungen“ darauf.",
+        "„Vorschau ...“ zeigt vorher jede Seite, die gedruckt wird; „Drucken“ dort druckt genau "
+        "diese Seiten.",
         "Nach dem Druck zeigt das Hauptfenster wieder das Blatt, das es vorher zeigte.",
     });
     Erzeuge<TLabel>("LEsSollen").SetCaption("Es sollen");
@@ -82,6 +106,8 @@ TFDrucken::TFDrucken(TZeichnen& hauptfenster) : TFormular("Drucken"), Hauptfenst
     BAbbruch->SetCaption("Abbruch");
     BOK = &Erzeuge<TButton>("BOK");
     BOK->SetCaption("OK");
+    BVorschau = &Erzeuge<TButton>("BVorschau");
+    BVorschau->SetCaption("Vorschau ...");
     LDrucker = &Erzeuge<TLabel>("LDrucker");
     DruckerZeigen();
 
@@ -90,6 +116,7 @@ TFDrucken::TFDrucken(TZeichnen& hauptfenster) : TFormular("Drucken"), Hauptfenst
     BDruckereinstellungen->OnClick = [this](TButton&) { BDruckereinstellungenClick(); };
     BAbbruch->OnClick = [this](TButton&) { BAbbruchClick(); };
     BOK->OnClick = [this](TButton&) { BOKClick(); };
+    BVorschau->OnClick = [this](TButton&) { BVorschauClick(); };
 }
 
 void TFDrucken::SetzeDrucker(std::vector<TDrucker*> drucker, std::size_t gewaehlt)
@@ -136,12 +163,30 @@ void TFDrucken::BAbbruchClick()
 
 void TFDrucken::BOKClick()
 {
-    SetPrinter();
-    char eingabetaste = 13;
-    EExemplareKeyPress(eingabetaste);
-    eingabetaste = 13;
-    EVerschBlaetterKeyPress(eingabetaste);
+    const TZeichnen::TDrucklauf lauf = LaufLesen(*this);
+    Ausgeben([&] { return Hauptfenster.Print(lauf, Fortschritt); });
+}
 
+void TFDrucken::BVorschauClick()
+{
+    if (Vorschau == nullptr)
+        return;
+    const TZeichnen::TDrucklauf lauf = LaufLesen(*this);
+    std::unique_ptr<TDruckauftrag> auftrag = Hauptfenster.Druckseiten(lauf, Vorbereitung);
+    if (!auftrag)
+        return;
+    Vorschau->Zeigen(std::move(auftrag));
+    if (Oberflaeche != nullptr && Oberflaeche->Anzeige != nullptr)
+        Oberflaeche->Anzeige->Zeigen(*Vorschau);
+}
+
+bool TFDrucken::AuftragDrucken(TDruckauftrag& auftrag)
+{
+    return Ausgeben([&] { return Hauptfenster.Print(auftrag, Fortschritt); });
+}
+
+bool TFDrucken::Ausgeben(const std::function<bool()>& drucken)
+{
     // The file is asked for and opened before the run, so that neither a Cancel nor a folder
     // that refuses the file comes after a long run.
     auto* dokumentdrucker = dynamic_cast<TDokumentdrucker*>(Drucker());
@@ -151,7 +196,7 @@ void TFDrucken::BOKClick()
         const std::optional<std::string> pfad =
             Dateidialog->Speichern("PDF-Datei (*.pdf)", "pdf", Hauptfenster.Orte.Ordner(TOrdnerart::Pdf));
         if (!pfad)
-            return;
+            return false;
         Hauptfenster.Orte.OrdnerMerken(TOrdnerart::Pdf, *pfad);
         if (!datei.Oeffnen(*pfad))
             throw EInOutError("Die Datei „" + *pfad + "“ kann nicht geschrieben werden ("
@@ -160,20 +205,14 @@ void TFDrucken::BOKClick()
     }
     // A run that fails or is stopped leaves the temporary file to the destructor, which
     // removes it: the target stays as it was.
-    TZeichnen::TDrucklauf lauf;
-    lauf.Blaetter = UDVerschBlaetter->Position();
-    lauf.Exemplare = UDExemplare->Position();
-    lauf.Loesungsblaetter = CBLoesungsblaetter->Checked();
-    lauf.Nummerieren = CBNummerieren->Checked();
-    lauf.LoesungenKennzeichnen = CBLoesungenKennzeichnen->Checked();
-    lauf.LoesungenAmEnde = CBLoesungenAmEnde->Checked();
-    if (!Hauptfenster.Print(lauf, Fortschritt))
-        return;
+    if (!drucken())
+        return false;
     if (ausgabe) {
         ausgabe.reset();
         datei.Abschliessen();
     }
     Sichtbar = false;
+    return true;
 }
 
 void TFDrucken::EVerschBlaetterKeyPress(char& taste)

@@ -8,15 +8,19 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class TDateidialog;
+class TDruckauftrag;
 class TDrucker;
 class TDruckerdialog;
 class TDruckfortschritt;
+class TFVorschau;
 class TZeichnen;
+struct TOberflaeche;
 
 class TFDrucken final : public TFormular {
 public:
@@ -36,6 +40,15 @@ public:
     void SetzeDateidialog(TDateidialog* dialog) { Dateidialog = dialog; }
     // Where the print run shows its progress; none: nowhere.
     void SetzeFortschritt(TDruckfortschritt* fortschritt) { Fortschritt = fortschritt; }
+    // The preview window and how it comes on screen (what oberflaeche holds when it opens);
+    // without a preview "Vorschau ..." does nothing. vorbereitung hears how far the making of
+    // the preview's pages is and may stop it (none: nowhere).
+    void SetzeVorschau(TFVorschau* vorschau, const TOberflaeche* oberflaeche)
+    {
+        Vorschau = vorschau;
+        Oberflaeche = oberflaeche;
+    }
+    void SetzeVorbereitung(TDruckfortschritt* vorbereitung) { Vorbereitung = vorbereitung; }
     // The printer in use, or none when there is no printer.
     TDrucker* Drucker() const;
 
@@ -56,6 +69,15 @@ public:
     // and the document replaces the file only when the run is complete. A run the user
     // stopped writes no file; the dialog stays open then as well.
     void BOKClick();
+    // "Vorschau ...": takes the numbers and the printer as OK does, makes the run's pages
+    // without printing any and opens the preview on them; the dialog stays open, and the
+    // main window shows its sheet again. A run stopped while its pages are made opens
+    // nothing.
+    void BVorschauClick();
+    // Prints pages made before (the preview's "Drucken") as OK prints: a document printer's
+    // file is asked for first, and the dialog closes when the run is complete. False when
+    // nothing or not all was printed (the file asked for was not given, or the run stopped).
+    bool AuftragDrucken(TDruckauftrag& auftrag);
     // Enter (13) takes the field's number into its up-down and is swallowed.
     void EVerschBlaetterKeyPress(char& taste);
     void EExemplareKeyPress(char& taste);
@@ -72,6 +94,7 @@ public:
     TButton* BDruckereinstellungen = nullptr;
     TButton* BAbbruch = nullptr;
     TButton* BOK = nullptr;
+    TButton* BVorschau = nullptr;
     // "Drucker: " and the name of the printer in use, so that the user sees where the pages
     // go before pressing OK.
     TLabel* LDrucker = nullptr;
@@ -80,11 +103,17 @@ private:
     // was names the number in the message of the range error.
     void ZahlUebernehmen(TEdit& feld, TUpDown& pfeile, const std::string& was);
     void DruckerZeigen();
+    // Runs drucken (true: the run is complete) into the file a document printer asks for,
+    // and closes the dialog when it is complete.
+    bool Ausgeben(const std::function<bool()>& drucken);
 
     TZeichnen& Hauptfenster;
     TDruckerdialog* Druckerdialog = nullptr;
     TDateidialog* Dateidialog = nullptr;
     TDruckfortschritt* Fortschritt = nullptr;
+    TDruckfortschritt* Vorbereitung = nullptr;
+    TFVorschau* Vorschau = nullptr;
+    const TOberflaeche* Oberflaeche = nullptr;
     std::vector<TDrucker*> DruckerListe;
     std::size_t Gewaehlt = 0;
 };

@@ -16,6 +16,7 @@
 #include "toolkit/Schrift.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -27,8 +28,10 @@ struct TEinstellungsstand;
 class TFEditAufgabe;
 class TFInfo;
 class TFNummerierung;
+class TDruckauftrag;
 class TDruckfortschritt;
 class TFDrucken;
+class TLeinwand;
 class TLoadSave;
 class TMainForm;
 class TMeldungen;
@@ -193,6 +196,17 @@ public:
         bool LoesungenAmEnde = false;
     };
     bool Print(const TDrucklauf& lauf, TDruckfortschritt* fortschritt = nullptr);
+    // The same run made into its pages as data, for the preview: the sheets are made as for
+    // printing, with the same tasks a print would get, and nothing is printed; the window then
+    // shows the sheet it showed before. None when fortschritt stopped it, or without a page.
+    std::unique_ptr<TDruckauftrag> Druckseiten(const TDrucklauf& lauf, TDruckfortschritt* fortschritt = nullptr);
+    // Prints the pages made before, each as it was made, and reports to fortschritt as Print
+    // does; false when it stopped the run.
+    bool Print(TDruckauftrag& auftrag, TDruckfortschritt* fortschritt = nullptr);
+    // Draws page seite (from 0) of auftrag as the screen shows a page at zoom, on flaeche with
+    // the page's upper left corner at pixel (links, oben); the printer draws it the same way.
+    void DruckseiteZeichnen(TDruckauftrag& auftrag, std::int64_t seite, TLeinwand& flaeche, double zoom, int links,
+                            int oben);
 
     // A layout value field (1..9) takes the value typed as it stands when it now holds it.
     bool EingabeAngenommen(const TEdit& feld, const std::string& eingabe) const override;
@@ -309,6 +323,7 @@ public:
 
 private:
     class TDrucklaufAblauf;
+    class TDruckseiteGelegt;
     void FormCreate();
     // The parts of FormCreate, in their order.
     TContainer& Reiterseite(const char* name);

@@ -1,5 +1,6 @@
 // The main window's print command and the print run.
 
+#include "app/Druckauftrag.h"
 #include "app/UDrucken.h"
 #include "app/UZeichnen.h"
 #include "files/Dateikopf.h"
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -51,10 +53,13 @@ void TZeichnen::Drucken1Click()
 }
 
 // One print run: the state it keeps from page to page, one method for each of its steps.
+// With aufnahme it prints nothing but adds each page to it, as it would have printed it.
 class TZeichnen::TDrucklaufAblauf final {
 public:
-    TDrucklaufAblauf(TZeichnen& zeichnen, const TDrucklauf& lauf, TDruckfortschritt* fortschritt)
-        : Z(zeichnen), Lauf(lauf), Fortschritt(fortschritt), Druckt(zeichnen.Druckt, true), Ende(fortschritt),
+    TDrucklaufAblauf(TZeichnen& zeichnen, const TDrucklauf& lauf, TDruckfortschritt* fortschritt,
+                     TDruckauftrag* aufnahme = nullptr)
+        : Z(zeichnen), Lauf(lauf), Fortschritt(fortschritt), Aufnahme(aufnahme), Druckt(zeichnen.Druckt, true),
+          Ende(fortschritt),
           Zeilen(zeichnen.SeiteFeld->ZeilenZahl), Spalten(zeichnen.SeiteFeld->SpaltenZahl),
           LoesungenVorher(zeichnen.CBLoesungaufPlatzhalter->Checked()),
           AmEnde(lauf.Loesungsblaetter && lauf.LoesungenAmEnde)
@@ -66,7 +71,8 @@ public:
     bool Ausfuehren()
     {
         TBlatt& blatt = *Z.BlattFeld;
-        blatt.DruckBeginnen();
+        if (Aufnahme == nullptr)
+            blatt.DruckBeginnen();
         bool durchgelaufen = true;
         try {
             durchgelaufen = Blaetter() && (!AmEnde || LoesungenAmEnde());
@@ -74,13 +80,15 @@ public:
             // A failed run still leaves the window as it was and the printer free for the
             // next job; the pages printed so far are what the job holds.
             Z.CBLoesungaufPlatzhalter->SetChecked(LoesungenVorher);
-            blatt.DruckBeenden();
+            if (Aufnahme == nullptr)
+                blatt.DruckBeenden();
             Zurueck();
             throw;
         }
         // A stopped run ends its job as a failed one does: a printer cannot take back the
         // pages it has been given.
-        blatt.DruckBeenden();
+        if (Aufnahme == nullptr)
+            blatt.DruckBeenden();
         Zurueck();
         return durchgelaufen;
     }
@@ -138,9 +146,23 @@ private:
     {
         if (Fortschritt != nullptr && !Fortschritt->Weiter(Gedruckt))
             return false;
-        Z.BlattFeld->SeiteDrucken();
+        if (Aufnahme != nullptr)
+            Aufnehmen();
+        else
+            Z.BlattFeld->SeiteDrucken();
         ++Gedruckt;
         return true;
+    }
+
+    // The page as it stands now, with what its drawing needs.
+    void Aufnehmen()
+    {
+        const TSeite& seite = *Z.SeiteFeld;
+        TLoadSave block;
+        block.OpenWriteMemory();
+        seite.SeiteSpeichern(block);
+        Aufnahme->Anfuegen({block.Bytes(), seite.Reihenfolge}, seite.LoesungaufPlatzhalter, seite.Blattnummer,
+                           seite.Kennzeichen);
     }
 
     // Every page of a numbered sheet carries its number, the solution sheet included, so that
@@ -214,6 +236,7 @@ private:
     TZeichnen& Z;
     const TDrucklauf& Lauf;
     TDruckfortschritt* Fortschritt;
+    TDruckauftrag* Aufnahme;
     // The progress window lets the event loop run; what it may start meanwhile waits.
     TWertWaechter<bool> Druckt;
     TFortschrittsende Ende;
@@ -238,4 +261,113 @@ bool TZeichnen::Print(const TDrucklauf& lauf, TDruckfortschritt* fortschritt)
     // A printer chosen for the run lays the page out anew: a change like any other.
     AenderungFesthalten();
     return durchgelaufen;
+}
+
+std::unique_ptr<TDruckauftrag> TZeichnen::Druckseiten(const TDrucklauf& lauf, TDruckfortschritt* fortschritt)
+{
+    if (!SeiteFeld)
+        return nullptr;
+    auto auftrag = std::make_unique<TDruckauftrag>();
+    TDrucklaufAblauf ablauf(*this, lauf, fortschritt, auftrag.get());
+    if (!ablauf.Ausfuehren() || auftrag->Seitenzahl() == 0)
+        return nullptr;
+    return auftrag;
+}
+
+// Page k of a run made before, laid out on the run's own page in place of the one the window
+// shows, for as long as it lives; that page keeps the last page laid out, so that the copies
+// of a sheet are laid out once. Laying a page out draws nothing new from the generator nor
+// from the random source, so a page comes out the same however often it is drawn.
+class TZeichnen::TDruckseiteGelegt final {
+public:
+    TDruckseiteGelegt(TZeichnen& zeichnen, TDruckauftrag& auftrag, std::int64_t k)
+        : Z(zeichnen), Auftrag(auftrag)
+    {
+        if (!Auftrag.Arbeitsseite)
+            Auftrag.Arbeitsseite = std::make_unique<TSeite>(*Z.Generator, *Z.BlattFeld, Z.Zufall, false);
+        Gezeigt = std::move(Z.SeiteFeld);
+        Z.SeiteFeld = std::move(Auftrag.Arbeitsseite);
+        try {
+            Legen(Auftrag.Seite(k));
+        } catch (...) {
+            Auftrag.Gelegt.reset();
+            Zurueck();
+            throw;
+        }
+    }
+    ~TDruckseiteGelegt() { Zurueck(); }
+    TDruckseiteGelegt(const TDruckseiteGelegt&) = delete;
+    TDruckseiteGelegt& operator=(const TDruckseiteGelegt&) = delete;
+
+private:
+    void Legen(const TDruckauftrag::TDruckseite& seite)
+    {
+        TSeite& s = *Z.SeiteFeld;
+        Z.ParameterUebergeben();
+        s.LoesungaufPlatzhalter = seite.Loesungen;
+        const TDruckauftrag::TStand& stand = Auftrag.Stand(seite.Stand);
+        const std::pair<std::size_t, bool> gelegt{seite.Stand, seite.Loesungen};
+        if (Auftrag.Gelegt != gelegt) {
+            Auftrag.Gelegt.reset();
+            TLoadSave block;
+            block.OpenReadBytes(stand.Seite);
+            s.SeiteLaden(block, AktuelleDateiversion, true);
+            Auftrag.Gelegt = gelegt;
+        }
+        if (s.Reihenfolge.size() == stand.Reihenfolge.size())
+            s.Reihenfolge = stand.Reihenfolge;
+        s.Blattnummer = seite.Blattnummer;
+        s.Kennzeichen = seite.Kennzeichen;
+    }
+
+    void Zurueck()
+    {
+        if (!Z.SeiteFeld)
+            return;
+        Z.SeiteFeld->Blattnummer = -1;
+        Z.SeiteFeld->Kennzeichen.clear();
+        Auftrag.Arbeitsseite = std::move(Z.SeiteFeld);
+        Z.SeiteFeld = std::move(Gezeigt);
+    }
+
+    TZeichnen& Z;
+    TDruckauftrag& Auftrag;
+    std::unique_ptr<TSeite> Gezeigt;
+};
+
+bool TZeichnen::Print(TDruckauftrag& auftrag, TDruckfortschritt* fortschritt)
+{
+    const std::int64_t seiten = auftrag.Seitenzahl();
+    if (seiten == 0 || !SeiteFeld || Generator == nullptr)
+        return true;
+    const TWertWaechter druckt(Druckt, true);
+    const TFortschrittsende ende(fortschritt);
+    if (fortschritt != nullptr)
+        fortschritt->Anfang(seiten);
+    BlattFeld->DruckBeginnen();
+    bool durchgelaufen = true;
+    try {
+        for (std::int64_t k = 0; k < seiten && durchgelaufen; ++k) {
+            durchgelaufen = fortschritt == nullptr || fortschritt->Weiter(k);
+            if (durchgelaufen) {
+                const TDruckseiteGelegt seite(*this, auftrag, k);
+                BlattFeld->SeiteDrucken();
+            }
+        }
+    } catch (...) {
+        BlattFeld->DruckBeenden();
+        throw;
+    }
+    // A stopped run ends its job like the run that makes its sheets as it prints.
+    BlattFeld->DruckBeenden();
+    return durchgelaufen;
+}
+
+void TZeichnen::DruckseiteZeichnen(TDruckauftrag& auftrag, std::int64_t seite, TLeinwand& flaeche, double zoom,
+                                   int links, int oben)
+{
+    if (!SeiteFeld || Generator == nullptr)
+        return;
+    const TDruckseiteGelegt gelegt(*this, auftrag, seite);
+    BlattFeld->SeiteZeichnenAuf(flaeche, zoom, links, oben);
 }

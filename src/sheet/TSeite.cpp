@@ -15,10 +15,11 @@
 #include <string>
 #include <utility>
 
-TSeite::TSeite(TGSAufgabengenerator& generator, TBlatt& blatt, TZufall& zufall)
+TSeite::TSeite(TGSAufgabengenerator& generator, TBlatt& blatt, TZufall& zufall, bool vorratErzeugen)
     : Generator(&generator), Blatt(&blatt), Zufall(zufall)
 {
-    Generator->VorratErzeugen();
+    if (vorratErzeugen)
+        Generator->VorratErzeugen();
 }
 
 void TSeite::Schriftsetzen(const TSchrift& schrift, int groesse) const

@@ -291,10 +291,11 @@ int TBlatt::Linienbreite(double mm) const
 int TBlatt::Schriftgroesse(int punkte) const
 {
     // The printer and the picture are devices whose resolution matches their scale, so the
-    // point size holds there as it stands; the screen shows the page at the zoom.
-    if (Geraetemodus)
+    // point size holds there as it stands; the screen shows the page at the zoom, and so does
+    // another screen surface at its own.
+    if (Geraetemodus && FremdZoom <= 0)
         return punkte;
-    return Gerundet(punkte * Zoom * SchirmProCm * 2.54 / 96);
+    return Gerundet(punkte * (FremdZoom > 0 ? FremdZoom : Zoom) * SchirmProCm * 2.54 / 96);
 }
 
 void TBlatt::SchriftSetzen(const TSchrift& schrift, int punkte)
@@ -492,4 +493,19 @@ void TBlatt::InZwischenablage()
     }
     bild->Abschliessen();
     Ablage->BildAblegen(std::move(bild));
+}
+
+void TBlatt::SeiteZeichnenAuf(TLeinwand& flaeche, double zoom, int links, int oben)
+{
+    // The surface takes the printer's place at the screen's scale, like the picture does; its
+    // fonts are sized as the screen's are.
+    const double proCm = SchirmProCm * zoom;
+    const TWertWaechter x(GeraetProCmX, proCm);
+    const TWertWaechter y(GeraetProCmY, proCm);
+    const TWertWaechter versatzX(GeraetVersatzX, -links / proCm);
+    const TWertWaechter versatzY(GeraetVersatzY, -oben / proCm);
+    const TWertWaechter<TLeinwand*> ziel(DruckflaecheFeld, &flaeche);
+    const TWertWaechter fremd(FremdZoom, zoom);
+    const TWertWaechter geraet(Geraetemodus, true);
+    PaintBox.Paint(flaeche);
 }

@@ -108,6 +108,11 @@ public:
     void DruckBeenden();
     // Puts the page on the clipboard as a vector picture.
     void InZwischenablage();
+    // Draws the page (the paint box's handler) on another screen surface, as the screen shows
+    // it at the given zoom, with the page's upper left corner at pixel (links, oben) of that
+    // surface: the print preview. Texts are measured on the printer as ever, so the page is
+    // laid out exactly as it prints.
+    void SeiteZeichnenAuf(TLeinwand& flaeche, double zoom, int links, int oben);
 
     // The zoom list, in the order of ZoomBox's items.
     const std::vector<TZoomfaktor>& Zoomliste() const { return ZoomlisteFeld; }
@@ -175,5 +180,8 @@ private:
     double SchirmDpi = 96;
     std::vector<TZoomfaktor> ZoomlisteFeld;
     TLeinwand* DruckflaecheFeld = nullptr; // none: the printer's, else the paint box's canvas
+    // The zoom of a surface other than the paint box that shows the page as the screen does
+    // (SeiteZeichnenAuf); 0 while there is none.
+    double FremdZoom = 0;
     bool Beschnitten = false;
 };

@@ -119,9 +119,10 @@ public:
     // The most rows, and tasks per row, a page block may announce.
     static constexpr int GroessteBlockzahl = 10000;
 
-    // Builds a fresh pool in the generator; zufall shuffles the solution column (the
-    // generator's own source).
-    TSeite(TGSAufgabengenerator& generator, TBlatt& blatt, TZufall& zufall);
+    // Builds a fresh pool in the generator, unless vorratErzeugen is false (a page that only
+    // takes tasks from page blocks); zufall shuffles the solution column (the generator's own
+    // source).
+    TSeite(TGSAufgabengenerator& generator, TBlatt& blatt, TZufall& zufall, bool vorratErzeugen = true);
     TSeite(const TSeite&) = delete;
     TSeite& operator=(const TSeite&) = delete;
 

@@ -9,6 +9,7 @@
 #include "app/UDrucken.h"
 #include "app/UNummerierung.h"
 #include "app/UUeberschrift.h"
+#include "app/UVorschau.h"
 #include "app/UZeichnen.h"
 #include "qt/views/Aufgabendialog.h"
 #include "qt/binding/Bindung.h"
@@ -21,6 +22,7 @@
 #include "qt/views/Nummerierungsdialog.h"
 #include "qt/views/Splashfenster.h"
 #include "qt/views/Ueberschriftsdialog.h"
+#include "qt/views/Vorschaufenster.h"
 #include "settings/Main.h"
 #include "sheet/UBlatt.h"
 #include "sheet/USeite.h"
@@ -154,6 +156,11 @@ int main(int argc, char* argv[])
     if (QProgressDialog* fenster = druckdialog.Fortschrittsfenster())
         Foto(*fenster, ordner, "druckfortschritt.png");
     fortschritt.Ende();
+
+    // The preview of that run at its solution sheet, the second page.
+    FotoModal(
+        desktop.Vorschaufenster(), ordner, "vorschau.png", [&] { desktop.Modelle().Vorschau().BWeiter->Click(); },
+        [&] { drucken.BVorschau->Click(); });
     druckdialog.hide();
 
     // The small windows, opened as the user opens them.

@@ -1,18 +1,20 @@
 // The print dialog on screen: Ctrl+P over the main window opens it, its widgets fill it in,
 // OK prints into the PDF file named in the save dialog, and "Abbruch", Escape or a cancelled
 // save dialog print nothing; the printer-setup dialog chooses the printer; a long run shows
-// its progress and can be stopped.
+// its progress and can be stopped; "Vorschau ..." shows the run's pages first.
 
 #include "DesktopUmgebung.h"
 #include "Pdfwerkzeuge.h"
 
 #include "app/UDrucken.h"
+#include "app/UVorschau.h"
 #include "doubles/Aufzeichnungsleinwand.h"
 #include "doubles/Dialogskript.h"
 #include "fixtures/Testordner.h"
 #include "qt/binding/Bindung.h"
 #include "qt/views/Druckdialog.h"
 #include "qt/views/Hauptfenster.h"
+#include "qt/views/Vorschaufenster.h"
 #include "qt/platform/PdfDrucker.h"
 #include "qt/binding/Pfeilpaar.h"
 #include "sheet/UBlatt.h"
@@ -27,6 +29,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -324,6 +327,72 @@ TEST(Druckdialog, ALongRunShowsItsProgressAndAbbruchStopsIt)
     fortschritt.Ende();
     EXPECT_EQ(p.D.Druckdialog().Fortschrittsfenster(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(Druckdialog, VorschauShowsThePagesToTurnAndItsDruckenPrintsThem)
+{
+    const TTestordner ordner;
+    Programm p;
+    p.Datei.Antwort = (ordner / "Vorschau.pdf").string();
+    const auto vorher = p.Aufgaben();
+    TBindung& v = p.D.Vorschaufenster().Bindung();
+    const auto seite = [&] { return v.Als<QLabel>("LSeite")->text(); };
+    THand hand;
+    std::vector<QString> seiten;
+    QRect tinte; // the dark pixels on the page
+    hand.Danach([&](QWidget&) {
+        Tippen(p.B().Als<QLineEdit>("EVerschBlaetter"), "2");
+        Klicken(p.B().Als<QCheckBox>("CBLoesungsblaetter"));
+        hand.Danach([&](QWidget& fenster) {
+            EXPECT_EQ(&fenster, &p.D.Vorschaufenster());
+            EXPECT_EQ(fenster.windowTitle(), QStringLiteral("Vorschau"));
+            EXPECT_EQ(v.Ungebunden(), std::vector<std::string>{});
+            // Nothing is printed while the pages are looked at.
+            EXPECT_EQ(p.Datei.Gestellt, 0);
+            seiten.push_back(seite());
+            Klicken(v.Als<QPushButton>("BWeiter"));
+            seiten.push_back(seite());
+            Klicken(v.Als<QPushButton>("BLetzte"));
+            seiten.push_back(seite());
+            EXPECT_FALSE(v.Widget("BWeiter")->isEnabled());
+            QTest::keyClick(&fenster, Qt::Key_PageUp);
+            seiten.push_back(seite());
+            Klicken(v.Als<QPushButton>("BErste"));
+            seiten.push_back(seite());
+            EXPECT_FALSE(v.Widget("BZurueck")->isEnabled());
+            // The page is drawn, within the grey border.
+            QWidget* malflaeche = v.Widget("PaintBox");
+            EXPECT_EQ(malflaeche->parentWidget(), p.D.Vorschaufenster().Seitenbereich().viewport());
+            const QImage bild = malflaeche->grab().toImage();
+            const QRect blatt = bild.rect().adjusted(TFVorschau::Rand, TFVorschau::Rand, -TFVorschau::Rand,
+                                                     -TFVorschau::Rand);
+            for (int y = blatt.top(); y <= blatt.bottom(); ++y) {
+                for (int x = blatt.left(); x <= blatt.right(); ++x) {
+                    if (qGray(bild.pixel(x, y)) < 96)
+                        tinte |= QRect(x, y, 1, 1);
+                }
+            }
+            Klicken(v.Als<QPushButton>("BDrucken"));
+        });
+        Klicken(p.B().Als<QPushButton>("BVorschau"));
+    });
+    p.Oeffnen();
+
+    EXPECT_EQ(seiten, (std::vector<QString>{QStringLiteral("Seite 1 von 4"), QStringLiteral("Seite 2 von 4"),
+                                            QStringLiteral("Seite 4 von 4"), QStringLiteral("Seite 3 von 4"),
+                                            QStringLiteral("Seite 1 von 4")}));
+    EXPECT_FALSE(tinte.isEmpty());
+    EXPECT_FALSE(p.D.Vorschaufenster().isVisible());
+    EXPECT_FALSE(p.D.Druckdialog().isVisible());
+    EXPECT_EQ(p.Datei.Gestellt, 1);
+    std::ifstream datei(ordner / "Vorschau.pdf", std::ios::binary);
+    const TPdfDatei pdf(std::string(std::istreambuf_iterator<char>(datei), {}));
+    EXPECT_NE(pdf.Info().find("Pages:           4\n"), std::string::npos) << pdf.Info();
+    // The solution sheet comes first and is marked as one; the window shows its sheet again.
+    EXPECT_NE(pdf.Text(1).find("Lösungen"), std::string::npos);
+    EXPECT_EQ(pdf.Text(2).find("Lösungen"), std::string::npos);
+    EXPECT_EQ(p.Aufgaben(), vorher);
+    EXPECT_TRUE(p.Meldungen.Gezeigt.empty());
 }
 
 } // namespace

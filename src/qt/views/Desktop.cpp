@@ -3,6 +3,7 @@
 #include "app/Hilfe.h"
 #include "app/Standarddatei.h"
 #include "app/UDrucken.h"
+#include "app/UVorschau.h"
 #include "qt/platform/Dateitypanmeldung.h"
 #include "qt/platform/Desktopdateien.h"
 #include "qt/views/Druckdialog.h"
@@ -13,6 +14,7 @@
 #include "qt/views/Hauptfenster.h"
 #include "qt/views/Hilfefenster.h"
 #include "qt/views/Nebenfenster.h"
+#include "qt/views/Vorschaufenster.h"
 #include "qt/platform/PdfDrucker.h"
 #include "qt/platform/QtAblage.h"
 #include "qt/platform/QtDateidialog.h"
@@ -99,6 +101,8 @@ TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert
       HauptfensterFeld(std::make_unique<THauptfenster>(ProgrammFeld->Zeichnen(), *FehlerFeld)),
       EinstellungsfensterFeld(std::make_unique<TEinstellungsfenster>(ProgrammFeld->Einstellungen(), *FehlerFeld)),
       DruckdialogFeld(std::make_unique<TDruckdialog>(ProgrammFeld->Drucken(), *FehlerFeld, HauptfensterFeld.get())),
+      VorschaufensterFeld(
+          std::make_unique<TVorschaufenster>(ProgrammFeld->Vorschau(), *FehlerFeld, DruckdialogFeld.get())),
       Schriftdialog(std::make_unique<TQtSchriftdialog>(HauptfensterFeld.get())),
       Dateidialog(std::make_unique<TQtDateidialog>(HauptfensterFeld.get())),
       Druckerdialog(std::make_unique<TQtDruckerdialog>(DruckdialogFeld.get())),
@@ -135,6 +139,7 @@ TDesktop::TDesktop(TMeldungen& meldungen, std::optional<std::uint32_t> startwert
         fenster.activateWindow();
     });
     Ansichten.Eintragen(*DruckdialogFeld);
+    Ansichten.Eintragen(*VorschaufensterFeld);
     NebenfensterFeld = std::make_unique<TNebenfenster>(*ProgrammFeld, *HauptfensterFeld, *FehlerFeld, Ansichten);
     // Each command's changes of the page are one undo step; whatever it changed (the task
     // settings too) shows in the title bar at once.
@@ -178,6 +183,7 @@ TDesktop::~TDesktop()
     HilfefensterFeld.reset();
     Pdfdialog.reset();
     Druckerdialog.reset();
+    VorschaufensterFeld.reset();
     DruckdialogFeld.reset();
     NebenfensterFeld.reset();
     EinstellungsfensterFeld.reset();

@@ -29,6 +29,7 @@ class TNebenfenster;
 class TQtZeitgeber;
 class TQtZwischenablage;
 class TSchriftdialog;
+class TVorschaufenster;
 class TZufall;
 
 // The application of the desktop program: Fusion style and a fixed font, so the places the
@@ -75,6 +76,7 @@ public:
     THauptfenster& Hauptfenster() { return *HauptfensterFeld; }
     TEinstellungsfenster& Einstellungsfenster() { return *EinstellungsfensterFeld; }
     TDruckdialog& Druckdialog() { return *DruckdialogFeld; }
+    TVorschaufenster& Vorschaufenster() { return *VorschaufensterFeld; }
     TNebenfenster& Nebenfenster() { return *NebenfensterFeld; }
     THilfefenster& Hilfefenster() { return *HilfefensterFeld; }
     TFehlerbehandlung& Fehler() { return *FehlerFeld; }
@@ -96,6 +98,7 @@ private:
     std::unique_ptr<THauptfenster> HauptfensterFeld;
     std::unique_ptr<TEinstellungsfenster> EinstellungsfensterFeld;
     std::unique_ptr<TDruckdialog> DruckdialogFeld;
+    std::unique_ptr<TVorschaufenster> VorschaufensterFeld;
     std::unique_ptr<TSchriftdialog> Schriftdialog;
     std::unique_ptr<TDateidialog> Dateidialog;
     std::unique_ptr<TDruckerdialog> Druckerdialog;

@@ -17,13 +17,18 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <utility>
 
 // The progress window of a run: it comes up only when the run takes longer than a moment,
 // keeps the windows drawn while the run goes on, and its "Abbruch" stops the run before the
 // next page.
 class TDruckdialog::TFortschritt final : public TDruckfortschritt {
 public:
-    explicit TFortschritt(QWidget& eltern) : Eltern(eltern) {}
+    // titel is the window's, muster its text with the page (%1) and the pages (%2).
+    TFortschritt(QWidget& eltern, QString titel, QString muster)
+        : Eltern(eltern), Titel(std::move(titel)), Muster(std::move(muster))
+    {
+    }
     ~TFortschritt() override { Ende(); }
     TFortschritt(const TFortschritt&) = delete;
     TFortschritt& operator=(const TFortschritt&) = delete;
@@ -33,7 +38,7 @@ public:
         Ende();
         Seiten = seiten;
         Fenster = std::make_unique<QProgressDialog>(&Eltern);
-        Fenster->setWindowTitle(QStringLiteral("Drucken"));
+        Fenster->setWindowTitle(Titel);
         Fenster->setCancelButtonText(QStringLiteral("Abbruch"));
         Fenster->setWindowModality(Qt::ApplicationModal);
         Fenster->setAutoClose(false);
@@ -75,10 +80,12 @@ private:
 
     QString Text(std::int64_t gedruckt) const
     {
-        return QStringLiteral("Seite %1 von %2 wird gedruckt ...").arg(std::min(gedruckt + 1, Seiten)).arg(Seiten);
+        return Muster.arg(std::min(gedruckt + 1, Seiten)).arg(Seiten);
     }
 
     QWidget& Eltern;
+    const QString Titel;
+    const QString Muster;
     std::unique_ptr<QProgressDialog> Fenster;
     std::int64_t Seiten = 0;
     bool Cursor = false;
@@ -86,7 +93,10 @@ private:
 
 TDruckdialog::TDruckdialog(TFDrucken& drucken, TFehlerbehandlung& fehler, QWidget* eltern)
     : TDialog(drucken, drucken.Sichtbar, TArt::Modal, fehler, eltern), Drucken(drucken), Fehler(fehler),
-      FortschrittFeld(std::make_unique<TFortschritt>(*this))
+      FortschrittFeld(std::make_unique<TFortschritt>(*this, QStringLiteral("Drucken"),
+                                                     QStringLiteral("Seite %1 von %2 wird gedruckt ..."))),
+      VorbereitungFeld(std::make_unique<TFortschritt>(*this, QStringLiteral("Vorschau"),
+                                                      QStringLiteral("Seite %1 von %2 wird vorbereitet ...")))
 {
     TBindung& b = Bindung();
 
@@ -107,7 +117,7 @@ TDruckdialog::TDruckdialog(TFDrucken& drucken, TFehlerbehandlung& fehler, QWidge
                 Zeile(b, {TAbstand{20}, Spalte(b, {"CBLoesungenKennzeichnen", "CBLoesungenAmEnde"}), TDehnung{}}),
                 TAbstand{12},
                 Zeile(b, {"LDrucker", TDehnung{}, "BDruckereinstellungen"}), TAbstand{12},
-                Zeile(b, {TDehnung{}, "BOK", "BAbbruch"})});
+                Zeile(b, {"BVorschau", TDehnung{}, "BOK", "BAbbruch"})});
     spalte->setContentsMargins(10, 10, 10, 10);
     spalte->setStretch(0, 1);
     setLayout(spalte);
@@ -115,10 +125,12 @@ TDruckdialog::TDruckdialog(TFDrucken& drucken, TFehlerbehandlung& fehler, QWidge
     auto* ok = b.Als<QPushButton>("BOK");
     auto* abbruch = b.Als<QPushButton>("BAbbruch");
     ok->setDefault(true);
-    for (QPushButton* knopf : {ok, abbruch, b.Als<QPushButton>("BDruckereinstellungen")})
+    for (QPushButton* knopf :
+         {ok, abbruch, b.Als<QPushButton>("BDruckereinstellungen"), b.Als<QPushButton>("BVorschau")})
         knopf->setMinimumWidth(88);
 
     drucken.SetzeFortschritt(FortschrittFeld.get());
+    drucken.SetzeVorbereitung(VorbereitungFeld.get());
     // The size of the designed window.
     resize(486, 506);
 }
@@ -126,6 +138,7 @@ TDruckdialog::TDruckdialog(TFDrucken& drucken, TFehlerbehandlung& fehler, QWidge
 TDruckdialog::~TDruckdialog()
 {
     Drucken.SetzeFortschritt(nullptr);
+    Drucken.SetzeVorbereitung(nullptr);
 }
 
 TDruckfortschritt& TDruckdialog::Fortschritt() const

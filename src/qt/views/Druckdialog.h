@@ -11,7 +11,7 @@ class TFehlerbehandlung;
 
 // The print dialog "Drucken" on screen: the note at the top, the sentence with the numbers of
 // different worksheets and of copies with their arrows, the two options, the printer in use
-// with "Druckereinstellungen...", and "OK" and "Abbruch". Every widget is bound to the control
+// with "Druckereinstellungen...", and "Vorschau ...", "OK" and "Abbruch". Every widget is bound to the control
 // of the print dialog model of the same name. While a run prints, a progress window with
 // "Abbruch" shows how far it is, once the run takes longer than a moment.
 class TDruckdialog final : public TDialog {
@@ -37,4 +37,6 @@ private:
     TFDrucken& Drucken;
     TFehlerbehandlung& Fehler;
     std::unique_ptr<TFortschritt> FortschrittFeld;
+    // The same while the pages of a preview are made.
+    std::unique_ptr<TFortschritt> VorbereitungFeld;
 };
