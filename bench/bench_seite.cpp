@@ -1,8 +1,10 @@
 // The page of the default settings on Qt's PDF printer: one layout pass plus the drawing of
 // the page (what a click on an option costs besides the pool build), the whole page as a
-// PDF document, and a teacher's print run of many different sheets into one PDF.
+// PDF document, a teacher's print run of many different sheets into one PDF, and what undo
+// costs a change.
 
 #include "app/UZeichnen.h"
+#include "files/LadenSpeichern.h"
 #include "qt/platform/Kopflos.h"
 #include "qt/platform/PdfDrucker.h"
 #include "settings/Main.h"
@@ -12,6 +14,8 @@
 #include "toolkit/Zufall.h"
 
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 namespace {
 
@@ -84,6 +88,46 @@ void DrucklaufMitLoesungen(benchmark::State& state)
     state.counters["Bytes"] = static_cast<double>(p.Drucker.Dokument().size());
 }
 BENCHMARK(DrucklaufMitLoesungen)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// What undo adds to every change: a click on a layout value's arrow (layout pass plus the
+// snapshot of the page as a worksheet file in memory), and one step back and forward again
+// (reading the snapshot). Arg(0) rows of ten tasks, exactly as chosen.
+void Programm300(Programm& p, int zeilen)
+{
+    p.Zeichnen.UDSpalten->SetPosition(10);
+    p.Zeichnen.ESpalten->SetText("10");
+    p.Zeichnen.UDZeilen->SetPosition(zeilen);
+    p.Zeichnen.EZeilen->SetText(std::to_string(zeilen));
+    p.Zeichnen.RBGenauFestlegen->SetChecked(true);
+    p.Zeichnen.BNeueAufgabeClick();
+}
+
+void PfeilklickMitSchnappschuss(benchmark::State& state)
+{
+    Programm p;
+    Programm300(p, static_cast<int>(state.range(0)));
+    int i = 0;
+    for (auto _ : state)
+        p.Zeichnen.RandUDCLick(8, (i++ / 20) % 2 == 0);
+    state.counters["Aufgaben"] = p.Zeichnen.Seite()->ZeilenZahl * p.Zeichnen.Seite()->SpaltenZahl;
+}
+BENCHMARK(PfeilklickMitSchnappschuss)->Arg(30)->Unit(benchmark::kMillisecond);
+
+void RueckgaengigUndWiederherstellen(benchmark::State& state)
+{
+    Programm p;
+    Programm300(p, static_cast<int>(state.range(0)));
+    p.Zeichnen.RandUDCLick(8, true);
+    for (auto _ : state) {
+        p.Zeichnen.Rueckgaengig();
+        p.Zeichnen.Wiederherstellen();
+    }
+    TLoadSave strom;
+    strom.OpenWriteMemory();
+    p.Zeichnen.Speichern(strom);
+    state.counters["Bytes"] = static_cast<double>(strom.Bytes().size());
+}
+BENCHMARK(RueckgaengigUndWiederherstellen)->Arg(30)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
