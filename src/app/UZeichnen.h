@@ -359,6 +359,8 @@ private:
     void Grundstand(const std::string& datei);
     // Puts the page of the undo state stand back, the task settings staying as they are.
     void Herstellen(const std::string& stand);
+    // One step of the undo states back or forward (vor), when there is one.
+    void Schritt(bool vor);
     void TitelSetzen();
     // Where the save dialog starts: at the open file, which it proposes, else in the folder
     // the worksheet dialogs used last.

@@ -133,20 +133,21 @@ void TZeichnen::Herstellen(const std::string& stand)
 
 void TZeichnen::Rueckgaengig()
 {
-    AenderungFesthalten();
-    if (Beschaeftigt() || !Verlauf.KannZurueck())
-        return;
-    Herstellen(Verlauf.Zurueck());
-    Veraendert = Kopfstand() + Verlauf.Aktuell() != Gespeichert;
-    VerlaufAnzeigen();
+    Schritt(false);
 }
 
 void TZeichnen::Wiederherstellen()
 {
+    Schritt(true);
+}
+
+void TZeichnen::Schritt(bool vor)
+{
+    // What the command before changed is a step of its own first.
     AenderungFesthalten();
-    if (Beschaeftigt() || !Verlauf.KannVor())
+    if (Beschaeftigt() || !(vor ? Verlauf.KannVor() : Verlauf.KannZurueck()))
         return;
-    Herstellen(Verlauf.Vor());
+    Herstellen(vor ? Verlauf.Vor() : Verlauf.Zurueck());
     Veraendert = Kopfstand() + Verlauf.Aktuell() != Gespeichert;
     VerlaufAnzeigen();
 }

@@ -28,17 +28,6 @@ namespace {
 struct Druckfenster : TProgrammstart {
     Druckfenster() : TProgrammstart(11) {}
 
-    // The tasks of the page on screen, one line each.
-    std::vector<std::string> Aufgaben()
-    {
-        std::vector<std::string> zeilen;
-        for (const auto& zeile : Seite().GezeigteAufgaben()) {
-            for (const TAufgabe* aufgabe : zeile)
-                zeilen.push_back(Aufgabenzeile(aufgabe->Daten));
-        }
-        return zeilen;
-    }
-
     // OK with the fields typed as given (Enter not pressed) and the boxes as given.
     void Drucke(const std::string& blaetter, const std::string& exemplare, bool loesungen, bool nummerieren)
     {

@@ -38,15 +38,6 @@ struct Vorschaufenster : TProgrammstart {
         Drucken().CBLoesungenAmEnde->SetChecked(lauf.AmEnde);
     }
 
-    std::vector<std::string> Aufgaben()
-    {
-        std::vector<std::string> zeilen;
-        for (const auto& zeile : Seite().GezeigteAufgaben()) {
-            for (const TAufgabe* aufgabe : zeile)
-                zeilen.push_back(Aufgabenzeile(aufgabe->Daten));
-        }
-        return zeilen;
-    }
 
     // The page the preview shows, as drawn on its paint box.
     std::vector<TZeichenbefehl> Gezeigt()
