@@ -32,11 +32,6 @@ file(MAKE_DIRECTORY ${ARBEIT}/config ${ARBEIT}/daten)
 set(ENV{XDG_CONFIG_HOME} ${ARBEIT}/config)
 set(ENV{XDG_CONFIG_DIRS} ${ARBEIT}/config)
 set(ENV{XDG_DATA_HOME} ${ARBEIT}/daten)
-# The program also reads a Standard.zfb beside itself; the sheets start from its defaults.
-get_filename_component(programmordner ${PROGRAMM} DIRECTORY)
-if(EXISTS ${programmordner}/Standard.zfb)
-  message(FATAL_ERROR "Vorlage ${NAME}: ${programmordner}/Standard.zfb würde in die Vorlagen eingehen; bitte entfernen")
-endif()
 
 function(programm_lauf)
   execute_process(COMMAND ${PROGRAMM} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE ausgabe ERROR_VARIABLE fehler)

@@ -237,7 +237,7 @@ std::string Hilfetext()
            "Erstellt Rechenarbeitsblätter für die Grund- und Hauptschule.\n"
            "Ohne Ausgabeoption startet das Programm mit Fenster.\n"
            "Die Einstellungen kommen aus DATEI, sonst aus den Standardeinstellungen\n"
-           "(~/.config/zifferbogen/Standard.zfb oder Standard.zfb neben dem Programm),\n"
+           "(~/.config/zifferbogen/Standard.zfb, sonst /etc/xdg/zifferbogen/Standard.zfb),\n"
            "dann aus den --set-Optionen.\n"
            "\n"
            "Optionen:\n"
