@@ -51,6 +51,8 @@ public:
 TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Zifferbogen"));
+    // Lets the desktop match the windows to the program's desktop entry (its icon, its name).
+    setDesktopFileName(QStringLiteral("de.zifferbogen.Zifferbogen"));
     // The window icon is the one the desktop entry names.
     QPixmap symbol;
     if (symbol.loadFromData(reinterpret_cast<const uchar*>(Programmsymbol.data()),
