@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing the program and making its Debian package: `cpack -G DEB` in the build folder
 # gives zifferbogen_3.1_amd64.deb. The desktop entry, the MIME type, the icons and the
 # AppStream metadata go where the desktop looks for them; the dpkg triggers of

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes one ready-made worksheet from its row of the table, with the program itself:
 #   -DPROGRAMM=<zifferbogen> -DTABELLE=<vorlagen.tsv> -DNAME=<row name> -DZIEL=<file.zfb>
 #   -DARBEIT=<scratch folder>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One place for the compile settings every target of the project shares.
 add_library(zb_common INTERFACE)
 target_compile_features(zb_common INTERFACE cxx_std_20)

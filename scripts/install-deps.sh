@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, with apt-get, whatever is needed and not installed yet. Safe to run again: it does
 # nothing when everything is there.
 #   install-deps.sh run    building and running the program (scripts/run.sh)

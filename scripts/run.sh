@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and running the program needs, builds only the program in build/
 # and runs the main job: an A4 worksheet of the standard settings as arbeitsblatt.pdf in the
 # project folder. The build options are those of scripts/test.sh, which adds the tests to the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything and runs all tests: first the full build in
 # build/ (its tests under the C and the German locale), then the core tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet type registered for the user below a temporary XDG_DATA_HOME: the files and
 // their contents, a later start by another program, the caches, and everything that must
 // change nothing.

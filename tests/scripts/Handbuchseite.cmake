@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The manual pages name exactly the options `zifferbogen --help` names: the long names of
 # --help's option rows (a line that starts with blanks and an option) against the tags of the
 # pages' option paragraphs (the line after .TP). Only the names are compared, so the pages'

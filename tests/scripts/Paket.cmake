@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package of the build as the README tells (cpack -G DEB) into a folder of
 # its own, unpacks it and checks what it holds, where the files land, that the packaged
 # program runs, what the package depends on, that its file times are the last commit's, and
