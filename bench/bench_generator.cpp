@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of one pool build (VorratErzeugen) for typical and for worst-case settings.
 
 #include "cli/Steuerelementsetzer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt canvas on the PDF printer: how long measuring a text takes (the layout measures
 // every task of a page) and how long a full page of text and lines takes to print.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page of the default settings on Qt's PDF printer: one layout pass plus the drawing of
 // the page (what a click on an option costs besides the pool build), the whole page as a
 // PDF document, a teacher's print run of many different sheets into one PDF, and what undo

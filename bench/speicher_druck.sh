@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The peak memory of a print run into a PDF: one sheet against many (3000 sheets with their
 # solution sheets, 6000 pages), each the median of three runs of build/bin/zifferbogen. The
 # pages go into the file as they are made, so the two should lie within a few MB.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Searches for settings under which one pool build (VorratErzeugen) is slow.
 //
 // Each sample starts from the settings window's defaults and changes a random sequence of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times of the desktop program, as a user feels them: from a click on an option to the
 // repainted page (an option of the settings window, which builds a new page, and one of the
 // main window, which lays the page out anew), and from the start of the program to the first

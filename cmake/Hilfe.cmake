@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The manual: docs/handbuch.html with the pictures of docs/ it shows, copied into the folder
 # where the program looks for it beside itself (bin/../share/zifferbogen/hilfe) and installed
 # to the same place under the prefix. The pictures are taken from the page's own <img> tags,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes one ready-made worksheet from its row of the table, with the program itself:
 #   -DPROGRAMM=<zifferbogen> -DTABELLE=<vorlagen.tsv> -DNAME=<row name> -DZIEL=<file.zfb>
 #   -DARBEIT=<scratch folder>
@@ -32,11 +33,6 @@ file(MAKE_DIRECTORY ${ARBEIT}/config ${ARBEIT}/daten)
 set(ENV{XDG_CONFIG_HOME} ${ARBEIT}/config)
 set(ENV{XDG_CONFIG_DIRS} ${ARBEIT}/config)
 set(ENV{XDG_DATA_HOME} ${ARBEIT}/daten)
-# The program also reads a Standard.zfb beside itself; the sheets start from its defaults.
-get_filename_component(programmordner ${PROGRAMM} DIRECTORY)
-if(EXISTS ${programmordner}/Standard.zfb)
-  message(FATAL_ERROR "Vorlage ${NAME}: ${programmordner}/Standard.zfb würde in die Vorlagen eingehen; bitte entfernen")
-endif()
 
 function(programm_lauf)
   execute_process(COMMAND ${PROGRAMM} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE ausgabe ERROR_VARIABLE fehler)

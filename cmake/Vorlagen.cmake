@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The ready-made worksheets: data/vorlagen.tsv holds one row per sheet (name, grade, title,
 # heading, work instruction, font sizes, settings, and what its tasks promise). The program
 # itself makes each sheet's worksheet file from its row at build time, into the folder where

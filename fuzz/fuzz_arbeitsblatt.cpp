@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens arbitrary bytes as a whole worksheet file in the main window, after the program has
 // come up as it does at every start (with a fixed seed) and has opened a first file. A file that is refused must leave everything as it was:
 // the worksheet writes the same bytes (settings, heading, fonts, layout values and options,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the settings window as the settings block of a worksheet file.
 // A read that fails must leave the window as it was: it writes the same block as before,
 // keeps its stored values and enabled states, and has its rules in force. A read that

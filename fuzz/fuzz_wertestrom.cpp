@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the value stream's readers, in an order the input chooses, and
 // checks that every value read survives a write and a second read unchanged.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the desktop program's windows under Xvfb: into docs/ at the normal scale, and
 # into the folder given as the first argument (default build/bildschirmfotos-hidpi) at twice
 # the scale, to check that the page stays sharp and no caption is cut off on a HiDPI screen.

@@ -1,17 +1,38 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, whatever the build, the tests and the program need and is not
-# installed yet. Safe to run again: it does nothing when everything is there.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs, with apt-get, whatever is needed and not installed yet. Safe to run again: it does
+# nothing when everything is there.
+#   install-deps.sh run    building and running the program (scripts/run.sh)
+#   install-deps.sh test   that, and what the tests and benchmarks need (the default)
 set -euo pipefail
 
+modus=${1:-test}
+case "$modus" in
+  run | test) ;;
+  *)
+    echo "Aufruf: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
+
+# The program: compiler and build tools, Qt with its German texts, CUPS's library, the fonts
+# the pages use, the tools that make the icons and register the worksheet type.
 pakete=(
-  build-essential cmake ninja-build
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n
-  fonts-liberation xvfb xauth poppler-utils
-  cups-daemon cups-client libcups2-dev
-  shared-mime-info desktop-file-utils librsvg2-bin file
-  locales
+  build-essential cmake ninja-build git
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n libcups2-dev
+  fonts-liberation shared-mime-info desktop-file-utils librsvg2-bin
 )
+# The tests: GoogleTest and Google Benchmark, a display and a CUPS server to print to,
+# PDF tools, and the checkers of the package (lintian, appstreamcli, man).
+if [ "$modus" = test ]; then
+  pakete+=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth poppler-utils file
+    cups-daemon cups-client
+    lintian appstream man-db
+    locales
+  )
+fi
 
 fehlend=()
 for paket in "${pakete[@]}"; do
@@ -22,7 +43,10 @@ done
 
 # The locales a teacher's desktop runs under; the tests check that numbers read and show the
 # same under each of them.
-gebietsschemata=(de_DE.UTF-8 en_US.UTF-8)
+gebietsschemata=()
+if [ "$modus" = test ]; then
+  gebietsschemata=(de_DE.UTF-8 en_US.UTF-8)
+fi
 fehlende_schemata=()
 for schema in "${gebietsschemata[@]}"; do
   kurz="${schema%%.*}.utf8"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the program: the desktop program, or the headless outputs when an output option
 // is given.
 

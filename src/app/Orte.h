@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The places the program remembers from one run to the next: the worksheets opened or saved

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Standarddatei.h"
 
 #include <cstdlib>
+#include <sstream>
 #include <system_error>
+#include <utility>
 
 std::filesystem::path TStandarddatei::Konfigurationspfad()
 {
@@ -25,12 +28,29 @@ std::filesystem::path TStandarddatei::Programmverzeichnis()
     return fehler ? std::filesystem::path() : programm.parent_path();
 }
 
+std::vector<std::filesystem::path> TStandarddatei::Suchpfade()
+{
+    std::vector<std::filesystem::path> pfade;
+    if (auto eigen = Konfigurationspfad(); !eigen.empty())
+        pfade.push_back(std::move(eigen));
+    const char* xdg = std::getenv("XDG_CONFIG_DIRS");
+    std::istringstream liste(xdg != nullptr && *xdg != '\0' ? xdg : "/etc/xdg");
+    for (std::string ordner; std::getline(liste, ordner, ':');) {
+        // Relative entries are invalid and must be ignored.
+        if (std::filesystem::path(ordner).is_absolute())
+            pfade.push_back(std::filesystem::path(ordner) / "zifferbogen" / Dateiname);
+    }
+    return pfade;
+}
+
 std::filesystem::path TStandarddatei::Lesepfad()
 {
-    const auto konfiguration = Konfigurationspfad();
-    std::error_code fehler;
-    if (!konfiguration.empty() && std::filesystem::is_regular_file(konfiguration, fehler))
-        return konfiguration;
-    const auto verzeichnis = Programmverzeichnis();
-    return verzeichnis.empty() ? std::filesystem::path() : verzeichnis / Dateiname;
+    // A file that exists but cannot be read is still the one chosen: its error is reported
+    // instead of settings from elsewhere standing in silently.
+    for (const auto& pfad : Suchpfade()) {
+        std::error_code fehler;
+        if (std::filesystem::exists(pfad, fehler))
+            return pfad;
+    }
+    return Konfigurationspfad();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The task edit dialog as a model: one task of the page typed in by hand. The dialog works on

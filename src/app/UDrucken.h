@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The print dialog as a model: how many different worksheets, how many copies of each,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The splash window as a model. It shows while the program comes up; its timer's first tick

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The heading dialog as a model: its two memos are the only place the heading and the work

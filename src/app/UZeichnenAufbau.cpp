@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the main window, their captions, defaults and handlers.
 
 #include "app/UZeichnen.h"

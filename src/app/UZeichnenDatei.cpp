@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and reading whole worksheet files: the blocks of the settings window, the heading dialog, the
 // main window and the page, one after the other through one value stream.
 

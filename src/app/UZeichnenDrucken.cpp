@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's print command and the print run.
 
 #include "app/Druckauftrag.h"

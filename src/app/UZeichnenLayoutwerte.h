@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The nine layout values of the main window (TZeichnen::RandWerte[1..9], cm): one row each

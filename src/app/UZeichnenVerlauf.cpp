@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unsaved changes, undo and redo of the main window: every state of the worksheet is what its
 // file would hold, written into memory.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The states a worksheet went through, for undo and redo: each state is the worksheet as its

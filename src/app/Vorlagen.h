@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The ready-made worksheets: worksheet files made from a table (vorlagen.tsv) that lies in

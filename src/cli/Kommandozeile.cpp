@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Kommandozeile.h"
 
 #include "app/Einstellungsdatei.h"
@@ -339,7 +340,7 @@ std::string Hilfetext()
            "Ohne Ausgabeoption startet das Programm mit Fenster; mit einer (unten mit *\n"
            "markiert) arbeitet es ohne Fenster und braucht keine grafische Oberfläche.\n"
            "Die Einstellungen kommen aus DATEI, sonst aus den Standardeinstellungen\n"
-           "(~/.config/zifferbogen/Standard.zfb oder Standard.zfb neben dem Programm),\n"
+           "(~/.config/zifferbogen/Standard.zfb, sonst /etc/xdg/zifferbogen/Standard.zfb),\n"
            "dann aus den --set-Optionen.\n"
            "\n"
            "Optionen (* Ausgabeoption):\n"

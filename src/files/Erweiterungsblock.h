@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The extension block of a worksheet file: named text values after the page block. Readers of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The task generator: turns its parameter set into a pool of up to 300 distinct tasks and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making one candidate task: the operand-type lists, the checks of impossible settings, the
 // choice of the operation with its retries, and the ghost pattern.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multiplication and division tasks: times tables with weights and squares, written
 // arithmetic by digit and zero counts, factor intervals, special products, and divisions
 // with and without remainder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Addition and subtraction tasks: the three ways of choosing operands (digit places,
 // operand-type combinations, all tasks of the number range) and the rules for crossing the
 // ten and the hundred.

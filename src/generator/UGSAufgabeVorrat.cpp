@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the pool and handing its tasks out.
 
 #include "generator/UGSAufgabe.h"

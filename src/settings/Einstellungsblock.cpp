@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings block of a worksheet file: every option of the settings window as a flat run of
 // values without names, in an order that grew with the file versions. Reading sets each
 // control through its setter, so that its handler runs as a user's click would (twins follow,

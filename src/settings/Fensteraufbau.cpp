@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The designed controls of the settings window: names, captions, tags, hints, defaults and
 // the group box or tab page each sits in. Radio buttons that exclude each other share one
 // container, because the control model unchecks the siblings of a container.

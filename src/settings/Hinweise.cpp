@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tips of the settings window: every control a user can operate says in a short German
 // sentence what it does, shown while the mouse rests on it. The window's own hints (the grid
 // boxes' examples, the times-table boxes, the special products) are set where the controls

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Construction of the settings window: designed controls, their handlers, the controls
 // created at run time, and the frame every handler runs in.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consistency rules of the settings window: LogikCheck and the handlers with rules of
 // their own. LogikCheck keeps no memory; it derives everything from the controls, so it may
 // be re-entered through the handlers of the controls it changes, and the nesting ends

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-over of the settings to the generator: the generator never reads the window, it
 // gets a copy of the controls' states in its parameter fields.
 

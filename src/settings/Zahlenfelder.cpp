@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric input fields of the settings window: how typed text becomes a number, when a
 // typed number is taken over, and how the sixteen digit-count fields keep each other
 // consistent.

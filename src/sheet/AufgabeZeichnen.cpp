@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing one measured task: the horizontal form (34 + 5 = 39 on one line) or the written
 // column form (three lines of digit cells with a rule), with the pupil's blanks sized from a
 // digit in the pupil's handwriting rather than from the printed font.

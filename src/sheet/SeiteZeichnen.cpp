@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the laid-out page: heading and work instruction centred at the top, then the rows
 // with numbering labels, tasks, separator lines and the solution column, and the sheet
 // number of a printed sheet. The same drawing serves the screen, the printer and the picture.

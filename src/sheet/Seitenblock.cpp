@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page block of worksheet files: every row the page holds with every task of it, also
 // those beyond what the sheet shows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One task on the page: its record from the generator, its digit sum, its printed texts and
 // its measurements against the template of its column.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page and its rows: the layout pass that decides how many tasks stand in a row and how
 // many rows stand on the sheet, and the shuffled order of the solution column.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The sheet: the printable page of the current printer, measured in centimetres, and its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The worksheet page: its tasks, its rows, the layout pass that decides how many tasks fit,

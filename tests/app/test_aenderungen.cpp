@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unsaved changes and undo of the main window, through its commands as the menus and the
 // page run them.
 

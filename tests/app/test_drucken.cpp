@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Aufgabenzeile.h"
 #include "cli/Kommandozeile.h"
 #include "doubles/Dialogskript.h"

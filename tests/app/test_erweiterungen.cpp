@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A worksheet file's extension block as the main window meets it: values of a newer version
 // kept and written back, a file of the original format saved as it was, a damaged block
 // refused with nothing changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual lies where the program looks for it (beside the program in the build tree, as
 // the package installs it beside /usr/bin), with every picture it shows, and every part the
 // windows open with F1, and every link inside it, leads to a part of it.

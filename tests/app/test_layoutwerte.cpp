@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The nine layout values of the main window: what each starts at, which measure of the page
 // it moves, and how a damaged file names it.
 

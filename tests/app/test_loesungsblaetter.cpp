@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solution sheets that look like solution sheets: "Lösungen" at their top right unless the
 // print dialog says otherwise, and all of them after all worksheets when the teacher wants
 // the key apart.

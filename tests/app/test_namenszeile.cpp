@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name line at the top of the page: it takes its height from the page, prints on every
 // worksheet and solution sheet, and is kept in the worksheet file's extension block.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The places the program remembers between runs: the worksheets opened or saved last, and the
 // folders the file dialogs start in.
 

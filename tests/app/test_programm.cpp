@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up: windows, first showing, the splash's two ticks and the first file; and
 // worksheet files of earlier versions.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Standarddatei.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -56,18 +58,40 @@ TEST(Standarddatei, LivesInTheConfigurationDirectory)
     }
 }
 
-TEST(Standarddatei, IsReadFromTheConfigurationDirectoryWhenItIsThereElseBesideTheProgram)
+// The user's file wins, then the system's directories in their order; without any, the
+// user's (missing) file is read, which leaves the defaults. The default /etc/xdg is only
+// looked at, never written.
+TEST(Standarddatei, TheUsersFileWinsThenTheFirstSystemDirectoryThatHasOne)
 {
-    const auto ordner = std::filesystem::temp_directory_path() / "zb_standarddatei_test";
-    std::filesystem::remove_all(ordner);
-    const Umgebung xdg("XDG_CONFIG_HOME", ordner.c_str());
-    EXPECT_EQ(TStandarddatei::Lesepfad(), TStandarddatei::Programmverzeichnis() / "Standard.zfb");
-    EXPECT_FALSE(TStandarddatei::Programmverzeichnis().empty());
-
-    std::filesystem::create_directories(ordner / "zifferbogen");
-    std::ofstream(ordner / "zifferbogen" / "Standard.zfb") << "[Zifferbogen 3.1]";
-    EXPECT_EQ(TStandarddatei::Lesepfad(), ordner / "zifferbogen" / "Standard.zfb");
-    std::filesystem::remove_all(ordner);
+    namespace fs = std::filesystem;
+    const auto ordner = fs::temp_directory_path() / "zb_standarddatei_test";
+    fs::remove_all(ordner);
+    const auto datei = [&](const std::string& wo) { return ordner / wo / "zifferbogen" / "Standard.zfb"; };
+    const auto anlegen = [&](const std::string& wo) {
+        fs::create_directories(datei(wo).parent_path());
+        std::ofstream(datei(wo)) << "[Zifferbogen 3.1]";
+    };
+    const Umgebung home("HOME", "/home/lehrerin");
+    const Umgebung xdg("XDG_CONFIG_HOME", (ordner / "eigen").c_str());
+    {
+        const Umgebung system("XDG_CONFIG_DIRS", nullptr);
+        EXPECT_EQ(TStandarddatei::Suchpfade(),
+                  (std::vector<fs::path>{datei("eigen"), "/etc/xdg/zifferbogen/Standard.zfb"}));
+    }
+    {
+        // Relative entries are ignored; an empty one too.
+        const std::string liste = "relativ::" + (ordner / "schule").string() + ":" + (ordner / "land").string();
+        const Umgebung system("XDG_CONFIG_DIRS", liste.c_str());
+        EXPECT_EQ(TStandarddatei::Suchpfade(), (std::vector<fs::path>{datei("eigen"), datei("schule"), datei("land")}));
+        EXPECT_EQ(TStandarddatei::Lesepfad(), datei("eigen"));
+        anlegen("land");
+        EXPECT_EQ(TStandarddatei::Lesepfad(), datei("land"));
+        anlegen("schule");
+        EXPECT_EQ(TStandarddatei::Lesepfad(), datei("schule"));
+        anlegen("eigen");
+        EXPECT_EQ(TStandarddatei::Lesepfad(), datei("eigen"));
+    }
+    fs::remove_all(ordner);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ready-made worksheets keep what their titles promise. Every row of vorlagen.tsv names
 // its sheet's promise as blank-separated KEY=VALUE pairs; each sheet made at build time is
 // opened as the program opens a file, and the tasks shown after opening and after new tasks,

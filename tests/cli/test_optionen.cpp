@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The README's option table against the options the program knows.
 
 #include "cli/Kommandozeile.h"

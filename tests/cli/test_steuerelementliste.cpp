@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --controls: the controls --set takes, as they stand after the file and the options, and
 // the names offered for a misspelt one.
 

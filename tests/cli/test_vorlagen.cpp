@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ready-made worksheets on the command line: listed from their folder's table, opened by
 // name with new tasks from their settings, an unknown name refused with the names there are.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The screen, recorded: which windows the models put on it, and in which order. While a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Test doubles of the drawing surfaces: a canvas with fixed metrics that records what is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extension block at the end of a worksheet file: its values read back as written, a
 // file without it is left alone, and a damaged one is refused with what is wrong.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The work budget of a pool build: builds below it are untouched, builds that reach it stop
 // at a point fixed by the draws, and settings without a task still end in their message.
 

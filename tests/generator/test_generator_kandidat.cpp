@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making one candidate: messages of impossible settings, retries, the ghost pattern and the
 // shared helpers (operand types, placeholder, signs).
 

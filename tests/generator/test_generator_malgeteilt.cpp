@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multiplication and division: weighted times tables with squares, written arithmetic by digit
 // counts, remainders and the smallest quotient.
 

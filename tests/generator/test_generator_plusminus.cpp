@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Addition and subtraction: the crossing rules for the ten and the hundred, the three ways of
 // choosing operands, and the sign step.
 

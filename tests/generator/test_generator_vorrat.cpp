@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pool building, handing out with its reshuffle, duplicates and trivial tasks.
 
 #include "SkriptZufall.h"

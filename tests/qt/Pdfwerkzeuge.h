@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // poppler's tools on a printed PDF, for the Qt tests whatever application they run in.

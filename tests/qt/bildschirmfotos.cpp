@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the desktop program's windows for the documentation and for looking at them:
 // the splash window, the main window with the default page, at 200 %, and with the written
 // layout and ghost tasks, the settings window with each of its tab pages, the small dialogs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The binding of model controls to Qt widgets, both ways, for every kind of control: what the
 // user does with a widget reaches the model control as the command line's calls would, and
 // every change of the model shows in its widget without running a handler again.

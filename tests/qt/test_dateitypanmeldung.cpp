@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet type registered for the user below a temporary XDG_DATA_HOME: the files and
 // their contents, a later start by another program, the caches, and everything that must
 // change nothing.
@@ -61,6 +62,9 @@ protected:
     {
         ::setenv("XDG_DATA_HOME", (Wurzel / "daten").c_str(), 1);
         ::setenv("HOME", (Wurzel / "heim").c_str(), 1);
+        // The system's folders are the test's own: a package installed on this machine must
+        // not decide for the tests.
+        ::setenv("XDG_DATA_DIRS", (Wurzel / "system").c_str(), 1);
         // Relative paths are taken from here.
         fs::current_path(Wurzel);
     }
@@ -70,7 +74,7 @@ protected:
         qputenv("PATH", Suchpfad);
     }
 
-    fs::path Eintrag() const { return Wurzel / "daten" / "applications" / "zifferbogen.desktop"; }
+    fs::path Eintrag() const { return Wurzel / "daten" / "applications" / "de.zifferbogen.Zifferbogen.desktop"; }
     fs::path Typ() const { return Wurzel / "daten" / "mime" / "packages" / "zifferbogen.xml"; }
     fs::path Symbol() const { return Wurzel / "daten" / "icons" / "hicolor" / "scalable" / "apps" / "zifferbogen.svg"; }
 
@@ -111,9 +115,10 @@ TEST_F(Dateitypanmeldung, WritesTheTypeTheEntryAndTheIconForTheProgramStartedLas
         EXPECT_EQ(eintrag.find("\nExec="), eintrag.rfind("\nExec=")) << eintrag;
         for (const std::string& zeile :
              {fall.Exec, fall.TryExec, std::string("Type=Application"), std::string("Name=Zifferbogen"),
-              std::string("Comment=Arbeitsblätter mit Rechenaufgaben für Grund- und Hauptschule erstellen und drucken"),
+              std::string("Comment[de]=Arbeitsblätter mit Rechenaufgaben für Grund- und Hauptschule erstellen und "
+                          "drucken"),
               std::string("MimeType=application/x-zifferbogen;"), std::string("Icon=zifferbogen"),
-              std::string("Categories=Education;Office;")})
+              std::string("Categories=Education;Math;")})
             EXPECT_TRUE(Zeile(eintrag, zeile)) << zeile << " fehlt in\n" << eintrag;
 
         const std::string typ = Lesen(Typ());
@@ -138,7 +143,7 @@ TEST_F(Dateitypanmeldung, WritesTheTypeTheEntryAndTheIconForTheProgramStartedLas
     for (const char* ordner : {"applications", "mime/packages", "icons"}) {
         for (const std::string& datei : Dateien(Wurzel / "daten" / ordner)) {
             const std::string name = fs::path(datei).filename().string();
-            EXPECT_TRUE(name == "zifferbogen.desktop" || name == "mimeinfo.cache" || name == "zifferbogen.xml"
+            EXPECT_TRUE(name == "de.zifferbogen.Zifferbogen.desktop" || name == "mimeinfo.cache" || name == "zifferbogen.xml"
                         || name == "zifferbogen.svg")
                 << datei;
         }
@@ -164,7 +169,7 @@ TEST_F(Dateitypanmeldung, TheDataFolderFollowsTheFreedesktopRules)
         else
             ::unsetenv("XDG_DATA_HOME");
         Anmeldung.Anmelden("zfb", "/usr/bin/zifferbogen");
-        EXPECT_TRUE(fs::exists(Wurzel / fall.Erwartet / "applications" / "zifferbogen.desktop"))
+        EXPECT_TRUE(fs::exists(Wurzel / fall.Erwartet / "applications" / "de.zifferbogen.Zifferbogen.desktop"))
             << fall.XdgDataHome.value_or("(nicht gesetzt)");
         EXPECT_TRUE(fs::exists(Wurzel / fall.Erwartet / "mime" / "packages" / "zifferbogen.xml"))
             << fall.XdgDataHome.value_or("(nicht gesetzt)");
@@ -192,6 +197,73 @@ TEST_F(Dateitypanmeldung, LinksPlantedAtTheRegistrationAreReplacedNotFollowed)
         EXPECT_NE(Lesen(pfad), "fremd") << pfad;
     }
     EXPECT_TRUE(Zeile(Lesen(Eintrag()), "TryExec=/usr/bin/zifferbogen"));
+}
+
+// The package's entry and type in a system folder: the program they start writes nothing for
+// the user and takes away what an earlier start left there; any other program (one built from
+// source) registers itself as always.
+TEST_F(Dateitypanmeldung, AProgramTheSystemRegistersLeavesNothingForTheUser)
+{
+    const fs::path installiert = Wurzel / "usr" / "bin" / "zifferbogen";
+    const fs::path gebaut = Wurzel / "bau" / "bin" / "zifferbogen";
+    for (const fs::path& programm : {installiert, gebaut}) {
+        fs::create_directories(programm.parent_path());
+        std::ofstream(programm) << "#!/bin/sh\n";
+        fs::permissions(programm, fs::perms::owner_all);
+    }
+    qputenv("PATH", QByteArray((Wurzel / "usr" / "bin").c_str()) + ':' + Suchpfad);
+    const fs::path system = Wurzel / "system";
+    const auto systemeintrag = [&](const std::string& exec, const std::string& mime, bool typ) {
+        fs::remove_all(system);
+        fs::create_directories(system / "applications");
+        std::ofstream(system / "applications" / "de.zifferbogen.Zifferbogen.desktop")
+            << "[Desktop Entry]\nType=Application\nName=Zifferbogen\nExec=" << exec << " %f\nMimeType=" << mime << "\n";
+        if (typ) {
+            fs::create_directories(system / "mime" / "packages");
+            std::ofstream(system / "mime" / "packages" / "zifferbogen.xml") << "<mime-info/>";
+        }
+    };
+    struct Fall {
+        std::string Was;
+        std::string Exec, Mime;
+        bool Typ;
+        fs::path Programm;
+        bool Schreibt;
+    };
+    for (const Fall& fall : {
+             Fall{"das Paket, Exec über PATH", "zifferbogen", "application/x-zifferbogen;", true, installiert, false},
+             Fall{"das Paket, Exec mit Pfad", installiert.string(), "application/x-zifferbogen;", true, installiert,
+                  false},
+             Fall{"ein gebautes Programm neben dem Paket", "zifferbogen", "application/x-zifferbogen;", true, gebaut,
+                  true},
+             Fall{"Eintrag ohne den Typ", "zifferbogen", "text/plain;", true, installiert, true},
+             Fall{"Typdatei fehlt", "zifferbogen", "application/x-zifferbogen;", false, installiert, true},
+             Fall{"Programm des Eintrags fehlt", "nicht-da", "application/x-zifferbogen;", true, installiert, true},
+         }) {
+        fs::remove_all(Wurzel / "daten");
+        systemeintrag(fall.Exec, fall.Mime, fall.Typ);
+        Anmeldung.Anmelden("zfb", fall.Programm);
+        EXPECT_EQ(fs::exists(Eintrag()), fall.Schreibt) << fall.Was;
+        EXPECT_EQ(fs::exists(Typ()), fall.Schreibt) << fall.Was;
+    }
+
+    // What the installed program wrote before, under both names, goes; another program's
+    // entry stays.
+    fs::remove_all(Wurzel / "daten");
+    Anmeldung.Anmelden("zfb", installiert);
+    fs::copy_file(Eintrag(), Eintrag().parent_path() / "zifferbogen.desktop");
+    systemeintrag("zifferbogen", "application/x-zifferbogen;", true);
+    Anmeldung.Anmelden("zfb", installiert);
+    EXPECT_FALSE(fs::exists(Eintrag()));
+    EXPECT_FALSE(fs::exists(Eintrag().parent_path() / "zifferbogen.desktop"));
+    EXPECT_FALSE(fs::exists(Typ()));
+    EXPECT_FALSE(fs::exists(Symbol()));
+    fs::remove_all(system);
+    Anmeldung.Anmelden("zfb", gebaut);
+    systemeintrag("zifferbogen", "application/x-zifferbogen;", true);
+    Anmeldung.Anmelden("zfb", installiert);
+    EXPECT_TRUE(Zeile(Lesen(Eintrag()), "TryExec=" + gebaut.string()));
+    EXPECT_TRUE(fs::exists(Typ()));
 }
 
 TEST_F(Dateitypanmeldung, WhatCannotBeRegisteredChangesNothingAndThrowsNothing)
@@ -230,7 +302,7 @@ TEST_F(Dateitypanmeldung, TheDesktopCachesKnowTheTypeAfterwards)
     Anmeldung.Anmelden("zfb", "/usr/bin/zifferbogen");
     EXPECT_NE(Lesen(Wurzel / "daten" / "mime" / "globs2").find("application/x-zifferbogen:*.zfb"), std::string::npos);
     EXPECT_NE(Lesen(Wurzel / "daten" / "applications" / "mimeinfo.cache")
-                  .find("application/x-zifferbogen=zifferbogen.desktop;"),
+                  .find("application/x-zifferbogen=de.zifferbogen.Zifferbogen.desktop;"),
               std::string::npos);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's two windows on their models: every control shown, the run-time
 // controls where the model places them, the keys, the zoom box, a click on a task, an option
 // click that lays the page out anew, and the margin fields with their errors.

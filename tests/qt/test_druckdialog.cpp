@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print dialog on screen: Ctrl+P over the main window opens it, its widgets fill it in,
 // OK prints into the PDF file named in the save dialog, and "Abbruch", Escape or a cancelled
 // save dialog print nothing; the printer-setup dialog chooses the printer; a long run shows

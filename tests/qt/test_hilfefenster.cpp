@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual on screen: F1 in the settings window opens the part about the tab page shown, F1
 // in the main window and its menu item "Hilfe" the start, always in the one help window; a
 // missing manual is named, not shown empty.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting Qt without a display: offscreen unless the caller names a platform.
 
 #include "qt/platform/Kopflos.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small windows of the desktop program on their models: the task edit dialog from a right
 // click, the numbering dialog with its preview, the heading dialog that lays the page out at
 // every keystroke, the about window and the splash window; each shows every control of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the desktop program keeps between runs in Qt's settings, found again after a restart.
 // The settings go into a folder of this test's own, never into the configuration of the user
 // running it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PDF printer: its page, measuring at its resolution, and the documents it prints, read
 // back with poppler's tools.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas on a QImage: whole pixels are easy to check there, and the image has the
 // screen's 96 dpi.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clipboard picture as SVG, the desktop clipboard's three formats, and the clipboard of
 // the headless run.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system printer on a real print system: a private CUPS daemon, started for this test
 // program in a temporary folder with its own socket, whose queues write each job into a
 // file (tests/data/cups). The tests skip where no CUPS daemon can be started. The program

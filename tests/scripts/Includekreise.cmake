@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # No include circles in the sources. A header and its source file count as one unit (the
 # path without its extension), so "a.cpp includes b.h, b.cpp includes a.h" is a circle too:
 # neither unit can be understood, tested or replaced without the other. Only includes in

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the program as a user would to print a worksheet into a PDF, then reads the PDF back
 # with poppler: one A4 page whose text holds the heading and the tasks.
 #   -DPROGRAMM=... -DZIEL=file.pdf -DUEBERSCHRIFT=text

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A long print run into a PDF on a disk that fills up part-way (a file size limit stands in
 # for it): the run ends with exit 1 and the German reason, naming the file; the file that was
 # there stays as it was and no temporary file is left beside it.

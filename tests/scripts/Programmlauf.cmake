@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the program as a user would from a shell and checks exit status and outputs:
 #   -DPROGRAMM=... -DARGUMENTE="a|b|c" -DSTATUS=n [-DAUSGABE_ENTHAELT=text] [-DAUSGABE_LEER=ON]
 #   [-DFEHLER_ENTHAELT=text]

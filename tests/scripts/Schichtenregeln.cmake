@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layering of the sources, checked include by include:
 # - nothing outside src/qt/ and src/main.cpp includes a Qt header, so the core builds and
 #   tests without Qt;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every ready-made worksheet opens in the program and its page fits the paper with the real
 # fonts: `zifferbogen <sheet> --page` shows tasks and writes nothing to stderr (the program
 # warns there when rows or columns do not fit).

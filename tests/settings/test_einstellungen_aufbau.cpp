@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window right after creation: defaults, enabled states, run-time layouts,
 // containers of the radio buttons, and what a first hand-over gives the generator.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consistency rules, driven through the controls as a user would: enabled states, the
 // combination grid, the paired boxes, the toggles, the warning and the rebuilds of the page.
 

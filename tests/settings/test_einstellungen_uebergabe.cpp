@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-over of the settings to the generator: what each control contributes, and where
 // the enabled state counts as well as the checked state.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric fields: the digit filter, the fields taken over on Enter or exit, the
 // smallest quotient, and the coupling of the sixteen digit-count fields.
 

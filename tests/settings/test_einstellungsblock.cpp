@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings block of worksheet files: the bytes written, the round trip of every option,
 // the defaults of older file versions, the handlers that run while reading, and a read that
 // fails part-way, which must leave the window as it was.

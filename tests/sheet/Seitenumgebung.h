@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A page on a sheet with fixed text metrics (recording printer), a generator with a fixed

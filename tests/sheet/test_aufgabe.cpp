@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A task on the page: number texts, labels, digit sums and measuring against its column.
 
 #include "Seitenumgebung.h"

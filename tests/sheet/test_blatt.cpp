@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/Aufzeichnungsleinwand.h"
 #include "files/Fehler.h"
 #include "sheet/UBlatt.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout pass: which tasks the page takes from the generator, how many fit a row and the
 // sheet, the error list and the shuffled solution order.
 

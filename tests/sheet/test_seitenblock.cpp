@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page block of worksheet files: writing, reading by file version, and damaged blocks.
 
 #include "Seitenumgebung.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing tasks and pages on a recording printer canvas: which texts and lines land where.
 // At 254 dpi one device pixel is exactly 0.01 cm, so positions read as hundredths of a cm.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/Formular.h"
 #include "toolkit/Steuerelemente.h"
 #include "toolkit/Waechter.h"

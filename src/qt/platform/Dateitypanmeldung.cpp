@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/platform/Dateitypanmeldung.h"
 
 #include "files/Dateizugriff.h"
@@ -10,9 +11,11 @@
 #include <QStringList>
 
 #include <cstdlib>
+#include <optional>
 #include <sstream>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -20,6 +23,13 @@ namespace fs = std::filesystem;
 
 // Leaves the registration where it stands; caught in Anmelden.
 struct TAbbruch {};
+
+// The desktop entry's name: the program's reverse-DNS id, as the package installs it and its
+// AppStream metadata names it.
+constexpr std::string_view Eintragsname = "de.zifferbogen.Zifferbogen.desktop";
+// The name earlier versions registered the entry under, removed where the program wrote it.
+constexpr std::string_view AlterEintragsname = "zifferbogen.desktop";
+constexpr std::string_view MimeTypZeile = "MimeType=application/x-zifferbogen;";
 
 fs::path Datenordner()
 {
@@ -103,6 +113,77 @@ std::string Desktopeintrag(const std::string& vorlage, const std::string& pfad)
     return eintrag;
 }
 
+// Whether the text holds this whole line.
+bool HatZeile(const std::string& text, std::string_view zeile)
+{
+    return ("\n" + text + "\n").find("\n" + std::string(zeile) + "\n") != std::string::npos;
+}
+
+// The value of the first line "schluessel=..." of a desktop entry, or nothing.
+std::optional<std::string> Wert(const std::string& eintrag, std::string_view schluessel)
+{
+    std::istringstream zeilen(eintrag);
+    for (std::string zeile; std::getline(zeilen, zeile);) {
+        if (zeile.starts_with(schluessel) && zeile.size() > schluessel.size() && zeile[schluessel.size()] == '=')
+            return zeile.substr(schluessel.size() + 1);
+    }
+    return std::nullopt;
+}
+
+// The system's data folders after the freedesktop rules: $XDG_DATA_DIRS, its relative
+// entries ignored, by default /usr/local/share and /usr/share.
+std::vector<fs::path> Systemdatenordner()
+{
+    const char* xdg = std::getenv("XDG_DATA_DIRS");
+    std::istringstream liste(xdg != nullptr && *xdg != '\0' ? xdg : "/usr/local/share:/usr/share");
+    std::vector<fs::path> ordner;
+    for (std::string eintrag; std::getline(liste, eintrag, ':');) {
+        if (fs::path(eintrag).is_absolute())
+            ordner.emplace_back(eintrag);
+    }
+    return ordner;
+}
+
+// Whether a system data folder (where the package installs) already opens the worksheet
+// type with this very program: its desktop entry names the type, its Exec finds this
+// program (by name through PATH, as the desktop starts it, or by its path), and the type's
+// own file lies beside it. A copy for the user would only outlive the package.
+bool SystemweitAngemeldet(const fs::path& programm)
+{
+    for (const fs::path& ordner : Systemdatenordner()) {
+        std::string eintrag;
+        if (DateiGanzLesen((ordner / "applications" / Eintragsname).string(), eintrag) != 0
+            || !HatZeile(eintrag, MimeTypZeile) || !fs::exists(ordner / "mime" / "packages" / "zifferbogen.xml"))
+            continue;
+        const std::string exec = Wert(eintrag, "Exec").value_or("");
+        const std::string befehl = exec.substr(0, exec.find(' '));
+        if (befehl.empty() || befehl.starts_with('"'))
+            continue;
+        const fs::path gefunden = fs::path(befehl).is_absolute()
+                                      ? fs::path(befehl)
+                                      : fs::path(QStandardPaths::findExecutable(QString::fromStdString(befehl)).toStdString());
+        std::error_code fehler;
+        if (!gefunden.empty() && fs::equivalent(gefunden, programm, fehler) && !fehler)
+            return true;
+    }
+    return false;
+}
+
+// Removes the user's desktop entry of that name when the program wrote it (it carries
+// TryExec and the type) and, if given, only when it starts that program; returns whether
+// it removed one.
+bool EintragEntfernen(const fs::path& eintrag, const std::optional<std::string>& programm)
+{
+    std::string inhalt;
+    if (DateiGanzLesen(eintrag.string(), inhalt) != 0 || !HatZeile(inhalt, MimeTypZeile))
+        return false;
+    const auto tryExec = Wert(inhalt, "TryExec");
+    if (!tryExec || (programm && *tryExec != *programm))
+        return false;
+    std::error_code fehler;
+    return fs::remove(eintrag, fehler);
+}
+
 // Writes inhalt to ziel unless it holds exactly that already; returns whether it wrote.
 bool Schreiben(const fs::path& ziel, const std::string& inhalt)
 {
@@ -165,15 +246,33 @@ void TXdgDateitypanmeldung::Anmelden(const std::string& endung, const std::files
         const fs::path mime = daten / "mime";
         const fs::path anwendungen = daten / "applications";
         const fs::path typdatei = mime / "packages" / "zifferbogen.xml";
-        const fs::path eintrag = anwendungen / "zifferbogen.desktop";
+        const fs::path eintrag = anwendungen / Eintragsname;
+        const fs::path symbol = daten / "icons" / "hicolor" / "scalable" / "apps" / "zifferbogen.svg";
+
+        // An entry under the old name would stand in the menu twice.
+        const bool alterEntfernt = EintragEntfernen(anwendungen / AlterEintragsname, std::nullopt);
+        if (SystemweitAngemeldet(pfad)) {
+            // What an earlier start of this program left for the user goes, so nothing of it
+            // points at a program the package's removal takes away.
+            if (EintragEntfernen(eintrag, Zeichenkettenwert(pfad))) {
+                std::error_code fehler;
+                fs::remove(typdatei, fehler);
+                fs::remove(symbol, fehler);
+                Auffrischen("update-mime-database", mime);
+                Auffrischen("update-desktop-database", anwendungen);
+            } else if (alterEntfernt) {
+                Auffrischen("update-desktop-database", anwendungen);
+            }
+            return;
+        }
 
         const bool typNeu = Schreiben(typdatei, typ);
         const bool eintragNeu = Schreiben(eintrag, Desktopeintrag(std::string(DesktopeintragVorlage), pfad));
-        Schreiben(daten / "icons" / "hicolor" / "scalable" / "apps" / "zifferbogen.svg", std::string(Programmsymbol));
+        Schreiben(symbol, std::string(Programmsymbol));
 
         if (typNeu || Veraltet(mime / "mime.cache", typdatei))
             Auffrischen("update-mime-database", mime);
-        if (eintragNeu || Veraltet(anwendungen / "mimeinfo.cache", eintrag))
+        if (eintragNeu || alterEntfernt || Veraltet(anwendungen / "mimeinfo.cache", eintrag))
             Auffrischen("update-desktop-database", anwendungen);
     } catch (...) {
         // A desktop without the association still runs the program; nothing to report.

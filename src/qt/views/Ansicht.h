@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Building blocks of the window views: rows, columns and group boxes made of the model's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/views/Desktop.h"
 
 #include "app/Hilfe.h"
@@ -60,6 +61,8 @@ public:
 TAnwendung::TAnwendung(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Zifferbogen"));
+    // Lets the desktop match the windows to the program's desktop entry (its icon, its name).
+    setDesktopFileName(QStringLiteral("de.zifferbogen.Zifferbogen"));
     // The window icon is the one the desktop entry names.
     QPixmap symbol;
     if (symbol.loadFromData(reinterpret_cast<const uchar*>(Programmsymbol.data()),

@@ -1,0 +1,48 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The manual pages name exactly the options `zifferbogen --help` names: the long names of
+# --help's option rows (a line that starts with blanks and an option) against the tags of the
+# pages' option paragraphs (the line after .TP). Only the names are compared, so the pages'
+# and the help's wording may differ.
+#   -DPROGRAMM=<zifferbogen> -DSEITEN=<page>;<page>...
+execute_process(COMMAND ${PROGRAMM} --help OUTPUT_VARIABLE hilfe RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "zifferbogen --help endete mit ${status}")
+endif()
+string(REGEX MATCHALL "\n +--[a-z][a-z-]*" zeilen "${hilfe}")
+set(erwartet "")
+foreach(zeile IN LISTS zeilen)
+  string(REGEX MATCH "--[a-z][a-z-]*" name "${zeile}")
+  list(APPEND erwartet ${name})
+endforeach()
+list(REMOVE_DUPLICATES erwartet)
+list(SORT erwartet)
+if(NOT erwartet)
+  message(FATAL_ERROR "--help nennt keine Optionen:\n${hilfe}")
+endif()
+
+foreach(seite IN LISTS SEITEN)
+  file(STRINGS ${seite} zeilen ENCODING UTF-8)
+  set(genannt "")
+  set(marke FALSE)
+  foreach(zeile IN LISTS zeilen)
+    if(marke)
+      string(REPLACE "\\-" "-" zeile "${zeile}")
+      string(REGEX MATCHALL "--[a-z][a-z-]*" namen "${zeile}")
+      list(APPEND genannt ${namen})
+    endif()
+    set(marke FALSE)
+    if(zeile MATCHES "^\\.TP")
+      set(marke TRUE)
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES genannt)
+  list(SORT genannt)
+  if(NOT genannt STREQUAL erwartet)
+    set(fehlt ${erwartet})
+    list(REMOVE_ITEM fehlt ${genannt})
+    set(zuviel ${genannt})
+    list(REMOVE_ITEM zuviel ${erwartet})
+    message(FATAL_ERROR "${seite} und --help nennen verschiedene Optionen.\n"
+                        "Nur in --help: ${fehlt}\nNur in der Handbuchseite: ${zuviel}")
+  endif()
+endforeach()
