@@ -1,14 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The manual pages name exactly the options `zifferbogen --help` names: the long names of
-# --help's option rows (a line that starts with blanks and an option) against the tags of the
-# pages' option paragraphs (the line after .TP). Only the names are compared, so the pages'
+# --help's option rows (a line that starts with blanks, or an output option's "*", and an
+# option) against the tags of the pages' option paragraphs (the line after .TP). Only the names are compared, so the pages'
 # and the help's wording may differ.
 #   -DPROGRAMM=<zifferbogen> -DSEITEN=<page>;<page>...
 execute_process(COMMAND ${PROGRAMM} --help OUTPUT_VARIABLE hilfe RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "zifferbogen --help endete mit ${status}")
 endif()
-string(REGEX MATCHALL "\n +--[a-z][a-z-]*" zeilen "${hilfe}")
+string(REGEX MATCHALL "\n[* ] +--[a-z][a-z-]*" zeilen "${hilfe}")
 set(erwartet "")
 foreach(zeile IN LISTS zeilen)
   string(REGEX MATCH "--[a-z][a-z-]*" name "${zeile}")
