@@ -18,6 +18,7 @@
 #include "qt/views/Druckdialog.h"
 #include "qt/views/Einstellungsfenster.h"
 #include "qt/views/Hauptfenster.h"
+#include "qt/views/Hilfefenster.h"
 #include "qt/views/Infofenster.h"
 #include "qt/views/Nebenfenster.h"
 #include "qt/views/Nummerierungsdialog.h"
@@ -163,6 +164,11 @@ int main(int argc, char* argv[])
         desktop.Vorschaufenster(), ordner, "vorschau.png", [&] { desktop.Modelle().Vorschau().BWeiter->Click(); },
         [&] { drucken.BVorschau->Click(); });
     druckdialog.hide();
+
+    // The manual at the part F1 opens on the settings window's first page.
+    desktop.Hilfefenster().Zeigen("plus-minus");
+    Foto(desktop.Hilfefenster(), ordner, "hilfe.png");
+    desktop.Hilfefenster().hide();
 
     // The small windows, opened as the user opens them.
     TFEditAufgabe& edit = desktop.Modelle().EditAufgabe();
