@@ -151,18 +151,12 @@ void TFVorschau::Einpassen()
     const TZoomfaktor wahl = index >= 0 && index < static_cast<int>(Zoomliste.size())
         ? Zoomliste[static_cast<std::size_t>(index)]
         : TZoomfaktor{};
-    if (wahl.Art == TZoomfaktor::Fest) {
-        ZoomFeld = wahl.Faktor;
-    } else if (BereichBreite > 2 * Rand && BereichHoehe > 2 * Rand && blatt.BlattBreite > 0 && blatt.BlattHoehe > 0) {
-        const double breite = (BereichBreite - 2.0 * Rand) / (proCm * blatt.BlattBreite);
-        const double hoehe = (BereichHoehe - 2.0 * Rand) / (proCm * blatt.BlattHoehe);
-        const double seitenbreite = (BereichBreite - 2.0 * Rand - Leiste) / (proCm * blatt.BlattBreite);
-        ZoomFeld = std::clamp(wahl.Art == TZoomfaktor::GanzeSeite ? std::min(breite, hoehe) : seitenbreite,
-                              KleinsterZoom, GroessterZoom);
-    } else {
-        // Before the view has an area, the page shows at its size.
-        ZoomFeld = 1.0;
-    }
+    // Before the view has an area, a fitted page shows at its size.
+    ZoomFeld = wahl.Art == TZoomfaktor::Fest
+        ? wahl.Faktor
+        : std::clamp(EingepassterZoom(wahl.Art, BereichBreite, BereichHoehe, Rand, Leiste, proCm, blatt.BlattBreite,
+                                      blatt.BlattHoehe),
+                     KleinsterZoom, GroessterZoom);
     Flaeche = TFlaeche{static_cast<int>(std::lround(blatt.BlattBreite * proCm * ZoomFeld)) + 2 * Rand,
                        static_cast<int>(std::lround(blatt.BlattHoehe * proCm * ZoomFeld)) + 2 * Rand};
 }

@@ -356,13 +356,17 @@ private:
     std::string Kopfstand();
     std::string Blattstand();
     // The worksheet as it stands is the unchanged one, with no steps to undo (after opening,
-    // saving or starting); datei is the file it is bound to now.
+    // saving or starting); datei is the file it is bound to now, which goes into the recent
+    // list.
     void Grundstand(const std::string& datei);
     // Puts the page of the undo state stand back, the task settings staying as they are.
     void Herstellen(const std::string& stand);
     // One step of the undo states back or forward (vor), when there is one.
     void Schritt(bool vor);
     void TitelSetzen();
+    // Reads the file at pfad as OpenFile does, with the German messages of DateiOeffnenOderMelden
+    // (standard: the standard settings, whose absence leaves the defaults).
+    void DateiLesen(const std::string& pfad, bool standard);
     // Where the save dialog starts: at the open file, which it proposes, else in the folder
     // the worksheet dialogs used last.
     std::string Speicherort() const;

@@ -21,7 +21,6 @@
 #include "generator/UGSAufgabe.h"
 
 #include <array>
-#include <functional>
 #include <cctype>
 #include <charconv>
 #include <optional>
@@ -200,27 +199,15 @@ std::string TZeichnen::ErsteDatei(const std::vector<std::string>& argumente, con
     return standarddatei.string();
 }
 
-namespace {
-
-// Opens a file as OpenFile does and hands a file that was read to binden, which makes it the
-// unchanged worksheet.
-std::function<int(const std::string&)> OeffnenUndBinden(TZeichnen& zeichnen, std::function<void(const std::string&)> binden)
+void TZeichnen::DateiLesen(const std::string& pfad, bool standard)
 {
-    return [&zeichnen, binden = std::move(binden)](const std::string& datei) {
-        const int grund = zeichnen.OpenFile(datei);
-        if (grund == 0)
-            binden(datei);
-        return grund;
-    };
+    DateiOeffnenOderMelden([this](const std::string& datei) { return OpenFile(datei); }, pfad, standard);
 }
-
-} // namespace
 
 void TZeichnen::DateiOeffnen(const std::string& pfad)
 {
-    DateiOeffnenOderMelden(OeffnenUndBinden(*this, [this](const std::string& datei) { Grundstand(datei); }), pfad,
-                           false);
-    Orte.Eintragen(pfad);
+    DateiLesen(pfad, false);
+    Grundstand(pfad);
 }
 
 void TZeichnen::ZuletztOeffnen(const std::string& pfad)
@@ -243,8 +230,7 @@ void TZeichnen::VorlageOeffnen(const TVorlage& vorlage)
     if (!AenderungenSichern())
         return;
     // A sheet that cannot be read is reported as any file is, and changes nothing.
-    DateiOeffnenOderMelden([this](const std::string& datei) { return OpenFile(datei); }, vorlage.Datei.string(),
-                           false);
+    DateiLesen(vorlage.Datei.string(), false);
     BNeueAufgabeClick();
     Grundstand({});
 }
@@ -255,8 +241,7 @@ void TZeichnen::NeuAusStandard(const std::filesystem::path& standarddatei)
         return;
     std::error_code fehler;
     if (!standarddatei.empty() && std::filesystem::exists(standarddatei, fehler)) {
-        DateiOeffnenOderMelden([this](const std::string& datei) { return OpenFile(datei); }, standarddatei.string(),
-                               true);
+        DateiLesen(standarddatei.string(), true);
     } else if (!Anfangsstand.empty()) {
         // The defaults as the program started with them, from its own snapshot.
         TLoadSave strom;
@@ -293,10 +278,8 @@ void TZeichnen::Speichern1Click()
 {
     if (Dienste.Oberflaeche->Dateidialog == nullptr)
         return;
-    if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Speichern(Dateifilter, Dateiendung, Speicherort())) {
+    if (const auto pfad = Dienste.Oberflaeche->Dateidialog->Speichern(Dateifilter, Dateiendung, Speicherort()))
         SaveFile(*pfad);
-        Orte.Eintragen(*pfad);
-    }
 }
 
 void TZeichnen::OpenFirst(const std::vector<std::string>& argumente, const std::filesystem::path& standarddatei)
@@ -308,13 +291,8 @@ void TZeichnen::OpenFirst(const std::vector<std::string>& argumente, const std::
     // are no file of the teacher's: a worksheet made from them has no file name, and it is not
     // listed among the recent ones.
     const bool standard = pfad == standarddatei.string();
-    DateiOeffnenOderMelden(OeffnenUndBinden(*this,
-                                            [this, standard](const std::string& datei) {
-                                                Grundstand(standard ? std::string() : datei);
-                                            }),
-                           pfad, standard);
-    if (!standard)
-        Orte.Eintragen(pfad);
+    DateiLesen(pfad, standard);
+    Grundstand(standard ? std::string() : pfad);
 }
 
 void TZeichnen::Laden(TLoadSave& strom, const TEinstellungsstand* einstellungen)

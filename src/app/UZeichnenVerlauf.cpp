@@ -32,6 +32,9 @@ std::string TZeichnen::Blattstand()
 void TZeichnen::Grundstand(const std::string& datei)
 {
     DateinameFeld = datei;
+    // A worksheet bound to a file is one the teacher opened or saved: a recent one.
+    if (!datei.empty())
+        Orte.Eintragen(datei);
     std::string blatt = Blattstand();
     Gespeichert = Kopfstand() + blatt;
     Verlauf.Beginnen(std::move(blatt));
@@ -113,7 +116,6 @@ bool TZeichnen::AenderungenSichern()
         pfad = *gewaehlt;
     }
     SaveFile(pfad);
-    Orte.Eintragen(pfad);
     return true;
 }
 

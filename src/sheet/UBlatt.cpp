@@ -393,20 +393,24 @@ void TBlatt::ZoomGewaehlt()
     Anordnen();
 }
 
+double EingepassterZoom(std::uint8_t art, double breite, double hoehe, double rand, double leiste, double proCm,
+                        double blattBreite, double blattHoehe)
+{
+    if (!(proCm * blattBreite > 0 && proCm * blattHoehe > 0))
+        return 1.0;
+    const double ganzeBreite = (breite - 2 * rand) / (proCm * blattBreite);
+    const double ganzeHoehe = (hoehe - 2 * rand) / (proCm * blattHoehe);
+    const double zoom = art == TZoomfaktor::GanzeSeite ? std::min(ganzeBreite, ganzeHoehe)
+                                                        : (breite - leiste - 2 * rand) / (proCm * blattBreite);
+    return zoom > 0 ? zoom : 1.0;
+}
+
 void TBlatt::EingepasstenZoomSetzen()
 {
-    // The page with its grey border of RandPixel on each side: the whole page within the
-    // area, or its width beside the vertical bar that a page taller than the area needs.
-    // Reckoned in pixels, since the border in cm changes with the zoom being sought.
-    const double breite = (FlaecheBreite - 2.0 * RandPixel) / (SchirmProCm * BlattBreite);
-    const double hoehe = (FlaecheHoehe - 2.0 * RandPixel) / (SchirmProCm * BlattHoehe);
-    if (Einpassen == TZoomfaktor::GanzeSeite)
-        Zoom = std::min(breite, hoehe);
-    else
-        Zoom = (FlaecheBreite - ScrollBarVert.Width() - 2.0 * RandPixel) / (SchirmProCm * BlattBreite);
-    // A view of no size yet would give no zoom at all.
-    if (!(Zoom > 0))
-        Zoom = 1.0;
+    // The page with its grey border: the whole page within the area, or its width beside the
+    // vertical bar that a page taller than the area needs.
+    Zoom = EingepassterZoom(Einpassen, FlaecheBreite, FlaecheHoehe, RandPixel, ScrollBarVert.Width(), SchirmProCm,
+                            BlattBreite, BlattHoehe);
 }
 
 void TBlatt::ZoomEingegeben(int taste)

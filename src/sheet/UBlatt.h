@@ -31,6 +31,14 @@ struct TZoomfaktor final {
     std::uint8_t Art = Fest;
 };
 
+// The zoom that fits a page of blattBreite × blattHoehe cm, shown at proCm pixels a cm, into an
+// area of breite × hoehe pixels with a border of rand pixels on each side: the whole page
+// (art GanzeSeite), or its width beside a vertical scroll bar leiste pixels wide. Reckoned in
+// pixels, since the border in cm changes with the zoom being sought. 1 where nothing fits (a
+// view of no size yet, a page of no size).
+double EingepassterZoom(std::uint8_t art, double breite, double hoehe, double rand, double leiste, double proCm,
+                        double blattBreite, double blattHoehe);
+
 // Page coordinates are centimetres from the upper left corner of the printer's printable
 // area, x to the right and y downwards. The page model works only in them; TBlatt converts to
 // device pixels, measures text at printer resolution (so that the screen shows exactly what
